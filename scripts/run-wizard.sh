@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts the wizard under Wine on the user's display, or under Xvfb with a screenshot when there is none.
+# Usage: run-wizard.sh BUILD_DIR PREFIX
+set -euo pipefail
+build=$(realpath "$1")
+prefix=$(realpath -m "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+exe="$build/bin/Pratilo.exe"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  "$here/wine-prefix.sh" "$prefix" display
+  WINEPREFIX="$prefix" wine "$exe"
+  exit 0
+fi
+
+echo "No display found: starting the wizard under Xvfb; a screenshot goes to $build/run.png"
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+"$here/wine-prefix.sh" "$prefix" display
+WINEPREFIX="$prefix" wine "$exe" &
+for _ in $(seq 1 20); do
+  sleep 1
+  if xwininfo -root -children 2>/dev/null | grep -q 'Pratilo'; then break; fi
+done
+sleep 2
+import -window root "$build/run.png"
+echo "Screenshot saved: $build/run.png"

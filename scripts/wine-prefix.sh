@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Creates a throwaway Wine prefix, once. Usage: wine-prefix.sh PREFIX [headless|display]
+# A headless prefix uses Wine's null graphics driver, so windows and controls work without X.
+set -euo pipefail
+prefix=$(realpath -m "$1")
+mode=${2:-headless}
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+[ -f "$prefix/.pratilo-ready" ] && exit 0
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ "$mode" = headless ] && unset DISPLAY
+wineboot -i >/dev/null 2>&1 || true
+if [ "$mode" = headless ]; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+fi
+wineserver -w
+touch "$prefix/.pratilo-ready"
