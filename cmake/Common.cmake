@@ -17,10 +17,10 @@ function(pratilo_library name folder)
   endif()
 endfunction()
 
-# Every tests/**/*_test.cpp becomes its own test program, run under Wine by CTest.
+# Every tests/<folder>/*_test.cpp becomes its own test program, run under Wine by CTest.
 function(pratilo_tests folder)
-  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${folder}/*_test.cpp)
-  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+  file(GLOB tests CONFIGURE_DEPENDS ${folder}/*_test.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp ${folder}/support/*.cpp)
   foreach(test_source ${tests})
     get_filename_component(test_name ${test_source} NAME_WE)
     add_executable(${test_name} ${test_source} ${support})
