@@ -1,0 +1,155 @@
+#include "files/ZipArchiver.h"
+
+#include <algorithm>
+
+#include "core/Utf8.h"
+#include "files/ZipInternal.h"
+#include "files/ZipNames.h"
+#include "files/ZipRules.h"
+
+namespace files {
+
+TZipBaseArchiver::TZipBaseArchiver() = default;
+
+TZipBaseArchiver::~TZipBaseArchiver() {
+  try {
+    CloseZip();
+  } catch (...) {
+    // A destructor cannot report; the archive on disk is intact either way (commits are atomic).
+  }
+}
+
+void TZipBaseArchiver::SetCompressionLevel(TZACompressionLevel level) {
+  level_ = level;
+  mode_ = zip::LevelToMode(level);
+}
+
+void TZipBaseArchiver::SetCompressionMode(int mode) {
+  auto level = zip::ModeToLevel(mode);
+  if (!level) Fail(zerr::InvalidMode);
+  mode_ = mode;
+  level_ = *level;
+}
+
+void TZipBaseArchiver::Fail(int code, std::string_view arg1, std::string_view arg2) const {
+  throw EZAException(code, Name, arg1, arg2);
+}
+
+void TZipBaseArchiver::RequireOpen() const {
+  if (!active_) Fail(zerr::NotOpen);
+}
+
+void TZipBaseArchiver::OpenZip() {
+  if (InMemory) Fail(zerr::InMemoryOnly);
+  if (SpanningMode != TZASpanningMode::smNone) Fail(zerr::MultiVolume);
+  if (FileName.empty() || FileName.back() == '\\' || FileName.back() == '/' || FileName.back() == ':')
+    Fail(zerr::BlankFileName);
+  std::wstring path = FullPath(core::Widen(FileName));
+  bool exists = FileExists(path);
+  if (!exists && FolderExists(path)) Fail(zerr::CannotOpenFile, FileName);
+  FileHandle handle;
+  bool readOnly = false;
+  if (exists) {
+    handle = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
+    if (!handle.Valid()) {
+      handle = FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+      readOnly = true;
+    }
+    if (!handle.Valid()) Fail(zerr::CannotOpenFile, FileName);
+  }
+  CloseZip();
+  archivePath_ = path;
+  archive_ = std::move(handle);
+  readOnly_ = readOnly;
+  onDisk_ = exists;
+  if (exists) ReadDirectory();
+  active_ = true;
+}
+
+void TZipBaseArchiver::ReadDirectory() {
+  std::vector<TZipItem> items;
+  uint64_t size = 0;
+  if (!archive_.Size(size) || size < zip::kEndSize) Fail(zerr::CannotOpenArchive);
+  size_t tailSize = static_cast<size_t>(std::min<uint64_t>(size, zip::kEndSearchSpan));
+  std::vector<uint8_t> tail(tailSize);
+  if (!archive_.ReadAt(size - tailSize, tail.data(), tailSize)) Fail(zerr::CannotOpenArchive);
+  auto at = zip::FindEndRecord(tail);
+  if (!at) Fail(zerr::CannotOpenArchive);
+  uint64_t endPos = size - tailSize + *at;
+  auto end = zip::DecodeEndRecord(std::span(tail).subspan(*at));
+  if (end->entries == 0xFFFF || end->directorySize == 0xFFFFFFFF || end->directoryOffset == 0xFFFFFFFF)
+    Fail(zerr::NoZip64End);
+  if (end->thisDisk != 0 || end->directoryDisk != 0 || end->entriesOnDisk != end->entries)
+    Fail(zerr::Damaged);
+  if (uint64_t(end->directoryOffset) + end->directorySize > endPos) Fail(zerr::Damaged);
+
+  std::vector<uint8_t> dir(end->directorySize);
+  if (!dir.empty() && !archive_.ReadAt(end->directoryOffset, dir.data(), dir.size())) Fail(zerr::Damaged);
+  size_t pos = 0;
+  items.reserve(end->entries);
+  for (unsigned i = 0; i < end->entries; ++i) {
+    auto header = zip::DecodeCentralHeader(std::span(dir).subspan(std::min(pos, dir.size())));
+    if (!header) Fail(zerr::Damaged);
+    size_t varying = size_t(header->nameLength) + header->extraLength + header->commentLength;
+    if (dir.size() - pos - zip::kCentralSize < varying) Fail(zerr::Damaged);
+    if (uint64_t(header->localOffset) + zip::kLocalSize > end->directoryOffset) Fail(zerr::Damaged);
+    const char* p = reinterpret_cast<const char*>(dir.data() + pos + zip::kCentralSize);
+    TZipItem item;
+    item.header = *header;
+    item.rawName.assign(p, header->nameLength);
+    item.comment.assign(p + header->nameLength + header->extraLength, header->commentLength);
+    item.name = zip::DecodeEntryName(item.rawName, header->flags, Options.OEMFileNames);
+    std::replace(item.name.begin(), item.name.end(), '\\', '/');
+    items.push_back(std::move(item));
+    pos += zip::kCentralSize + varying;
+  }
+  items_ = std::move(items);
+  comment_.assign(reinterpret_cast<const char*>(tail.data() + *at + zip::kEndSize), end->commentLength);
+  dataLimit_ = end->directoryOffset;
+}
+
+void TZipBaseArchiver::CloseZip() {
+  if (!active_) return;
+  if (updateDepth_ > 0) {
+    updateDepth_ = 0;
+    Commit();
+  }
+  archive_.Close();
+  items_.clear();
+  pending_.clear();
+  comment_.clear();
+  active_ = false;
+  readOnly_ = false;
+  onDisk_ = false;
+}
+
+void TZipBaseArchiver::BeginUpdate() {
+  RequireOpen();
+  if (readOnly_) Fail(zerr::ReadOnlyArchive);
+  ++updateDepth_;
+}
+
+void TZipBaseArchiver::EndUpdate() {
+  RequireOpen();
+  if (updateDepth_ == 0) Fail(22);
+  if (--updateDepth_ == 0) Commit();
+}
+
+bool TZipBaseArchiver::Progress(double percent, TZAProcessOperation operation, TZAProgressPhase phase) {
+  bool cancel = false;
+  if (OnOverallProgress) OnOverallProgress(*this, percent, operation, phase, cancel);
+  return !cancel;
+}
+
+TZAAction TZipBaseArchiver::AskFileFailure(const std::string& fileName, TZAProcessOperation operation,
+                                           const EZAException& failure) {
+  if (OnProcessFileFailure) return OnProcessFileFailure(*this, fileName, operation, failure);
+  return DefaultFileFailureAction(fileName, operation, failure);
+}
+
+TZAAction TZipBaseArchiver::DefaultFileFailureAction(const std::string&, TZAProcessOperation,
+                                                     const EZAException&) {
+  return TZAAction::fxaAbort;
+}
+
+}  // namespace files
