@@ -1,0 +1,64 @@
+#pragma once
+// Throwaway folders under %TEMP% and small file helpers for the archive tests.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/ZipArchiver.h"
+
+namespace ztest {
+
+using Bytes = std::string;
+
+// A fresh folder under %TEMP%, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& Path() const { return path_; }          // UTF-8, no trailing backslash
+  std::string operator/(const std::string& relative) const;  // Path() + "\" + relative
+
+ private:
+  std::string path_;
+};
+
+void WriteFile(const std::string& path, const Bytes& data);  // creates missing folders
+Bytes ReadFile(const std::string& path);                     // empty when missing
+bool Exists(const std::string& path);
+uint32_t Attributes(const std::string& path);               // INVALID_FILE_ATTRIBUTES when missing
+void SetAttributes(const std::string& path, uint32_t attributes);
+// Names (not paths) of everything in a folder, recursively, "/"-separated, sorted.
+std::vector<std::string> ListTree(const std::string& folder);
+void RemoveTree(const std::string& path);
+
+// Deterministic test data: compressible text-like bytes and incompressible noise.
+Bytes TextBytes(size_t size, uint32_t seed = 1);
+Bytes NoiseBytes(size_t size, uint32_t seed = 1);
+
+// Little-endian field access in archive bytes.
+uint16_t U16(const Bytes& b, size_t at);
+uint32_t U32(const Bytes& b, size_t at);
+void PutU16(Bytes& b, size_t at, uint16_t v);
+void PutU32(Bytes& b, size_t at, uint32_t v);
+
+struct FailureRecord {
+  std::string name;
+  int code;
+};
+
+// A component with no dialog: failures on one file are recorded and answered with `answer`.
+struct QuietZip {
+  files::TZipArchiver zip;
+  std::vector<FailureRecord> failures;
+  std::vector<double> progress;
+  files::TZAAction answer = files::TZAAction::fxaAbort;
+  QuietZip(const std::string& archive, const std::string& baseDir);
+};
+
+// Builds an archive at `archive` from files {name, data} written under a scratch folder.
+void MakeArchive(const std::string& archive, const std::vector<std::pair<std::string, Bytes>>& entries);
+
+}  // namespace ztest
