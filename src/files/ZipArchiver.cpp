@@ -50,7 +50,9 @@ void TZipBaseArchiver::OpenZip() {
   FileHandle handle;
   bool readOnly = false;
   if (exists) {
-    handle = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
+    // Checked by hand too: a process with backup rights (or root under Wine) could write anyway.
+    if (!(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY))
+      handle = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
     if (!handle.Valid()) {
       handle = FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
       readOnly = true;

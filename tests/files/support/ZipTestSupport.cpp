@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <random>
 
+#include <zlib.h>
+
 #include "core/Utf8.h"
+#include "files/ZipRecords.h"
 
 namespace ztest {
 namespace {
@@ -170,6 +173,52 @@ void MakeArchive(const std::string& archive, const std::vector<std::pair<std::st
   zip.OpenZip();
   zip.AddMatching("*");
   zip.CloseZip();
+}
+
+Bytes BuildZip(const std::vector<RawEntry>& entries, const std::string& comment) {
+  namespace z = files::zip;
+  Bytes out, directory;
+  for (const auto& e : entries) {
+    uint32_t crc = e.crc.value_or(Crc(e.data));
+    uint32_t size = e.size.value_or(static_cast<uint32_t>(e.data.size()));
+    z::LocalHeader l{20, e.flags, e.method, 0x6000, 0x5921, crc, static_cast<uint32_t>(e.data.size()), size,
+                     static_cast<uint16_t>(e.name.size()), 0};
+    z::CentralHeader c{20, 20, e.flags, e.method, 0x6000, 0x5921, crc, static_cast<uint32_t>(e.data.size()), size,
+                       static_cast<uint16_t>(e.name.size()), 0, 0, 0, 0, e.attributes,
+                       static_cast<uint32_t>(out.size())};
+    auto lb = z::EncodeLocalHeader(l);
+    auto cb = z::EncodeCentralHeader(c);
+    out.append(reinterpret_cast<const char*>(lb.data()), lb.size());
+    out += e.name;
+    out += e.data;
+    directory.append(reinterpret_cast<const char*>(cb.data()), cb.size());
+    directory += e.name;
+  }
+  z::EndRecord end{0, 0, static_cast<uint16_t>(entries.size()), static_cast<uint16_t>(entries.size()),
+                   static_cast<uint32_t>(directory.size()), static_cast<uint32_t>(out.size()),
+                   static_cast<uint16_t>(comment.size())};
+  auto eb = z::EncodeEndRecord(end);
+  out += directory;
+  out.append(reinterpret_cast<const char*>(eb.data()), eb.size());
+  return out + comment;
+}
+
+Bytes RawDeflate(const Bytes& data, int level) {
+  z_stream s{};
+  deflateInit2(&s, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+  Bytes out(deflateBound(&s, static_cast<uLong>(data.size())), '\0');
+  s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+  s.avail_in = static_cast<uInt>(data.size());
+  s.next_out = reinterpret_cast<Bytef*>(out.data());
+  s.avail_out = static_cast<uInt>(out.size());
+  deflate(&s, Z_FINISH);
+  out.resize(s.total_out);
+  deflateEnd(&s);
+  return out;
+}
+
+uint32_t Crc(const Bytes& data) {
+  return crc32(0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size()));
 }
 
 }  // namespace ztest

@@ -2,6 +2,7 @@
 // Throwaway folders under %TEMP% and small file helpers for the archive tests.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,18 @@ struct QuietZip {
 
 // Builds an archive at `archive` from files {name, data} written under a scratch folder.
 void MakeArchive(const std::string& archive, const std::vector<std::pair<std::string, Bytes>>& entries);
+
+// Hand-made archives, for entries our writer would never produce.
+struct RawEntry {
+  std::string name;  // stored bytes
+  Bytes data;        // stored as given (already deflated for method 8)
+  uint16_t method = 0;
+  uint16_t flags = 0;
+  std::optional<uint32_t> crc, size;  // default: CRC-32 and size of `data` (right for method 0)
+  uint32_t attributes = 0x20;
+};
+Bytes BuildZip(const std::vector<RawEntry>& entries, const std::string& comment = {});
+Bytes RawDeflate(const Bytes& data, int level = 6);
+uint32_t Crc(const Bytes& data);
 
 }  // namespace ztest

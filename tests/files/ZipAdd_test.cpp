@@ -1,0 +1,336 @@
+// Adding files: the bytes written, which files a mask takes, updates and refusals.
+#include <windows.h>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include "core/Utf8.h"
+#include "files/ZipArchiver.h"
+#include "files/ZipInternal.h"
+#include "support/ZipTestSupport.h"
+
+using namespace ztest;
+using files::EZAException;
+using files::TZAProcessOperation;
+using files::TZAProgressPhase;
+using files::TZipArchiver;
+
+namespace {
+
+std::vector<std::string> Names(const files::TZipBaseArchiver& zip) {
+  std::vector<std::string> out;
+  for (const auto& item : zip.Items()) out.push_back(item.name);
+  return out;
+}
+
+std::vector<std::string> AddAndList(const std::string& archive, const std::string& base, const std::string& mask) {
+  QuietZip q(archive, base);
+  q.zip.OpenZip();
+  q.zip.AddMatching(mask);
+  return Names(q.zip);
+}
+
+Bytes Inflate(const Bytes& compressed, size_t size) {
+  Bytes out(size, '\xA5');
+  z_stream s{};
+  inflateInit2(&s, -15);
+  s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+  s.avail_in = static_cast<uInt>(compressed.size());
+  s.next_out = reinterpret_cast<Bytef*>(out.data());
+  s.avail_out = static_cast<uInt>(out.size());
+  int rc = inflate(&s, Z_FINISH);
+  inflateEnd(&s);
+  return rc == Z_STREAM_END ? out : Bytes("inflate failed");
+}
+
+int ExpectFailure(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EZAException& e) {
+    return e.code();
+  }
+  return -1;
+}
+
+}  // namespace
+
+TEST(ZipAdd, WrittenRecordsFollowTheFormatTable) {
+  TempDir dir;
+  Bytes text = TextBytes(100000);
+  WriteFile(dir / "src\\a.txt", text);
+  WriteFile(dir / "src\\empty.txt", "");
+  WriteFile(dir / "src\\sub\\b.bin", "bb");
+  SetAttributes(dir / "src\\a.txt", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_EQ(AddAndList(dir / "t.zip", dir / "src", "*"),
+            (std::vector<std::string>{"a.txt", "empty.txt", "sub/", "sub/b.bin"}));
+  Bytes zip = ReadFile(dir / "t.zip");
+
+  // First local header: deflated file, rewritten with CRC and sizes, no extra field.
+  EXPECT_EQ(U32(zip, 0), 0x04034B50u);
+  EXPECT_EQ(U16(zip, 4), 20);
+  EXPECT_EQ(U16(zip, 6), 0);
+  EXPECT_EQ(U16(zip, 8), 8);
+  EXPECT_EQ(U32(zip, 14), Crc(text));
+  uint32_t compressed = U32(zip, 18);
+  EXPECT_EQ(U32(zip, 22), text.size());
+  EXPECT_EQ(U16(zip, 26), 5);
+  EXPECT_EQ(U16(zip, 28), 0);
+  EXPECT_EQ(zip.substr(30, 5), "a.txt");
+  EXPECT_EQ(Inflate(zip.substr(35, compressed), text.size()), text);
+  // Deflated at level 1: what zlib gives at level 1 for the same bytes.
+  EXPECT_EQ(zip.substr(35, compressed), RawDeflate(text, 1));
+
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  ASSERT_TRUE(GetFileAttributesExW(core::Widen(dir / "src\\a.txt").c_str(), GetFileExInfoStandard, &data));
+  auto when = files::zip::DosTimeOf(&data.ftLastWriteTime);
+  EXPECT_EQ(U16(zip, 10), when.time);
+  EXPECT_EQ(U16(zip, 12), when.date);
+
+  // End record and central directory.
+  size_t end = zip.size() - 22;
+  EXPECT_EQ(U32(zip, end), 0x06054B50u);
+  EXPECT_EQ(U16(zip, end + 4), 0);
+  EXPECT_EQ(U16(zip, end + 6), 0);
+  EXPECT_EQ(U16(zip, end + 8), 4);
+  EXPECT_EQ(U16(zip, end + 10), 4);
+  EXPECT_EQ(U16(zip, end + 20), 0);
+  size_t cd = U32(zip, end + 16);
+  EXPECT_EQ(cd + U32(zip, end + 12), end);
+  struct Expect {
+    const char* name;
+    uint16_t flags, method;
+    uint32_t size;
+    uint32_t attributes;
+  };
+  const Expect expected[] = {{"a.txt", 0, 8, 100000, FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN},
+                             {"empty.txt", 0, 0, 0, Attributes(dir / "src\\empty.txt")},
+                             {"sub/", 2, 0, 0, Attributes(dir / "src\\sub")},
+                             {"sub/b.bin", 0, 8, 2, Attributes(dir / "src\\sub\\b.bin")}};
+  size_t at = cd;
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.name);
+    ASSERT_EQ(U32(zip, at), 0x02014B50u);
+    EXPECT_EQ(U16(zip, at + 4), 20);
+    EXPECT_EQ(U16(zip, at + 6), 20);
+    EXPECT_EQ(U16(zip, at + 8), e.flags);
+    EXPECT_EQ(U16(zip, at + 10), e.method);
+    EXPECT_EQ(U32(zip, at + 24), e.size);
+    for (size_t field : {30, 32, 34, 36}) EXPECT_EQ(U16(zip, at + field), 0) << field;
+    EXPECT_EQ(U32(zip, at + 38), e.attributes);
+    size_t local = U32(zip, at + 42);
+    EXPECT_EQ(U32(zip, local), 0x04034B50u);
+    EXPECT_EQ(zip.substr(local + 6, 20), zip.substr(at + 8, 20));  // flags to sizes as in the local header
+    EXPECT_EQ(zip.substr(at + 46, U16(zip, at + 28)), e.name);
+    at += 46 + U16(zip, at + 28);
+  }
+  EXPECT_EQ(at, end);
+  EXPECT_TRUE(ListTree(dir.Path()) == (std::vector<std::string>{"src/", "src/a.txt", "src/empty.txt", "src/sub/",
+                                                                 "src/sub/b.bin", "t.zip"}))
+      << "no temporary file may stay behind";
+}
+
+TEST(ZipAdd, MaskMatchingNothingStillWritesAnEmptyArchive) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  EXPECT_TRUE(AddAndList(dir / "t.zip", dir / "src", "nothing.bmp").empty());
+  Bytes zip = ReadFile(dir / "t.zip");
+  ASSERT_EQ(zip.size(), 22u);
+  EXPECT_EQ(zip, Bytes("PK\x05\x06", 4) + Bytes(18, '\0'));
+}
+
+TEST(ZipAdd, PlainNameTakesSameNamedFilesOfSubfoldersAndFullPathOnlyThatFile) {
+  TempDir dir;
+  for (auto name : {"detail1.bmp", "a\\detail1.bmp", "a\\b\\detail1.bmp", "a\\other.bmp", "detail1.bmp.bak"})
+    WriteFile(dir / ("src\\" + std::string(name)), name);
+  EXPECT_EQ(AddAndList(dir / "plain.zip", dir / "src", "detail1.bmp"),
+            (std::vector<std::string>{"detail1.bmp", "a/detail1.bmp", "a/b/detail1.bmp"}));
+  EXPECT_EQ(AddAndList(dir / "full.zip", dir / "src", dir / "src\\a\\detail1.bmp"),
+            (std::vector<std::string>{"a/detail1.bmp"}));
+  EXPECT_EQ(AddAndList(dir / "wild.zip", dir / "src", "*.bmp"),
+            (std::vector<std::string>{"detail1.bmp", "a/detail1.bmp", "a/other.bmp", "a/b/detail1.bmp"}));
+}
+
+TEST(ZipAdd, MatchingSubfolderIsStoredWholeAndArchiveItselfIsLeftOut) {
+  TempDir dir;
+  WriteFile(dir / "src\\tex\\x.bmp", "x");
+  WriteFile(dir / "src\\tex\\deep\\y.txt", "y");
+  WriteFile(dir / "src\\other\\tex.txt", "z");
+  EXPECT_EQ(AddAndList(dir / "src\\self.zip", dir / "src", "tex*"),
+            (std::vector<std::string>{"other/tex.txt", "tex/", "tex/x.bmp", "tex/deep/", "tex/deep/y.txt"}));
+  // A second add over everything must not take the archive into itself.
+  auto all = AddAndList(dir / "src\\self.zip", dir / "src", "*");
+  EXPECT_EQ(std::count(all.begin(), all.end(), "self.zip"), 0);
+  EXPECT_EQ(all.size(), 6u);
+}
+
+TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "old a");
+  WriteFile(dir / "src\\b.txt", TextBytes(5000));
+  AddAndList(dir / "t.zip", dir / "src", "*");
+  WriteFile(dir / "src\\a.txt", "new content of a");
+  QuietZip q(dir / "t.zip", dir / "src");
+  std::vector<TZAProcessOperation> operations;
+  q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, TZAProcessOperation op, TZAProgressPhase phase,
+                                bool&) {
+    if (phase == TZAProgressPhase::ppStart) operations.push_back(op);
+  };
+  q.zip.OpenZip();
+  q.zip.AddMatching("a.txt");
+  EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_EQ(operations, std::vector<TZAProcessOperation>{TZAProcessOperation::poUpdate});
+  q.zip.CloseZip();
+  RemoveTree(dir / "src");
+  QuietZip x(dir / "t.zip", dir / "out");
+  x.zip.OpenZip();
+  x.zip.ExtractMatching("*");
+  EXPECT_EQ(ReadFile(dir / "out\\a.txt"), "new content of a");
+  EXPECT_EQ(ReadFile(dir / "out\\b.txt"), TextBytes(5000));
+  EXPECT_TRUE(x.failures.empty());
+}
+
+TEST(ZipAdd, ProgressFollowsBuffersOfTheEntries) {
+  TempDir dir;
+  const size_t buffer = 0x80000;  // mode 1
+  WriteFile(dir / "src\\a.bin", NoiseBytes(buffer * 2 + 100));
+  WriteFile(dir / "src\\b.bin", NoiseBytes(buffer / 2));
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  q.zip.AddMatching("*");
+  double a = buffer * 2 + 100.0;
+  std::vector<double> expected = {0,  buffer / a * 50, 2 * buffer / a * 50, 50, 100, 100};
+  ASSERT_EQ(q.progress.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(q.progress[i], expected[i], 1e-9) << i;
+}
+
+TEST(ZipAdd, RefusalsCarryTheirCodes) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  WriteFile(dir / "junk.zip", TextBytes(300));
+  TZipArchiver zip;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
+  zip.FileName = dir.Path() + "\\";
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
+  EXPECT_EQ(ExpectFailure([&] { zip.AddMatching("*"); }), 13);
+  EXPECT_EQ(ExpectFailure([&] { zip.ExtractMatching("*"); }), 13);
+  EXPECT_EQ(ExpectFailure([&] { zip.SetCompressionMode(10); }), 5);
+  EXPECT_EQ(zip.CompressionMode(), 1);
+  zip.SetCompressionMode(7);
+  EXPECT_EQ(zip.CompressionLevel(), files::TZACompressionLevel::clMax);
+  zip.SetCompressionLevel(files::TZACompressionLevel::clNormal);
+  EXPECT_EQ(zip.CompressionMode(), 6);
+  zip.FileName = dir / "junk.zip";
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 44);
+  zip.FileName = dir / "new.zip";
+  zip.OpenZip();
+  zip.BeginUpdate();
+  EXPECT_EQ(ExpectFailure([&] { zip.ExtractMatching("*"); }), 26);
+}
+
+TEST(ZipAdd, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  AddAndList(dir / "t.zip", dir / "src", "*");
+  Bytes before = ReadFile(dir / "t.zip");
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY);
+  WriteFile(dir / "src\\b.txt", "b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  EXPECT_TRUE(q.zip.OpenedReadOnly());
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
+  q.zip.ExtractMatching("a.txt");  // reading still works
+  EXPECT_TRUE(Exists(dir / "src\\a.txt"));
+  q.zip.CloseZip();
+  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+
+  // Another program holding the archive without sharing writes has the same effect.
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_ARCHIVE);
+  HANDLE reader = CreateFileW(core::Widen(dir / "t.zip").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  q.zip.OpenZip();
+  EXPECT_TRUE(q.zip.OpenedReadOnly());
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
+  q.zip.CloseZip();
+  CloseHandle(reader);
+  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+}
+
+TEST(ZipAdd, UnreadableSourceAsksAndRetryIgnoreAbortDoWhatTheySay) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "aaa");
+  WriteFile(dir / "src\\b.txt", "bbb");
+  HANDLE lock = CreateFileW(core::Widen(dir / "src\\a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+
+  {  // Abort: nothing is written, not even a new archive.
+    QuietZip q(dir / "abort.zip", dir / "src");
+    q.zip.OpenZip();
+    q.zip.AddMatching("*");
+    ASSERT_EQ(q.failures.size(), 1u);
+    EXPECT_EQ(q.failures[0].code, 33);
+    EXPECT_EQ(q.failures[0].name, dir / "src\\a.txt");
+  }
+  EXPECT_FALSE(Exists(dir / "abort.zip"));
+  {  // Ignore: the other file is still added.
+    QuietZip q(dir / "ignore.zip", dir / "src");
+    q.answer = files::TZAAction::fxaIgnore;
+    q.zip.OpenZip();
+    q.zip.AddMatching("*");
+    EXPECT_EQ(Names(q.zip), std::vector<std::string>{"b.txt"});
+  }
+  {  // Retry after the file was released: it is added.
+    QuietZip q(dir / "retry.zip", dir / "src");
+    q.zip.OnProcessFileFailure = [&](files::TZipBaseArchiver&, const std::string&, TZAProcessOperation,
+                                     const EZAException&) {
+      CloseHandle(lock);
+      lock = nullptr;
+      return files::TZAAction::fxaRetry;
+    };
+    q.zip.OpenZip();
+    q.zip.AddMatching("*");
+    EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"a.txt", "b.txt"}));
+  }
+  if (lock) CloseHandle(lock);
+  QuietZip x(dir / "retry.zip", dir / "out");
+  x.zip.OpenZip();
+  x.zip.ExtractMatching("*");
+  EXPECT_EQ(ReadFile(dir / "out\\a.txt"), "aaa");
+}
+
+TEST(ZipAdd, FileOf4GiBIsRefusedWith43) {
+  TempDir dir;
+  std::wstring big = core::Widen(dir / "src\\big.bin");
+  WriteFile(dir / "src\\big.bin", "");
+  HANDLE h = CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  LARGE_INTEGER size;
+  size.QuadPart = 0xFFFFFFFFLL;
+  bool sparse = SetFilePointerEx(h, size, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+  CloseHandle(h);
+  if (!sparse) GTEST_SKIP() << "no room for a 4 GiB sparse file here";
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  q.zip.AddMatching("big.bin");
+  ASSERT_EQ(q.failures.size(), 1u);
+  EXPECT_EQ(q.failures[0].code, 43);
+  EXPECT_FALSE(Exists(dir / "t.zip"));
+}
+
+TEST(ZipAdd, NamesAreStoredInTheOemCodePageUnlessItCannotHoldThem) {
+  TempDir dir;
+  WriteFile(dir / "src\\\xC3\x89t\xC3\xA9.bmp", "e");         // "Été.bmp": in code page 437
+  WriteFile(dir / "src\\prix \xE2\x82\xAC.txt", "euro");      // "prix €.txt": not in 437
+  AddAndList(dir / "t.zip", dir / "src", "*");
+  Bytes zip = ReadFile(dir / "t.zip");
+  if (GetOEMCP() == 437) {
+    EXPECT_NE(zip.find("\x90t\x82.bmp"), std::string::npos);
+  }
+  size_t euro = zip.find("prix \xE2\x82\xAC.txt");
+  ASSERT_NE(euro, std::string::npos);
+  EXPECT_EQ(U16(zip, euro - 30 + 6) & 0x800, 0x800);  // flagged UTF-8 in its local header
+  QuietZip x(dir / "t.zip", dir / "out");
+  x.zip.OpenZip();
+  EXPECT_EQ(Names(x.zip), (std::vector<std::string>{"prix \xE2\x82\xAC.txt", "\xC3\x89t\xC3\xA9.bmp"}));
+  x.zip.ExtractMatching("*");
+  EXPECT_EQ(ReadFile(dir / "out\\\xC3\x89t\xC3\xA9.bmp"), "e");
+  EXPECT_EQ(ReadFile(dir / "out\\prix \xE2\x82\xAC.txt"), "euro");
+}
