@@ -114,9 +114,10 @@ bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t c
   if (exists && (existing & FILE_ATTRIBUTE_READONLY) && !Options.ReplaceReadOnly) Fail(zerr::CannotCreateFile, targetName);
 
   std::wstring tempPath;
+  zip::TempFileGuard removeTemp;  // declared first: the file is closed before it is removed
   FileHandle out = CreateTempBeside(target, tempPath);
   if (!out.Valid()) Fail(zerr::CannotCreateFile, targetName);
-  zip::TempFileGuard removeTemp(tempPath);
+  removeTemp.Reset(tempPath);
   if (!InflateEntry(item, &out, index, count, operation)) return false;
   FILETIME when;
   if (zip::FileTimeOf({item.header.time, item.header.date}, when)) SetFileTime(out.Get(), nullptr, nullptr, &when);

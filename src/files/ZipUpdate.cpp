@@ -163,9 +163,10 @@ void TZipBaseArchiver::Commit() {
                                                                              : TZAProcessOperation::poUpdate;
   if (!Progress(0, first, TZAProgressPhase::ppStart)) return;
   std::wstring tempPath;
+  zip::TempFileGuard removeTemp;  // declared first: the file is closed before it is removed
   FileHandle out = CreateTempBeside(archivePath_, tempPath);
   if (!out.Valid()) Fail(36, core::Narrow(archivePath_));
-  zip::TempFileGuard removeTemp(tempPath);
+  removeTemp.Reset(tempPath);
   bool abandoned = false;
   WriteArchive(out, abandoned);
   if (abandoned) return;

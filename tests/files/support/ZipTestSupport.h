@@ -68,9 +68,10 @@ struct RawEntry {
   Bytes data;        // stored as given (already deflated for method 8)
   uint16_t method = 0;
   uint16_t flags = 0;
-  std::optional<uint32_t> crc, size;  // default: CRC-32 and size of `data` (right for method 0)
+  std::optional<uint32_t> crc = {}, size = {};  // default: CRC-32 and size of `data` (right for method 0)
   uint32_t attributes = 0x20;
 };
+
 Bytes BuildZip(const std::vector<RawEntry>& entries, const std::string& comment = {});
 Bytes RawDeflate(const Bytes& data, int level = 6);
 uint32_t Crc(const Bytes& data);
