@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Utf8.h"
 #include "core/ValueText.h"
 
 namespace core {
@@ -15,7 +16,8 @@ ProgramPathParts SplitProgramPath(std::string_view fullPath) {
     file = fullPath.substr(slash + 1);
   }
   if (parts.dir.empty()) parts.dir = "\\";
-  parts.name = file.size() > 4 ? std::string(file.substr(0, file.size() - 4)) : std::string();
+  const std::wstring wide = Widen(file);  // characters, not bytes
+  parts.name = wide.size() > 4 ? Narrow(std::wstring_view(wide).substr(0, wide.size() - 4)) : std::string();
   return parts;
 }
 
