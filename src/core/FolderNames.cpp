@@ -9,13 +9,6 @@ namespace core {
 
 namespace {
 
-std::string TrimBlanks(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return std::string(s.substr(b, e - b));
-}
-
 bool IsFolder(const std::string& path) {
   const DWORD attr = GetFileAttributesW(Widen(path).c_str());
   return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
@@ -47,7 +40,7 @@ std::string RemoveBackslash(std::string_view folder) {
 }
 
 bool ForceFolder(std::string_view folder) {
-  const std::string name = RemoveBackslash(TrimBlanks(folder));
+  const std::string name = RemoveBackslash(TrimText(folder));
   if (name.empty()) return false;
   return CreateFolderPath(name);
 }

@@ -22,6 +22,13 @@ size_t OffsetOfChar(std::string_view s, size_t n) {
 
 }  // namespace
 
+std::string TrimText(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+  return std::string(s.substr(b, e - b));
+}
+
 std::string PadText(std::string_view s, int width, char ch) {
   const size_t count = CharCount(s);
   if (width > 0) {

@@ -12,15 +12,7 @@ namespace core {
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string Trim(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return std::string(s.substr(b, e - b));
-}
 
 // Thousands groups after the first apostrophe must be three characters without a point;
 // the last group is three characters, or three digits then the decimal point.
@@ -93,9 +85,9 @@ Value DateRule(std::string text, bool negative, bool scaled) {
   double fraction = 0.0;
   if (text.find(':') != std::string::npos) {
     const size_t space = text.find(' ');
-    std::string datePart = Trim(std::string_view(text).substr(0, space));
-    if (!datePart.empty() && datePart.back() == '.') datePart = Trim(datePart.substr(0, datePart.size() - 1));
-    const std::string timePart = space == std::string::npos ? "" : Trim(std::string_view(text).substr(space + 1));
+    std::string datePart = TrimText(std::string_view(text).substr(0, space));
+    if (!datePart.empty() && datePart.back() == '.') datePart = TrimText(datePart.substr(0, datePart.size() - 1));
+    const std::string timePart = space == std::string::npos ? "" : TrimText(std::string_view(text).substr(space + 1));
     if (datePart.empty() || timePart.empty()) return Value::Null();
     const Value time = TimeRule(timePart, false);
     if (time.kind == ValueKind::Null) return Value::Null();
@@ -107,7 +99,7 @@ Value DateRule(std::string text, bool negative, bool scaled) {
   if (day < 0) return Value::Null();
   const int month = DateField(CutField(text, "."), 1, 12);
   if (month < 0) return Value::Null();
-  const std::string yearText = Trim(text);
+  const std::string yearText = TrimText(text);
   if (yearText.size() != 2 && yearText.size() != 4) return Value::Null();
   const ParseResult parsed = ParseValue(yearText);
   if (!parsed.valid || !parsed.value.IsNumber()) return Value::Null();
@@ -124,18 +116,18 @@ Value DateRule(std::string text, bool negative, bool scaled) {
 }  // namespace
 
 ParseResult ParseValue(std::string_view input) {
-  std::string text = Trim(input);
+  std::string text = TrimText(input);
   if (text.empty()) return {};
   double scale = 1.0;
   if (text.back() == '%') {
     scale = 0.01;
-    text = Trim(text.substr(0, text.size() - 1));
+    text = TrimText(text.substr(0, text.size() - 1));
     if (text.empty()) return {};
   }
   int sign = 1;
   if (text.front() == '+' || text.front() == '-') {
     if (text.front() == '-') sign = -1;
-    text = Trim(text.substr(1));
+    text = TrimText(text.substr(1));
     if (text.empty()) return {};
   }
   std::replace(text.begin(), text.end(), '/', '.');
