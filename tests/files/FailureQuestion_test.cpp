@@ -1,0 +1,67 @@
+// The question after a failure on one file, as a real message box answered by pressing its buttons.
+#include "files/FailureQuestion.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/Utf8.h"
+#include "files/ZipArchiver.h"
+#include "support/Dialogs.h"
+#include "support/ZipTestSupport.h"
+
+using namespace ztest;
+using files::TZAAction;
+
+TEST(FailureQuestion, ShowsFrenchButtonsInOrderAndGivesTheAnswerPressed) {
+  struct Case {
+    int button;
+    TZAAction action;
+  };
+  const Case cases[] = {{IDABORT, TZAAction::fxaAbort}, {IDRETRY, TZAAction::fxaRetry}, {IDIGNORE, TZAAction::fxaIgnore}};
+  for (const auto& c : cases) {
+    DialogAnswerer answerer(L"Confirmation", c.button);
+    EXPECT_EQ(files::AskFileFailureQuestion("Write to stream error - Native error: 00046"), c.action) << c.button;
+    auto seen = answerer.Finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Write to stream error - Native error: 00046. File processing error, possibly disk is full");
+    EXPECT_EQ(seen[0].buttons, (std::vector<std::string>{"&Abandonner", "&Retenter", "&Ignorer"}));
+    EXPECT_TRUE(seen[0].hasIcon);
+    EXPECT_TRUE(seen[0].questionIcon);
+  }
+}
+
+TEST(FailureQuestion, IsTheComponentsDefaultAnswerToAFailedFile) {
+  TempDir dir;
+  Bytes data = TextBytes(500);
+  WriteFile(dir / "t.zip", BuildZip({{"bad.txt", data, 0, 0, Crc(data) ^ 7}, {"good.txt", "good"}}));
+  WriteFile(dir / "out\\bad.txt", "old");
+  files::TZipArchiver zip;  // no handler assigned: the question is asked
+  zip.FileName = dir / "t.zip";
+  zip.BaseDir = dir / "out";
+  zip.OpenZip();
+  {
+    DialogAnswerer answerer(L"Confirmation", IDIGNORE);
+    zip.ExtractMatching("*");
+    auto seen = answerer.Finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Invalid size or check sum of file or unsupported compression format - Native error: 00008. "
+                            "File processing error, possibly disk is full");
+  }
+  EXPECT_EQ(ReadFile(dir / "out\\bad.txt"), "old");
+  EXPECT_EQ(ReadFile(dir / "out\\good.txt"), "good");
+  {
+    // Retry asks again for the same file; Abort then ends the request before the next file.
+    RemoveTree(dir / "out\\good.txt");
+    DialogAnswerer retry(L"Confirmation", IDRETRY);
+    int asked = 0;
+    zip.OnProcessFileFailure = [&](files::TZipBaseArchiver&, const std::string&, files::TZAProcessOperation,
+                                   const files::EZAException&) {
+      return ++asked < 3 ? TZAAction::fxaRetry : TZAAction::fxaAbort;
+    };
+    zip.ExtractMatching("*");
+    EXPECT_EQ(asked, 3);
+    EXPECT_TRUE(retry.Finish().empty()) << "a handler replaces the question";
+    EXPECT_FALSE(Exists(dir / "out\\good.txt"));
+  }
+}
