@@ -94,7 +94,8 @@ void TZipBaseArchiver::ProcessMatching(std::string_view fileMask, uint16_t attri
 bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t count, TZAProcessOperation operation) {
   if (operation == TZAProcessOperation::poTest) return item.IsFolder() || InflateEntry(item, nullptr, index, count, operation);
   auto relative = zip::SafeRelativePath(core::Widen(item.name));
-  if (!relative) Fail(zerr::CannotCreateFile, item.name);
+  if (!relative || (relative->empty() && !item.IsFolder())) Fail(zerr::CannotCreateFile, item.name);
+  if (relative->empty()) return true;  // "./": the destination itself
   std::wstring base = FullPath(core::Widen(BaseDir.empty() ? std::string(".") : BaseDir));
   std::wstring target = FullPath((base.ends_with(L'\\') ? base : base + L'\\') + *relative);
   if (!StartsWithFolder(target, base)) Fail(zerr::CannotCreateFile, item.name);

@@ -65,7 +65,7 @@ bool IsDeviceName(std::wstring_view component) {
 }
 
 bool IsSafeComponent(std::wstring_view c) {
-  if (c.empty() || c == L"." || c == L"..") return false;
+  if (c == L"..") return false;
   if (c.back() == L'.' || c.back() == L' ') return false;  // Windows would strip them
   for (wchar_t ch : c)
     if (ch < 32 || std::wstring_view(L"<>:\"|?*").find(ch) != std::wstring_view::npos) return false;
@@ -147,16 +147,20 @@ std::wstring ResolveMask(std::wstring_view baseDir, std::wstring_view mask) {
 
 std::optional<std::wstring> SafeRelativePath(std::wstring_view storedName) {
   std::wstring name = Normalized(storedName);
-  if (!name.empty() && name.back() == L'\\') name.pop_back();  // folder entry
-  if (name.empty() || name.size() > 32000) return std::nullopt;
+  if (name.empty() || name[0] == L'\\' || name.size() > 32000) return std::nullopt;
+  std::wstring out;
   size_t start = 0;
-  while (start <= name.size()) {
+  while (start < name.size()) {
     size_t end = name.find(L'\\', start);
     if (end == std::wstring::npos) end = name.size();
-    if (!IsSafeComponent(std::wstring_view(name).substr(start, end - start))) return std::nullopt;
+    std::wstring_view component = std::wstring_view(name).substr(start, end - start);
     start = end + 1;
+    if (component.empty() || component == L".") continue;  // "a//b" and "./a" are harmless
+    if (!IsSafeComponent(component)) return std::nullopt;
+    if (!out.empty()) out += L'\\';
+    out += component;
   }
-  return name;
+  return out;
 }
 
 std::wstring StoredName(std::wstring_view relativePath, bool folder) {

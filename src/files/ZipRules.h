@@ -36,9 +36,10 @@ bool FileQualifies(uint32_t attributes, uint16_t searchAttr);
 // baseDir's drive, "\\server\x" as a network path, anything else under baseDir.
 std::wstring ResolveMask(std::wstring_view baseDir, std::wstring_view mask);
 
-// The relative Windows path an entry may be extracted to, or empty when its name could escape
-// the destination or name a device: absolute names, drive colons, a leading separator, "." or
-// ".." components, empty components, names Windows would silently alter.
+// The relative Windows path an entry may be extracted to ("" for the destination itself), or
+// nothing when its name could escape the destination or name a device: a leading separator,
+// drive colons, ".." components, names Windows would silently alter. "." and empty components
+// are dropped.
 std::optional<std::wstring> SafeRelativePath(std::wstring_view storedName);
 
 // Stored name of a gathered file: backslashes become "/", folder entries end with "/".

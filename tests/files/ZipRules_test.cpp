@@ -95,13 +95,16 @@ TEST(ZipRules, MasksArePlacedUnderTheBaseFolder) {
 TEST(ZipRules, EntryNamesThatCouldEscapeAreRefused) {
   const wchar_t* refused[] = {
       L"", L"/", L"/etc/passwd", L"\\x.bmp", L"C:/x.bmp", L"C:x.bmp", L"..", L"../x.bmp", L"a/../../x",
-      L"a/..", L"a\\..\\..\\x", L"a//b", L"./a", L"a/./b", L"\\\\server\\share\\x", L"x.bmp:stream",
+      L"a/..", L"a\\..\\..\\x", L"./../x", L"\\\\server\\share\\x", L"//server/share/x", L"x.bmp:stream",
       L"con", L"sub/NUL.txt", L"com1", L"LPT9.bmp", L"a./b", L"a /b", L"...", L"a\x01" L"b", L"a*b", L"a?b",
   };
   for (auto name : refused) EXPECT_FALSE(SafeRelativePath(name)) << name;
   EXPECT_EQ(SafeRelativePath(L"detail1.bmp"), L"detail1.bmp");
   EXPECT_EQ(SafeRelativePath(L"sub/dir/x.bmp"), L"sub\\dir\\x.bmp");
   EXPECT_EQ(SafeRelativePath(L"sub/"), L"sub");
+  EXPECT_EQ(SafeRelativePath(L"./sub/./x.bmp"), L"sub\\x.bmp");
+  EXPECT_EQ(SafeRelativePath(L"a//b"), L"a\\b");
+  EXPECT_EQ(SafeRelativePath(L"./"), L"");
   EXPECT_EQ(SafeRelativePath(L"..a/b..c"), L"..a\\b..c");
   EXPECT_EQ(SafeRelativePath(L"console.txt"), L"console.txt");
   EXPECT_EQ(SafeRelativePath(L"com10"), L"com10");

@@ -68,6 +68,7 @@ make_archives() {
   (cd "$tree/.." && zip -qr - tree | cat > "$work/in-streamed.zip")  # data descriptors (flag bit 3)
   (cd "$tree/.." && 7z a -tzip "$work/in-7z.zip" tree >/dev/null)
   (cd "$tree/.." && bsdtar -cf "$work/in-bsdtar.zip" --format zip tree)
+  mkdir -p "$work/dot" && (cd "$work/dot" && ln -s "$tree" tree && bsdtar -chf "$work/in-bsdtar-dot.zip" --format zip ./tree)
   cp "$work/in-zip9.zip" "$work/in-comment.zip" && echo "archive comment PK" | zip -qz "$work/in-comment.zip"
   python3 - "$tree" "$work" <<'PY'
 import os, sys, zipfile
@@ -112,7 +113,7 @@ for archive in "$work"/in-*.zip; do
   fi
 done
 
-[ $checked -eq 11 ] || fail "expected 11 archives from other tools, checked $checked"
+[ $checked -eq 12 ] || fail "expected 12 archives from other tools, checked $checked"
 
 # 3. Exit codes: usage 2; a failure of the component 1 with its message; a failure on one file 1.
 zt frobnicate; [ $? -eq 2 ] || fail "usage error should exit 2"
