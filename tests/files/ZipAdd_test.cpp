@@ -334,3 +334,50 @@ TEST(ZipAdd, NamesAreStoredInTheOemCodePageUnlessItCannotHoldThem) {
   EXPECT_EQ(ReadFile(dir / "out\\\xC3\x89t\xC3\xA9.bmp"), "e");
   EXPECT_EQ(ReadFile(dir / "out\\prix \xE2\x82\xAC.txt"), "euro");
 }
+
+TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  WriteFile(dir / "src\\b.txt", "b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  EXPECT_EQ(ExpectFailure([&] { q.zip.EndUpdate(); }), 22);
+  q.zip.BeginUpdate();
+  q.zip.AddMatching("a.txt");
+  q.zip.AddMatching("b.txt");
+  EXPECT_FALSE(Exists(dir / "t.zip")) << "nothing is written inside the bracket";
+  q.zip.EndUpdate();
+  EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"a.txt", "b.txt"}));
+  q.zip.CloseZip();
+
+  WriteFile(dir / "src\\c.txt", "c");
+  QuietZip r(dir / "t.zip", dir / "src");
+  r.zip.OpenZip();
+  r.zip.BeginUpdate();
+  r.zip.AddMatching("c.txt");
+  r.zip.CloseZip();  // the pending update is written
+  r.zip.OpenZip();
+  EXPECT_EQ(Names(r.zip), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+}
+
+TEST(ZipAdd, StorePathAndRecurseOptions) {
+  TempDir dir;
+  WriteFile(dir / "src\\x.bmp", "top");
+  WriteFile(dir / "src\\sub\\y.bmp", "deep");
+  QuietZip flat(dir / "flat.zip", dir / "src");
+  flat.zip.Options.Recurse = false;
+  flat.zip.OpenZip();
+  flat.zip.AddMatching("*.bmp");
+  EXPECT_EQ(Names(flat.zip), std::vector<std::string>{"x.bmp"});
+  QuietZip names(dir / "names.zip", dir / "src");
+  names.zip.Options.StorePath = files::TZAStorePathMode::spNoPath;
+  names.zip.OpenZip();
+  names.zip.AddMatching("*.bmp");
+  EXPECT_EQ(Names(names.zip), (std::vector<std::string>{"x.bmp", "y.bmp"}));
+  QuietZip stored(dir / "stored.zip", dir / "src");
+  stored.zip.SetCompressionLevel(files::TZACompressionLevel::clNone);
+  stored.zip.OpenZip();
+  stored.zip.AddMatching("x.bmp");
+  ASSERT_EQ(stored.zip.Items().size(), 1u);
+  EXPECT_EQ(stored.zip.Items()[0].header.method, 0);
+}

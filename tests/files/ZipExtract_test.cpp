@@ -208,3 +208,27 @@ TEST(ZipExtract, TestChecksEveryEntryAndWritesNothing) {
   EXPECT_EQ(q.failures[0].name, "bad.txt");
   EXPECT_FALSE(Exists(dir / "out"));
 }
+
+TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
+  TempDir dir;
+  MakeArchive(dir / "t.zip", {{"x.txt", "new x"}, {"sub/x.txt", "new sub x"}});
+  WriteFile(dir / "out\\x.txt", "old x");
+  {
+    QuietZip q(dir / "t.zip", dir / "out");
+    q.zip.Options.OverwriteMode = files::TZAOverwriteMode::omNever;
+    q.zip.Options.Recurse = false;
+    q.zip.OpenZip();
+    q.zip.ExtractMatching("x.txt");
+  }
+  EXPECT_EQ(ReadFile(dir / "out\\x.txt"), "old x");
+  EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"x.txt"});
+  {
+    QuietZip q(dir / "t.zip", dir / "out");
+    q.zip.Options.CreateDirs = false;
+    q.zip.OpenZip();
+    q.zip.ExtractMatching("x.txt");
+    ASSERT_EQ(q.failures.size(), 1u);  // sub\ does not exist and may not be created
+    EXPECT_EQ(q.failures[0].code, 20);
+  }
+  EXPECT_EQ(ReadFile(dir / "out\\x.txt"), "new x");
+}
