@@ -26,26 +26,6 @@ TEST(ZipError, HolesAreFilledAndTheComponentNameGoesInFront) {
   EXPECT_EQ(FormatZipError(11), "File \"\" not found - Native error: 00011");
 }
 
-TEST(ZipError, SharedTextsAreSharedByTheirWholeGroup) {
-  struct Group {
-    std::vector<int> codes;
-    std::string_view text;
-  };
-  const Group groups[] = {
-      {{1, 2, 3, 4, 7, 16, 21, 24}, "Index out of bounds"},
-      {{9, 10, 29}, "File name is blank. Specify appropriate file name"},
-      {{11, 12, 15, 18, 30, 31, 38, 42, 53, 54}, "File \"%s\" not found"},
-      {{13, 14}, "Archive is not open"},
-      {{19, 23}, "Cannot create file \"%s\""},
-      {{22, 25}, "Internal error. Update is not started"},
-      {{41, 43}, "Cannot compress file '%s'. Zip64 mode is not enabled"},
-      {{44, 45}, "Cannot open archive file. Opening aborted or invalid file"},
-  };
-  for (const auto& g : groups)
-    for (int code : g.codes) EXPECT_EQ(files::ZipErrorTemplate(code), g.text) << code;
-  for (int code = 1; code <= 55; ++code) EXPECT_NE(files::ZipErrorTemplate(code), "Unknown error") << code;
-}
-
 TEST(ZipError, ExceptionCarriesCodeAndText) {
   try {
     throw EZAException(8);

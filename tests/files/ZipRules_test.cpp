@@ -20,12 +20,6 @@ TEST(ZipRules, LevelAndModeMapsAreTiedBothWays) {
   EXPECT_FALSE(ModeToLevel(-1));
 }
 
-TEST(ZipRules, BufferSizesFollowTheMode) {
-  const size_t expected[] = {0x100000, 0x80000, 0x80000, 0x80000, 0x100000,
-                             0x100000, 0x100000, 0x180000, 0x180000, 0x180000};
-  for (int mode = 0; mode <= 9; ++mode) EXPECT_EQ(BufferSizeForMode(mode), expected[mode]) << mode;
-}
-
 TEST(ZipRules, OverallProgressCountsEntriesAndBytes) {
   EXPECT_DOUBLE_EQ(OverallProgress(0, 100, 0, 1), 0.0);
   EXPECT_DOUBLE_EQ(OverallProgress(50, 100, 0, 1), 50.0);

@@ -61,9 +61,12 @@ std::string TempDir::operator/(const std::string& relative) const { return path_
 
 void WriteFile(const std::string& path, const Bytes& data) {
   std::wstring w = W(path);
-  CreateParents(w);
   SetFileAttributesW(w.c_str(), FILE_ATTRIBUTE_NORMAL);
   HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND) {
+    CreateParents(w);
+    h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
   if (h == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   if (!data.empty()) ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
