@@ -44,6 +44,9 @@ void TZipBaseArchiver::OpenZip() {
   if (SpanningMode != TZASpanningMode::smNone) Fail(zerr::MultiVolume);
   if (FileName.empty() || FileName.back() == '\\' || FileName.back() == '/' || FileName.back() == ':')
     Fail(zerr::BlankFileName);
+  // Whatever was open is closed first, so that reopening the same archive is not refused by
+  // this component's own sharing mode.
+  CloseZip();
   std::wstring path = FullPath(core::Widen(FileName));
   bool exists = FileExists(path);
   if (!exists && FolderExists(path)) Fail(zerr::CannotOpenFile, FileName);
@@ -59,7 +62,6 @@ void TZipBaseArchiver::OpenZip() {
     }
     if (!handle.Valid()) Fail(zerr::CannotOpenFile, FileName);
   }
-  CloseZip();
   archivePath_ = path;
   archive_ = std::move(handle);
   readOnly_ = readOnly;

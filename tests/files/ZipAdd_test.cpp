@@ -358,6 +358,8 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   r.zip.CloseZip();  // the pending update is written
   r.zip.OpenZip();
   EXPECT_EQ(Names(r.zip), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+  r.zip.OpenZip();  // reopening an open archive keeps it writable
+  EXPECT_FALSE(r.zip.OpenedReadOnly());
 }
 
 TEST(ZipAdd, StorePathAndRecurseOptions) {
