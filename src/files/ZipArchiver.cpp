@@ -156,4 +156,17 @@ TZAAction TZipBaseArchiver::DefaultFileFailureAction(const std::string&, TZAProc
   return TZAAction::fxaAbort;
 }
 
+TZipBaseArchiver::EntryData TZipBaseArchiver::Locate(const TZipItem& item) const {
+  uint8_t bytes[zip::kLocalSize];
+  uint64_t offset = item.header.localOffset;
+  if (offset + zip::kLocalSize > dataLimit_ || !archive_.ReadAt(offset, bytes, sizeof bytes))
+    Fail(zerr::InvalidArchive);
+  auto local = zip::DecodeLocalHeader(bytes);
+  if (!local) Fail(zerr::InvalidArchive);
+  EntryData d;
+  d.dataStart = offset + zip::kLocalSize + local->nameLength + local->extraLength;
+  if (d.dataStart + item.header.compressedSize > dataLimit_) Fail(zerr::InvalidArchive);
+  return d;
+}
+
 }  // namespace files
