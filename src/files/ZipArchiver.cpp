@@ -135,7 +135,7 @@ void TZipBaseArchiver::BeginUpdate() {
 
 void TZipBaseArchiver::EndUpdate() {
   RequireOpen();
-  if (updateDepth_ == 0) Fail(22);
+  if (updateDepth_ == 0) Fail(zerr::UpdateNotStarted);
   if (--updateDepth_ == 0) Commit();
 }
 

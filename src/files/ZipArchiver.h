@@ -108,6 +108,7 @@ class TZipBaseArchiver {
   void Gather(std::wstring_view fileMask, uint16_t attributes, std::wstring_view exclusionMask);
   void QueueFile(const std::wstring& fullPath, const std::wstring& baseFull, bool folder);
   void Commit();
+  void ReopenArchive();  // after a commit: for writing if possible, else for reading
   void WriteArchive(const FileHandle& out, bool& abandoned);
   bool WritePending(const FileHandle& out, const Pending& p, size_t index, size_t count,
                     zip::CentralHeader& written, bool& abandoned);

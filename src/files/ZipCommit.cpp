@@ -22,34 +22,30 @@ struct Deflater {
     if (ready) deflateEnd(&s);
   }
 };
+
 struct Written {
   zip::CentralHeader header;
   std::string name, comment;
 };
+
 }  // namespace
 
 void TZipBaseArchiver::Commit() {
-  std::vector<Pending> pending = std::move(pending_);
-  pending_.clear();
-  if (pending.empty() && onDisk_) {
-    // Nothing changed, so nothing is written.
-    Progress(0, TZAProcessOperation::poAdd, TZAProgressPhase::ppStart);
-    Progress(100, TZAProcessOperation::poAdd, TZAProgressPhase::ppEnd);
-    return;
-  }
-  pending_ = std::move(pending);  // WriteArchive reads them; cleared on every way out below
   struct ClearPending {
     std::vector<Pending>& p;
     ~ClearPending() { p.clear(); }
-  } clear{pending_};
-
+  } clear{pending_};  // the update is over however this ends
   auto first = pending_.empty() || pending_[0].replaces == std::string::npos ? TZAProcessOperation::poAdd
                                                                              : TZAProcessOperation::poUpdate;
   if (!Progress(0, first, TZAProgressPhase::ppStart)) return;
+  if (pending_.empty() && onDisk_) {
+    Progress(100, first, TZAProgressPhase::ppEnd);  // nothing changed, so nothing is written
+    return;
+  }
   std::wstring tempPath;
   zip::TempFileGuard removeTemp;  // declared first: the file is closed before it is removed
   FileHandle out = CreateTempBeside(archivePath_, tempPath);
-  if (!out.Valid()) Fail(36, core::Narrow(archivePath_));
+  if (!out.Valid()) Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   removeTemp.Reset(tempPath);
   bool abandoned = false;
   WriteArchive(out, abandoned);
@@ -58,25 +54,26 @@ void TZipBaseArchiver::Commit() {
   out.Close();
 
   DWORD oldAttributes = onDisk_ ? GetFileAttributesW(archivePath_.c_str()) : INVALID_FILE_ATTRIBUTES;
-  archive_.Close();
+  archive_.Close();  // an open file cannot be replaced
   if (!MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DWORD error = GetLastError();
-    if (onDisk_)
-      archive_ = FileHandle::Open(archivePath_, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-    SetLastError(error);
-    Fail(36, core::Narrow(archivePath_));
+    if (onDisk_) ReopenArchive();
+    Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   }
   removeTemp.Release();
   if (oldAttributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(archivePath_.c_str(), oldAttributes);
+  onDisk_ = true;
+  ReopenArchive();
+  if (!archive_.Valid()) Fail(zerr::CannotOpenFile, FileName);
+  ReadDirectory();
+  Progress(100, first, TZAProgressPhase::ppEnd);
+}
+
+void TZipBaseArchiver::ReopenArchive() {
   archive_ = FileHandle::Open(archivePath_, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
   if (!archive_.Valid()) {
     archive_ = FileHandle::Open(archivePath_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     readOnly_ = true;
   }
-  onDisk_ = true;
-  if (!archive_.Valid()) Fail(zerr::CannotOpenFile, FileName);
-  ReadDirectory();
-  Progress(100, first, TZAProgressPhase::ppEnd);
 }
 
 void TZipBaseArchiver::WriteArchive(const FileHandle& out, bool& abandoned) {

@@ -28,12 +28,12 @@ class EZAException : public std::runtime_error {
 
 // Codes used by name in the component's code.
 namespace zerr {
-inline constexpr int Unknown = 0, InvalidMode = 5, CorruptedEntry = 8, BlankFileName = 9,
-                     NotOpen = 13, CannotCreateFile = 19, CannotCreateDir = 20,
-                     UpdateNotEnded = 26, InMemoryOnly = 28, ReadOnlyArchive = 32,
-                     CannotOpenFile = 33, InvalidArchive = 35, NoZip64End = 40,
-                     Zip64CompressedSize = 41, Zip64FileSize = 43, CannotOpenArchive = 44,
-                     WriteError = 46, Damaged = 48, MultiVolume = 51, Deflate64 = 55;
+inline constexpr int Unknown = 0, InvalidMode = 5, CorruptedEntry = 8, BlankFileName = 9, FileNotFound = 11,
+                     NotOpen = 13, CannotCreateFile = 19, CannotCreateDir = 20, UpdateNotStarted = 22,
+                     UpdateNotEnded = 26, InMemoryOnly = 28, ReadOnlyArchive = 32, CannotOpenFile = 33,
+                     InvalidArchive = 35, CannotCreateOutput = 36, NoZip64End = 40, Zip64CompressedSize = 41,
+                     Zip64FileSize = 43, CannotOpenArchive = 44, WriteError = 46, Damaged = 48,
+                     MultiVolume = 51, Deflate64 = 55;
 }
 
 }  // namespace files

@@ -49,7 +49,7 @@ void TZipBaseArchiver::AddMatching(std::string_view fileMask, uint16_t attribute
     std::lock_guard lock(zip::ArchiveLock());
     zip::CurrentDirectoryGuard restore;
     std::wstring base = FullPath(core::Widen(BaseDir.empty() ? std::string(".") : BaseDir));
-    if (!SetCurrentDirectoryW(base.c_str())) Fail(11, BaseDir);
+    if (!SetCurrentDirectoryW(base.c_str())) Fail(zerr::FileNotFound, BaseDir);
     Gather(core::Widen(fileMask), attributes, core::Widen(exclusionMask));
   } catch (...) {
     pending_.clear();

@@ -64,7 +64,7 @@ int Main(const std::vector<std::string>& args) {
   Run run(args[1], threeArgs ? args[2] : std::string());
   try {
     if (command != "add" && GetFileAttributesW(core::Widen(args[1]).c_str()) == INVALID_FILE_ATTRIBUTES)
-      throw files::EZAException(11, {}, args[1]);
+      throw files::EZAException(files::zerr::FileNotFound, {}, args[1]);
     run.zip.OpenZip();
     if (command == "add") run.zip.AddMatching(args[3]);
     else if (command == "extract") run.zip.ExtractMatching(args[3]);
