@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/ZipErrorTable.h"
+
 namespace files {
 
 // Message of a failure code with its "%s" / "%d" holes still in place; code 0's text for unknown codes.
@@ -26,14 +28,11 @@ class EZAException : public std::runtime_error {
   int code_;
 };
 
-// Codes used by name in the component's code.
+// Failure codes by name.
 namespace zerr {
-inline constexpr int Unknown = 0, InvalidMode = 5, CorruptedEntry = 8, BlankFileName = 9, FileNotFound = 11,
-                     NotOpen = 13, CannotCreateFile = 19, CannotCreateDir = 20, UpdateNotStarted = 22,
-                     UpdateNotEnded = 26, InMemoryOnly = 28, ReadOnlyArchive = 32, CannotOpenFile = 33,
-                     InvalidArchive = 35, CannotCreateOutput = 36, NoZip64End = 40, Zip64CompressedSize = 41,
-                     Zip64FileSize = 43, CannotOpenArchive = 44, WriteError = 46, Damaged = 48,
-                     MultiVolume = 51, Deflate64 = 55;
-}
+#define PRATILO_ZIP_ENUM(name, code, text) name = code,
+enum Code : int { PRATILO_ZIP_ERRORS(PRATILO_ZIP_ENUM) };
+#undef PRATILO_ZIP_ENUM
+}  // namespace zerr
 
 }  // namespace files
