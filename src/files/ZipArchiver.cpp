@@ -42,6 +42,8 @@ void TZipBaseArchiver::RequireOpen() const {
 void TZipBaseArchiver::OpenZip() {
   if (InMemory) Fail(zerr::InMemoryOnly);
   if (SpanningMode != TZASpanningMode::smNone) Fail(zerr::MultiVolume);
+  // Neither encryption nor ZIP64 records are written: refused rather than silently ignored.
+  if (!Password.empty() || Zip64Mode != TZip64Mode::zmDisabled) Fail(zerr::Unknown);
   if (FileName.empty() || FileName.back() == '\\' || FileName.back() == '/' || FileName.back() == ':')
     Fail(zerr::BlankFileName);
   // Whatever was open is closed first, so that reopening the same archive is not refused by

@@ -221,6 +221,19 @@ TEST(ZipAdd, RefusalsCarryTheirCodes) {
   EXPECT_EQ(zip.CompressionMode(), 6);
   zip.FileName = dir / "junk.zip";
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 44);
+  // Features that are not built are refused, not ignored.
+  zip.InMemory = true;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 28);
+  zip.InMemory = false;
+  zip.SpanningMode = files::TZASpanningMode::smSplitting;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 51);
+  zip.SpanningMode = files::TZASpanningMode::smNone;
+  zip.Password = "secret";
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 0);
+  zip.Password.clear();
+  zip.Zip64Mode = files::TZip64Mode::zmAuto;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 0);
+  zip.Zip64Mode = files::TZip64Mode::zmDisabled;
   zip.FileName = dir / "new.zip";
   zip.OpenZip();
   zip.BeginUpdate();
