@@ -121,16 +121,19 @@ constexpr Color kUsBlue = Rgb8(30, 40, 110);
 constexpr Color kUkBlue = Rgb8(1, 33, 105);
 constexpr Color kUkRed = Rgb8(200, 16, 46);
 
-std::optional<Color> UnionJack(float fx, float fy) {
-  // Flag units: 60 x 30, centre at (30, 15).
-  float cx = std::abs(fx - 30), cy = std::abs(fy - 15);
-  if (cx < 3 || cy < 3) return kUkRed;
-  if (cx < 5 || cy < 5) return kWhite;
-  // Diagonal bands: distance to the corner-to-corner line, in flag units.
-  float across = std::abs(cx * 15 - cy * 30) / std::hypot(30.0f, 15.0f);
-  if (across < 1.5f) return kUkRed;
-  if (across < 3.5f) return kWhite;
-  return kUkBlue;
+// The fly half of the British flag, drawn pixel by pixel: at 8 x 11 pixels a geometric drawing
+// smears the diagonals into pink. Column 0 is the middle of the flag's red upright.
+constexpr const char* kBritishHalf[11] = {
+    "RWBBBBWR", "RWBBBWRW", "RWBWRWBB", "RWWWWWWW", "RRRRRRRR", "RRRRRRRR",
+    "RRRRRRRR", "RWWWWWWW", "RWBWRWBB", "RWBBBWRW", "RWBBBBWR",
+};
+
+Color BritishHalf(int x, int y) {
+  switch (kBritishHalf[y][x]) {
+    case 'R': return kUkRed;
+    case 'W': return kWhite;
+    default: return kUkBlue;
+  }
 }
 
 }  // namespace
@@ -161,8 +164,7 @@ RgbaImage FlagEnglish() {
           }
           return row % 2 == 0 ? kUsRed : kWhite;
         }
-        // Right half of the British flag, stretched to the remaining 8 x 11 pixels.
-        return UnionJack(24 + (x - 8) / 8 * 36, fy / kFlagHeight * 30);
+        return BritishHalf(int(x) - 8, int(fy));
       },
       16, 16);
 }

@@ -72,6 +72,7 @@ const std::array<GrassStyle, 5>& GrassStyles() {
     s[4].clumping = 0.05f;
     s[4].leanStrength = 0.8f;
     s[4].stripes = 4;
+    s[4].stripeContrast = 0.14f;
     return s;
   }();
   return styles;
@@ -107,7 +108,9 @@ void DrawBlade(FloatImage& image, float x, float y, float angle, float length, C
 }
 
 struct Fields {
-  std::vector<Color> base;      // colour of the blades growing here
+  std::vector<Color> green;     // colour of the living blades growing here
+  std::vector<Color> dry;       // colour of the dried blades here
+  std::vector<float> dryShare;  // share of dried blades, 0..1
   std::vector<float> cover;     // 0 on bare soil, 1 where grass is dense
 };
 
@@ -130,14 +133,21 @@ FloatImage MakeGrass(const GrassStyle& style, int size) {
   const float scale = float(size) / 1024.0f;
   const std::uint32_t seed = style.seed;
   FloatImage image(size, size);
-  Fields fields{std::vector<Color>(std::size_t(size) * size), std::vector<float>(std::size_t(size) * size)};
+  const std::size_t count = std::size_t(size) * size;
+  Fields fields{std::vector<Color>(count), std::vector<Color>(count), std::vector<float>(count), std::vector<float>(count)};
 
   const FbmOptions patch{.period = style.patchPeriod, .octaves = 5, .gain = 0.55f, .seed = seed};
   const FbmOptions dry{.period = std::max(2, style.patchPeriod - 1), .octaves = 6, .gain = 0.55f, .seed = seed + 11};
   const FbmOptions soil{.period = style.patchPeriod * 2, .octaves = 5, .gain = 0.6f, .seed = seed + 23};
   const FbmOptions light{.period = 2, .octaves = 3, .gain = 0.5f, .seed = seed + 37};
-  const std::size_t count = std::size_t(size) * size;
+  const FbmOptions mottle{.period = 16, .octaves = 3, .gain = 0.5f, .seed = seed + 53};
   std::vector<float> patchNoise(count), dryNoise(count), soilNoise(count), lightNoise(count);
+  auto stripeLight = [&](int y) {
+    if (style.stripes == 0) return 1.0f;
+    // Soft-edged bands: the stripe boundary of a mown field is not a sharp line.
+    float phase = (y + 0.5f) / size * style.stripes * 2 * kPi;
+    return 1.0f + style.stripeContrast * 0.5f * std::clamp(std::sin(phase) * 3.0f, -1.0f, 1.0f);
+  };
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       float u = (x + 0.5f) / size, v = (y + 0.5f) / size;
@@ -145,7 +155,7 @@ FloatImage MakeGrass(const GrassStyle& style, int size) {
       patchNoise[i] = Fbm(u, v, patch) * 0.5f + 0.5f;
       dryNoise[i] = Fbm(u, v, dry);
       soilNoise[i] = Fbm(u, v, soil);
-      lightNoise[i] = Fbm(u, v, light);
+      lightNoise[i] = Fbm(u, v, light) * 0.08f + Fbm(u, v, mottle) * 0.07f;
     }
   }
   const float dryEdge = ShareThreshold(dryNoise, style.dryness);
@@ -154,11 +164,13 @@ FloatImage MakeGrass(const GrassStyle& style, int size) {
     for (int x = 0; x < size; ++x) {
       std::size_t i = std::size_t(y) * size + x;
       Color green = GreenRamp(style, patchNoise[i]);
-      float dryMask = Smoothstep(dryEdge - 0.06f, dryEdge + 0.06f, dryNoise[i]);
+      float dryMask = Smoothstep(dryEdge - 0.1f, dryEdge + 0.1f, dryNoise[i]);
       Color blades = Mix(green, style.dry, dryMask * 0.9f);
       float soilMask = Smoothstep(soilEdge - 0.03f, soilEdge + 0.05f, soilNoise[i]);
-      float shading = 1.0f + 0.08f * lightNoise[i];
-      fields.base[i] = blades * shading;
+      float shading = (1.0f + lightNoise[i]) * stripeLight(y);
+      fields.green[i] = green * shading;
+      fields.dry[i] = style.dry * shading;
+      fields.dryShare[i] = dryMask * 0.9f;
       fields.cover[i] = 1.0f - soilMask * 0.85f;
       // The ground between the blades: their shadowed depth, or soil where the grass is thin.
       float grain = 0.9f + 0.2f * HashUnit(std::uint32_t(x), std::uint32_t(y), seed + 41);
@@ -175,15 +187,17 @@ FloatImage MakeGrass(const GrassStyle& style, int size) {
   };
   auto bladeColor = [&](std::size_t i) {
     float lightness = random.Range(0.72f, 1.28f);
-    Color c = fields.base[i] * lightness;
+    // Near the edge of a dry patch, living and dried blades grow side by side.
+    Color c = (random.Unit() < fields.dryShare[i] ? fields.dry[i] : fields.green[i]) * lightness;
     // Some blades yellower or bluer than their neighbours.
     float hue = random.Gauss() * 0.04f;
     return Color{c.r + hue, c.g, c.b - hue};
   };
+  auto stripeOf = [&](float y) { return style.stripes > 0 ? int(std::floor(y / size * style.stripes * 2)) % 2 : 0; };
+  // Mown blades lie along their stripe, the way the mower went.
   auto leanAngle = [&](float y) {
     if (style.leanStrength <= 0) return random.Range(0, 2 * kPi);
-    float base = 0.5f * kPi;
-    if (style.stripes > 0 && int(std::floor(y / size * style.stripes * 2)) % 2) base += kPi;
+    float base = stripeOf(y) ? kPi : 0.0f;
     float spread = (1.0f - style.leanStrength) * kPi;
     return base + random.Gauss() * spread * 0.5f;
   };

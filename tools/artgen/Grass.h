@@ -21,6 +21,7 @@ struct GrassStyle {
   float flowerDensity = 0;         // flowers per pixel
   float leanStrength = 0;          // 0: blades point anywhere; 1: all lie along the mowing direction
   int stripes = 0;                 // mowing stripes across the tile, each lying the other way
+  float stripeContrast = 0;        // lightness difference between neighbouring stripes
 };
 
 // The five variations of the product, in order.

@@ -13,12 +13,9 @@ int Wrap(int i, int period) {
 float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 
 float Corner(int ix, int iy, float dx, float dy, std::uint32_t seed) {
-  // Eight unit gradients; the diagonal ones shortened so the range stays near -1..1.
-  static constexpr float kGradients[8][2] = {{1, 0},           {-1, 0},           {0, 1},
-                                             {0, -1},          {0.7071f, 0.7071f}, {-0.7071f, 0.7071f},
-                                             {0.7071f, -0.7071f}, {-0.7071f, -0.7071f}};
-  const float* g = kGradients[Hash3(std::uint32_t(ix), std::uint32_t(iy), seed) & 7];
-  return g[0] * dx + g[1] * dy;
+  // A gradient in any direction: axis-only gradients leave visible rows and columns.
+  float angle = HashUnit(std::uint32_t(ix), std::uint32_t(iy), seed) * 6.2831853f;
+  return std::cos(angle) * dx + std::sin(angle) * dy;
 }
 
 }  // namespace
@@ -51,7 +48,7 @@ float GradientNoise(float u, float v, int period, std::uint32_t seed) {
   float sx = Fade(dx), sy = Fade(dy);
   float top = n00 + (n10 - n00) * sx;
   float bottom = n01 + (n11 - n01) * sx;
-  return (top + (bottom - top) * sy) * 1.6f;
+  return (top + (bottom - top) * sy) * 1.5f;
 }
 
 float Fbm(float u, float v, const FbmOptions& options) {

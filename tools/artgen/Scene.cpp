@@ -1,6 +1,8 @@
 #include "Scene.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <numbers>
 #include <optional>
 
@@ -21,32 +23,47 @@ Vec3 Normalize(Vec3 a) { return a * (1.0f / Length(a)); }
 
 float Radians(float degrees) { return degrees * std::numbers::pi_v<float> / 180.0f; }
 
-// The scene in metres: y up, ground at y = 0, the aircraft flying towards +x, the right wing
-// stretching out along +z. The eye sits in the open cockpit under the wing root.
+float kEyeX = -0.8f, kEyeLift = 0.3f;
+float kViewYaw = 35, kViewPitch = -5, kHalfFov = 45;
+float kSunX = -0.4f, kSunY = 0.5f, kSunZ = -0.8f;
+// Sun low behind the viewer, so the aircraft's shadow falls ahead on the grass.
+Vec3 kToSun = Normalize({kSunX, kSunY, kSunZ});
+
+// The scene in metres: y up, ground at y = 0, the aircraft flying towards +x, its wing
+// spanning z. The eye sits in the open cockpit under the wing and looks out along the right wing.
 constexpr float kEyeHeight = 4.0f;
 constexpr float kWingHeight = kEyeHeight + 1.0f;
 constexpr float kLeadingEdge = 0.95f, kTrailingEdge = -0.85f;  // chord along x
-constexpr float kWingRoot = 0.35f, kWingTip = 5.4f;           // span along z
+constexpr float kWingTip = 5.4f;                              // half span along z
 constexpr float kTileSize = 40.0f;                            // one texture tile on the ground
 
 struct Strut {
   Vec3 a, b;
   float radius;
 };
+// Lift struts from the bottom of the pod to the middle of each wing.
 const Strut kStruts[] = {
-    {{0.25f, kEyeHeight - 0.75f, 0.4f}, {0.55f, kWingHeight, 3.1f}, 0.03f},
-    {{0.05f, kEyeHeight - 0.75f, 0.4f}, {-0.45f, kWingHeight, 3.1f}, 0.03f},
+    {{0.35f, kEyeHeight - 0.7f, 0.45f}, {0.45f, kWingHeight, 2.9f}, 0.025f},
+    {{0.35f, kEyeHeight - 0.7f, -0.45f}, {0.45f, kWingHeight, -2.9f}, 0.025f},
 };
+// Tail boom from the pod to the tail plane.
+const Strut kBoom = {{-0.8f, kWingHeight - 0.25f, 0.0f}, {-4.6f, kWingHeight - 0.25f, 0.0f}, 0.07f};
 
 struct Camera {
-  Vec3 eye{0.0f, kEyeHeight, 0.0f};
+  Vec3 eye{0.1f, kEyeHeight, 0.3f};
   Vec3 forward, right, up;
   float tanX = 0, tanY = 0;
 };
 
 Camera MakeCamera(const ViewOptions& options) {
   Camera c;
-  float yaw = Radians(28), pitch = Radians(-16), halfFov = Radians(48);
+  c.eye = {kEyeX, kEyeHeight + kEyeLift, 0.3f};
+  if (const char* tune = std::getenv("ARTGEN_CAM")) {  // TEMP tuning
+    std::sscanf(tune, "%f %f %f %f %f %f %f %f", &kViewYaw, &kViewPitch, &kHalfFov, &kSunX, &kSunY, &kSunZ, &kEyeX, &kEyeLift);
+    kToSun = Normalize({kSunX, kSunY, kSunZ});
+    c.eye = {kEyeX, kEyeHeight + kEyeLift, 0.3f};
+  }
+  float yaw = Radians(kViewYaw), pitch = Radians(kViewPitch), halfFov = Radians(kHalfFov);
   c.forward = {std::cos(pitch) * std::sin(yaw), std::sin(pitch), std::cos(pitch) * std::cos(yaw)};
   c.right = {-std::cos(yaw), 0, std::sin(yaw)};
   c.up = {-std::sin(pitch) * std::sin(yaw), std::cos(pitch), -std::sin(pitch) * std::cos(yaw)};
@@ -55,19 +72,19 @@ Camera MakeCamera(const ViewOptions& options) {
   return c;
 }
 
-// Sun low behind the viewer, so the wing's shadow falls ahead on the grass.
-const Vec3 kToSun = Normalize({-0.35f, 0.62f, -0.72f});
 
 bool InsideWing(float x, float z) {
-  if (x < kTrailingEdge || x > kLeadingEdge || z < kWingRoot || z > kWingTip) return false;
-  // Rounded tip: a quarter ellipse at each corner of the tip.
+  if (x < kTrailingEdge || x > kLeadingEdge || std::abs(z) > kWingTip) return false;
+  // Rounded tips: a quarter circle at each corner.
   const float round = 0.6f;
-  float dz = z - (kWingTip - round);
+  float dz = std::abs(z) - (kWingTip - round);
   if (dz <= 0) return true;
   float mid = (kLeadingEdge + kTrailingEdge) / 2, half = (kLeadingEdge - kTrailingEdge) / 2;
   float dx = std::max(std::abs(x - mid) - (half - round), 0.0f);
   return dx * dx + dz * dz <= round * round;
 }
+
+bool InsideTailPlane(float x, float z) { return x < -4.1f && x > -4.9f + 0.3f * std::abs(z) && std::abs(z) < 1.3f; }
 
 // Distance along the ray to where it passes within `radius` of the segment, if it does.
 std::optional<float> HitStrut(Vec3 origin, Vec3 dir, const Strut& s) {
@@ -87,16 +104,21 @@ std::optional<float> HitStrut(Vec3 origin, Vec3 dir, const Strut& s) {
 }
 
 bool InShadow(Vec3 ground) {
-  float t = (kWingHeight - ground.y) / kToSun.y;
-  Vec3 q = ground + kToSun * t;
+  auto onPlane = [&](float height) { return ground + kToSun * ((height - ground.y) / kToSun.y); };
+  Vec3 q = onPlane(kWingHeight);
   if (InsideWing(q.x, q.z)) return true;
+  Vec3 tail = onPlane(kBoom.a.y);
+  if (InsideTailPlane(tail.x, tail.z)) return true;
   for (const Strut& s : kStruts)
-    if (HitStrut(ground, kToSun, {s.a, s.b, s.radius * 1.5f})) return true;
-  // The cockpit pod and engine under the wing root.
-  float tp = (kEyeHeight - 0.2f - ground.y) / kToSun.y;
-  Vec3 p = ground + kToSun * tp;
-  float px = (p.x + 0.4f) / 1.6f, pz = p.z / 0.55f;
-  return px * px + pz * pz < 1.0f;
+    if (HitStrut(ground, kToSun, s)) return true;
+  if (HitStrut(ground, kToSun, kBoom)) return true;
+  // The cockpit pod and engine: an ellipsoid under the wing.
+  Vec3 c{0.1f, kEyeHeight - 0.1f, 0.0f};
+  Vec3 radii{1.4f, 0.75f, 0.5f};
+  Vec3 o = ground - c;
+  Vec3 os{o.x / radii.x, o.y / radii.y, o.z / radii.z}, ds{kToSun.x / radii.x, kToSun.y / radii.y, kToSun.z / radii.z};
+  float a = Dot(ds, ds), b = Dot(os, ds), k = Dot(os, os) - 1;
+  return b * b - a * k >= 0;
 }
 
 Color Sky(Vec3 dir) {
@@ -124,10 +146,10 @@ Color WingUnderside(float x, float z) {
   if (x > kLeadingEdge - 0.42f && x < kLeadingEdge - 0.2f) fabric = Rgb8(168, 36, 34);
   if (x > kLeadingEdge - 0.12f) fabric = Rgb8(190, 190, 196);
   // Ribs under the fabric every half metre of span.
-  float rib = std::abs(std::fmod(z - kWingRoot, 0.5f) - 0.25f);
+  float rib = std::abs(std::fmod(std::abs(z), 0.5f) - 0.25f);
   if (rib > 0.225f) fabric = fabric * 0.82f;
   // Darker near the root, in the shadow of the pod.
-  return fabric * (0.8f + 0.2f * Smoothstep(kWingRoot, kWingRoot + 1.5f, z));
+  return fabric * (0.8f + 0.2f * Smoothstep(0.3f, 1.8f, std::abs(z)));
 }
 
 Color Trace(const MipChain& ground, const Camera& cam, Vec3 dir, float sampleAngle) {
@@ -142,14 +164,14 @@ Color Trace(const MipChain& ground, const Camera& cam, Vec3 dir, float sampleAng
       hit = Mix(Rgb8(90, 94, 100), Rgb8(200, 204, 210), side);
     }
   if (dir.y > 0) {
-    float t = (kWingHeight - kEyeHeight) / dir.y;
+    float t = (kWingHeight - cam.eye.y) / dir.y;
     Vec3 p = cam.eye + dir * t;
     if (t < nearest && InsideWing(p.x, p.z)) return WingUnderside(p.x, p.z);
   }
   if (hit) return *hit;
   if (dir.y >= -0.002f) return Sky(dir);
 
-  float t = -kEyeHeight / dir.y;
+  float t = -cam.eye.y / dir.y;
   Vec3 p = cam.eye + dir * t;
   // Sampled area: the sample's cone, stretched by the glancing angle (geometric mean of both axes).
   float footprint = t * sampleAngle / std::sqrt(-dir.y / Length(dir)) / kTileSize;
