@@ -66,7 +66,7 @@ std::vector<ArtFile> MakeArtwork() {
     jpeg("resolutions" + std::to_string(v + 1) + ".jpg", strip);
   }
 
-  jpeg("banner.jpg", RenderBanner(MipChain(textures[0][0])));
+  jpeg("banner.jpg", RenderBanner(MipChain(textures[1][0])));
 
   auto glyph = [&](std::string name, const RgbaImage& image) { files.push_back({std::move(name), EncodeBmp32(image)}); };
   glyph("glyph_next.bmp", GlyphNext());

@@ -12,10 +12,23 @@ int Wrap(int i, int period) {
 
 float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 
+// 256 unit gradients spread around the circle: axis-only gradients leave visible rows and columns.
+struct GradientTable {
+  float x[256], y[256];
+  GradientTable() {
+    for (int i = 0; i < 256; ++i) {
+      // A golden-angle walk spreads the directions evenly without a pattern in the index.
+      float angle = float(i) * 2.3999632f;
+      x[i] = std::cos(angle);
+      y[i] = std::sin(angle);
+    }
+  }
+};
+const GradientTable kGradients;
+
 float Corner(int ix, int iy, float dx, float dy, std::uint32_t seed) {
-  // A gradient in any direction: axis-only gradients leave visible rows and columns.
-  float angle = HashUnit(std::uint32_t(ix), std::uint32_t(iy), seed) * 6.2831853f;
-  return std::cos(angle) * dx + std::sin(angle) * dy;
+  std::uint32_t k = Hash3(std::uint32_t(ix), std::uint32_t(iy), seed) >> 24;
+  return kGradients.x[k] * dx + kGradients.y[k] * dy;
 }
 
 }  // namespace

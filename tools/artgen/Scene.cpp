@@ -1,8 +1,6 @@
 #include "Scene.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 #include <optional>
 
@@ -23,14 +21,8 @@ Vec3 Normalize(Vec3 a) { return a * (1.0f / Length(a)); }
 
 float Radians(float degrees) { return degrees * std::numbers::pi_v<float> / 180.0f; }
 
-float kEyeX = -0.8f, kEyeLift = 0.3f;
-float kViewYaw = 35, kViewPitch = -5, kHalfFov = 45;
-float kSunX = -0.4f, kSunY = 0.5f, kSunZ = -0.8f;
-// Sun low behind the viewer, so the aircraft's shadow falls ahead on the grass.
-Vec3 kToSun = Normalize({kSunX, kSunY, kSunZ});
-
 // The scene in metres: y up, ground at y = 0, the aircraft flying towards +x, its wing
-// spanning z. The eye sits in the open cockpit under the wing and looks out along the right wing.
+// spanning z (the right wing towards +z).
 constexpr float kEyeHeight = 4.0f;
 constexpr float kWingHeight = kEyeHeight + 1.0f;
 constexpr float kLeadingEdge = 0.95f, kTrailingEdge = -0.85f;  // chord along x
@@ -49,21 +41,20 @@ const Strut kStruts[] = {
 // Tail boom from the pod to the tail plane.
 const Strut kBoom = {{-0.8f, kWingHeight - 0.25f, 0.0f}, {-4.6f, kWingHeight - 0.25f, 0.0f}, 0.07f};
 
+// Sun low behind the viewer, so the aircraft's shadow falls ahead on the grass.
+const Vec3 kToSun = Normalize({-0.38f, 0.5f, -0.8f});
+
 struct Camera {
-  Vec3 eye{0.1f, kEyeHeight, 0.3f};
+  // Behind the wing and a little above the pilot's seat, looking out forward along the right wing.
+  Vec3 eye{-1.7f, kEyeHeight + 0.25f, 0.3f};
   Vec3 forward, right, up;
   float tanX = 0, tanY = 0;
 };
 
 Camera MakeCamera(const ViewOptions& options) {
   Camera c;
-  c.eye = {kEyeX, kEyeHeight + kEyeLift, 0.3f};
-  if (const char* tune = std::getenv("ARTGEN_CAM")) {  // TEMP tuning
-    std::sscanf(tune, "%f %f %f %f %f %f %f %f", &kViewYaw, &kViewPitch, &kHalfFov, &kSunX, &kSunY, &kSunZ, &kEyeX, &kEyeLift);
-    kToSun = Normalize({kSunX, kSunY, kSunZ});
-    c.eye = {kEyeX, kEyeHeight + kEyeLift, 0.3f};
-  }
-  float yaw = Radians(kViewYaw), pitch = Radians(kViewPitch), halfFov = Radians(kHalfFov);
+  // A wide lens, slightly down: the wing across the top, the horizon high, the shadow ahead.
+  float yaw = Radians(27), pitch = Radians(-5), halfFov = Radians(46);
   c.forward = {std::cos(pitch) * std::sin(yaw), std::sin(pitch), std::cos(pitch) * std::cos(yaw)};
   c.right = {-std::cos(yaw), 0, std::sin(yaw)};
   c.up = {-std::sin(pitch) * std::sin(yaw), std::cos(pitch), -std::sin(pitch) * std::cos(yaw)};
@@ -71,7 +62,6 @@ Camera MakeCamera(const ViewOptions& options) {
   c.tanY = c.tanX * float(options.height) / float(options.width);
   return c;
 }
-
 
 bool InsideWing(float x, float z) {
   if (x < kTrailingEdge || x > kLeadingEdge || std::abs(z) > kWingTip) return false;
@@ -140,16 +130,21 @@ Color Sky(Vec3 dir) {
 }
 
 Color WingUnderside(float x, float z) {
-  // Pale fabric in its own shade, brighter towards the trailing edge where sunlight shows through.
-  Color fabric = Mix(Rgb8(168, 164, 156), Rgb8(214, 208, 192), Smoothstep(0.4f, kTrailingEdge, x));
-  // A red trim along the leading edge.
-  if (x > kLeadingEdge - 0.42f && x < kLeadingEdge - 0.2f) fabric = Rgb8(168, 36, 34);
-  if (x > kLeadingEdge - 0.12f) fabric = Rgb8(190, 190, 196);
-  // Ribs under the fabric every half metre of span.
-  float rib = std::abs(std::fmod(std::abs(z), 0.5f) - 0.25f);
-  if (rib > 0.225f) fabric = fabric * 0.82f;
-  // Darker near the root, in the shadow of the pod.
-  return fabric * (0.8f + 0.2f * Smoothstep(0.3f, 1.8f, std::abs(z)));
+  // Sunlight on the upper surface shows through the pale fabric: each panel between two ribs
+  // glows in its middle and darkens where the fabric is sewn to the ribs.
+  const float ribSpacing = 0.45f;
+  float across = std::fmod(std::abs(z), ribSpacing) / ribSpacing;  // 0..1 between two ribs
+  float sag = std::sin(across * 3.1415926f);
+  float chord = (x - kTrailingEdge) / (kLeadingEdge - kTrailingEdge);  // 0 trailing .. 1 leading
+  Color fabric = Mix(Rgb8(150, 150, 146), Rgb8(232, 228, 212), 0.35f + 0.45f * sag * (1.0f - 0.5f * chord));
+  if (across < 0.05f || across > 0.95f) fabric = fabric * 0.72f;  // the rib itself
+  // Red trim along the leading edge, the aluminium leading-edge tube, and the trailing-edge hem.
+  if (chord > 0.72f && chord < 0.86f) fabric = Mix(Rgb8(150, 28, 30), Rgb8(196, 44, 40), sag);
+  if (chord >= 0.86f) fabric = Mix(Rgb8(150, 152, 158), Rgb8(196, 198, 204), chord > 0.95f ? 1.0f : 0.4f);
+  if (chord < 0.03f) fabric = fabric * 0.8f;
+  // Light bounced from the grass tints the underside; the pod shades the root.
+  fabric = fabric * Color{0.96f, 1.0f, 0.94f};
+  return fabric * (0.78f + 0.22f * Smoothstep(0.3f, 1.8f, std::abs(z)));
 }
 
 Color Trace(const MipChain& ground, const Camera& cam, Vec3 dir, float sampleAngle) {

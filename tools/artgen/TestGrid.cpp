@@ -95,23 +95,28 @@ FloatImage MakeTestGrid(int size) {
   FillRect(image, edge, edge, size - thick / 2, edge + band, Rgb8(220, 30, 30));
   FillRect(image, edge, edge, edge + band, size - thick / 2, Rgb8(30, 60, 220));
 
-  const int scale = std::max(1, size / 128);
+  // Labels on light plates, so the lines do not cut through the letters.
+  const int scale = std::max(1, size / 256);
+  const int textWidth = 11 * scale, textHeight = 7 * scale, margin = 3 * scale;
+  const int plateWidth = textWidth + 2 * margin, plateHeight = textHeight + 2 * margin;
   for (int row = 0; row < 8; ++row)
     for (int col = 0; col < 8; ++col) {
       char label[3] = {char('A' + col), char('1' + row), 0};
-      int textWidth = 11 * scale, textHeight = 7 * scale;
-      int x = col * cell + (cell - textWidth) / 2, y = row * cell + (cell - textHeight) / 2;
-      if (row == 0 && col == 0) y += cell / 5;  // leave room for the arrow
-      DrawText(image, x, y, label, scale, ink);
+      int left = col * cell + (cell - plateWidth) / 2, top = row * cell + (cell - plateHeight) / 2 + cell / 10;
+      FillRect(image, left - scale / 2 - 1, top - scale / 2 - 1, left + plateWidth + scale / 2 + 1,
+               top + plateHeight + scale / 2 + 1, ink);
+      FillRect(image, left, top, left + plateWidth, top + plateHeight, Mix(RowTint(row), Color{1, 1, 1}, 0.6f));
+      DrawText(image, left + margin, top + margin, label, scale, ink);
     }
-  // North arrow in A1: a triangle over a shaft, pointing to the top edge.
-  const int cx = cell / 2, top = cell / 8, head = cell / 4;
+  // North arrow in A1, above its label: a triangle over a shaft, pointing to the top edge.
+  const Color arrowRed = Rgb8(200, 20, 20);
+  const int cx = cell / 2, top = cell / 8, head = cell / 6;
   for (int y = 0; y < head; ++y) {
-    int half = (y * cell / 6) / head;
-    FillRect(image, cx - half, top + y, cx + half + 1, top + y + 1, Rgb8(200, 20, 20));
+    int half = (y * cell / 8) / head;
+    FillRect(image, cx - half, top + y, cx + half + 1, top + y + 1, arrowRed);
   }
-  FillRect(image, cx - cell / 24, top + head, cx + cell / 24 + 1, top + head + cell / 8, Rgb8(200, 20, 20));
-  DrawText(image, cx + cell / 8, top, "N", std::max(1, scale / 2), ink);
+  FillRect(image, cx - cell / 40, top + head, cx + cell / 40 + 1, top + head + cell / 8, arrowRed);
+  DrawText(image, cx + cell / 8, top + head / 2, "N", std::max(1, scale * 3 / 4), ink);
   return image;
 }
 

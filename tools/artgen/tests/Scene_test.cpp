@@ -57,24 +57,41 @@ TEST_F(FlightView, OnlyTheGroundChangesBetweenViews) {
   EXPECT_GT(differing, 100);
 }
 
-TEST_F(FlightView, ShowsSkyAboveGrassAndAShadowOnTheGrass) {
+TEST_F(FlightView, ShowsSkyAboveAndGrassBelow) {
   const FloatImage& view = views_[0];
-  // Somewhere in the top rows: sky, blue over green.
   int sky = 0;
   for (int x = 0; x < 300; ++x) sky += view.At(x, 10).b > view.At(x, 10).g && view.At(x, 10).b > 0.6f;
-  EXPECT_GT(sky, 20);
-  // Bottom rows: grass, green over blue.
-  int grass = 0, shade = 0;
+  EXPECT_GT(sky, 60);
+  int grass = 0;
   for (int y = 120; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) grass += view.At(x, y).g > view.At(x, y).b;
+  EXPECT_GT(grass, 300 * 80 * 3 / 4);
+}
+
+TEST(FlightViewShadow, FallsOnTheGroundInView) {
+  // Over a plain grey ground, only the aircraft's shadow (and haze far away) changes its brightness.
+  FloatImage plain(8, 8, Color{0.5f, 0.5f, 0.5f});
+  FloatImage view = RenderFlightView(MipChain(plain));
+  int shadow = 0, lower = 0;
+  for (int y = 100; y < 200; ++y)
     for (int x = 0; x < 300; ++x) {
       Color c = view.At(x, y);
-      grass += c.g > c.b && c.g > c.r * 0.9f;
-      shade += Luma(c) < 0.12f;
+      if (c.g > 0.3f || c.b > 0.35f) continue;
+      ++shadow;
+      lower += y >= 150;
     }
-  EXPECT_GT(grass, 300 * 80 / 2);
-  // The aircraft's shadow: a clearly darker area, but not most of the ground.
-  EXPECT_GT(shade, 400);
-  EXPECT_LT(shade, 300 * 80 / 4);
+  // Large enough to read as an aircraft, small enough to leave the grass in the sun.
+  EXPECT_GT(shadow, 1500);
+  EXPECT_LT(shadow, 300 * 100 / 3);
+  EXPECT_GT(lower, shadow / 2) << "the shadow lies on the near ground";
+  // Shade is bluish (lit by the sky), not just black.
+  int bluish = 0;
+  for (int y = 100; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) {
+      Color c = view.At(x, y);
+      bluish += c.g < 0.3f && c.b > c.r + 0.02f;
+    }
+  EXPECT_GT(bluish, shadow / 2);
 }
 
 }  // namespace
