@@ -64,7 +64,7 @@ const std::array<GrassStyle, 5>& GrassStyles() {
     s[4].greens = {Rgb8(74, 112, 30), Rgb8(104, 144, 42), Rgb8(142, 176, 64)};
     s[4].dry = Rgb8(170, 170, 90);
     s[4].soil = Rgb8(104, 88, 60);
-    s[4].dryness = 0.12f;
+    s[4].dryness = 0.05f;
     s[4].soilShare = 0.02f;
     s[4].patchPeriod = 4;
     s[4].bladeDensity = 0.4f;
@@ -107,11 +107,29 @@ void DrawBlade(FloatImage& image, float x, float y, float angle, float length, C
   }
 }
 
-struct Fields {
+// The drawing in progress: the image and what grows where.
+struct Canvas {
+  const GrassStyle& style;
+  int size;
+  float scale;  // pixels here per pixel at 1024
+  FloatImage image;
   std::vector<Color> green;     // colour of the living blades growing here
   std::vector<Color> dry;       // colour of the dried blades here
   std::vector<float> dryShare;  // share of dried blades, 0..1
   std::vector<float> cover;     // 0 on bare soil, 1 where grass is dense
+  Random random;
+
+  Canvas(const GrassStyle& s, int n)
+      : style(s), size(n), scale(float(n) / 1024.0f), image(n, n), green(Count()), dry(Count()),
+        dryShare(Count()), cover(Count()), random(s.seed) {}
+  std::size_t Count() const { return std::size_t(size) * size; }
+  std::size_t Index(float x, float y) const {
+    int ix = int(std::floor(x)) % size, iy = int(std::floor(y)) % size;
+    if (ix < 0) ix += size;
+    if (iy < 0) iy += size;
+    return std::size_t(iy) * size + ix;
+  }
+  int StripeOf(float y) const { return style.stripes > 0 ? int(std::floor(y / size * style.stripes * 2)) % 2 : 0; }
 };
 
 Color GreenRamp(const GrassStyle& style, float t) {
@@ -127,28 +145,19 @@ float ShareThreshold(std::vector<float> samples, float share) {
   return samples[k];
 }
 
-}  // namespace
-
-FloatImage MakeGrass(const GrassStyle& style, int size) {
-  const float scale = float(size) / 1024.0f;
+// Lays out the patches (greens, dry grass, bare soil, light and shade) and paints the ground
+// between the blades: their shadowed depth, or soil where the grass is thin.
+void PaintGround(Canvas& c) {
+  const GrassStyle& style = c.style;
+  const int size = c.size;
   const std::uint32_t seed = style.seed;
-  FloatImage image(size, size);
-  const std::size_t count = std::size_t(size) * size;
-  Fields fields{std::vector<Color>(count), std::vector<Color>(count), std::vector<float>(count), std::vector<float>(count)};
-
   const FbmOptions patch{.period = style.patchPeriod, .octaves = 5, .gain = 0.55f, .seed = seed};
   const FbmOptions dry{.period = std::max(2, style.patchPeriod - 1), .octaves = 6, .gain = 0.55f, .seed = seed + 11};
   const FbmOptions soil{.period = style.patchPeriod * 2, .octaves = 5, .gain = 0.6f, .seed = seed + 23};
   const FbmOptions light{.period = 2, .octaves = 3, .gain = 0.5f, .seed = seed + 37};
   const FbmOptions mottle{.period = 16, .octaves = 3, .gain = 0.5f, .seed = seed + 53};
-  std::vector<float> patchNoise(count), dryNoise(count), soilNoise(count), lightNoise(count);
-  auto stripeLight = [&](int y) {
-    if (style.stripes == 0) return 1.0f;
-    // Soft-edged bands: the stripe boundary of a mown field is not a sharp line.
-    float phase = (y + 0.5f) / size * style.stripes * 2 * kPi;
-    return 1.0f + style.stripeContrast * 0.5f * std::clamp(std::sin(phase) * 3.0f, -1.0f, 1.0f);
-  };
-  for (int y = 0; y < size; ++y) {
+  std::vector<float> patchNoise(c.Count()), dryNoise(c.Count()), soilNoise(c.Count()), lightNoise(c.Count());
+  for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       float u = (x + 0.5f) / size, v = (y + 0.5f) / size;
       std::size_t i = std::size_t(y) * size + x;
@@ -157,88 +166,103 @@ FloatImage MakeGrass(const GrassStyle& style, int size) {
       soilNoise[i] = Fbm(u, v, soil);
       lightNoise[i] = Fbm(u, v, light) * 0.08f + Fbm(u, v, mottle) * 0.07f;
     }
-  }
+  auto stripeLight = [&](int y) {
+    if (style.stripes == 0) return 1.0f;
+    // Soft-edged bands: the boundary between two mown stripes is not a sharp line.
+    float phase = (y + 0.5f) / size * style.stripes * 2 * kPi;
+    return 1.0f + style.stripeContrast * 0.5f * std::clamp(std::sin(phase) * 3.0f, -1.0f, 1.0f);
+  };
   const float dryEdge = ShareThreshold(dryNoise, style.dryness);
   const float soilEdge = ShareThreshold(soilNoise, style.soilShare);
-  for (int y = 0; y < size; ++y) {
+  for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       std::size_t i = std::size_t(y) * size + x;
       Color green = GreenRamp(style, patchNoise[i]);
       float dryMask = Smoothstep(dryEdge - 0.1f, dryEdge + 0.1f, dryNoise[i]);
-      Color blades = Mix(green, style.dry, dryMask * 0.9f);
       float soilMask = Smoothstep(soilEdge - 0.03f, soilEdge + 0.05f, soilNoise[i]);
       float shading = (1.0f + lightNoise[i]) * stripeLight(y);
-      fields.green[i] = green * shading;
-      fields.dry[i] = style.dry * shading;
-      fields.dryShare[i] = dryMask * 0.9f;
-      fields.cover[i] = 1.0f - soilMask * 0.85f;
-      // The ground between the blades: their shadowed depth, or soil where the grass is thin.
+      c.green[i] = green * shading;
+      c.dry[i] = style.dry * shading;
+      c.dryShare[i] = dryMask * 0.9f;
+      c.cover[i] = 1.0f - soilMask * 0.85f;
       float grain = 0.9f + 0.2f * HashUnit(std::uint32_t(x), std::uint32_t(y), seed + 41);
-      image.At(x, y) = Mix(blades * 0.42f, style.soil * grain, soilMask) * shading;
+      Color depth = Mix(green, style.dry, c.dryShare[i]) * 0.42f;
+      c.image.At(x, y) = Mix(depth, style.soil * grain, soilMask) * shading;
     }
-  }
+}
 
-  Random random(seed);
-  auto fieldAt = [&](float x, float y) {
-    int ix = int(std::floor(x)) % size, iy = int(std::floor(y)) % size;
-    if (ix < 0) ix += size;
-    if (iy < 0) iy += size;
-    return std::size_t(iy) * size + ix;
-  };
-  auto bladeColor = [&](std::size_t i) {
-    float lightness = random.Range(0.72f, 1.28f);
-    // Near the edge of a dry patch, living and dried blades grow side by side.
-    Color c = (random.Unit() < fields.dryShare[i] ? fields.dry[i] : fields.green[i]) * lightness;
-    // Some blades yellower or bluer than their neighbours.
-    float hue = random.Gauss() * 0.04f;
-    return Color{c.r + hue, c.g, c.b - hue};
-  };
-  auto stripeOf = [&](float y) { return style.stripes > 0 ? int(std::floor(y / size * style.stripes * 2)) % 2 : 0; };
-  // Mown blades lie along their stripe, the way the mower went.
-  auto leanAngle = [&](float y) {
-    if (style.leanStrength <= 0) return random.Range(0, 2 * kPi);
-    float base = stripeOf(y) ? kPi : 0.0f;
-    float spread = (1.0f - style.leanStrength) * kPi;
-    return base + random.Gauss() * spread * 0.5f;
-  };
-  const float pixels = float(size) * float(size);
-  const int blades = int(style.bladeDensity * pixels * (1 - style.clumping));
+Color BladeColor(Canvas& c, std::size_t i) {
+  float lightness = c.random.Range(0.72f, 1.28f);
+  // Near the edge of a dry patch, living and dried blades grow side by side.
+  Color color = (c.random.Unit() < c.dryShare[i] ? c.dry[i] : c.green[i]) * lightness;
+  // Some blades yellower or bluer than their neighbours.
+  float hue = c.random.Gauss() * 0.04f;
+  return {color.r + hue, color.g, color.b - hue};
+}
+
+// Single blades, in any direction, or for a mown field lying along its stripe the way the mower went.
+void SowBlades(Canvas& c) {
+  const GrassStyle& style = c.style;
+  const int blades = int(style.bladeDensity * float(c.Count()) * (1 - style.clumping));
   for (int b = 0; b < blades; ++b) {
-    float x = random.Range(0, float(size)), y = random.Range(0, float(size));
-    std::size_t i = fieldAt(x, y);
-    if (random.Unit() > fields.cover[i]) continue;
-    float length = style.bladeLength * scale * random.Range(0.5f, 1.3f);
-    DrawBlade(image, x, y, leanAngle(y), length, bladeColor(i));
+    float x = c.random.Range(0, float(c.size)), y = c.random.Range(0, float(c.size));
+    std::size_t i = c.Index(x, y);
+    if (c.random.Unit() > c.cover[i]) continue;
+    float angle = c.random.Range(0, 2 * kPi);
+    if (style.leanStrength > 0) {
+      float spread = (1.0f - style.leanStrength) * kPi;
+      angle = (c.StripeOf(y) ? kPi : 0.0f) + c.random.Gauss() * spread * 0.5f;
+    }
+    float length = style.bladeLength * c.scale * c.random.Range(0.5f, 1.3f);
+    DrawBlade(c.image, x, y, angle, length, BladeColor(c, i));
   }
-  // Tufts: blades spreading out from one root, the inner ones hidden under the outer ones.
+}
+
+// Tufts: blades spreading out from one root, the inner ones hidden under the outer ones.
+void SowTufts(Canvas& c) {
+  const GrassStyle& style = c.style;
   const int tuftBlades = 14;
-  const int tufts = int(style.bladeDensity * pixels * style.clumping / tuftBlades);
+  const int tufts = int(style.bladeDensity * float(c.Count()) * style.clumping / tuftBlades);
   for (int t = 0; t < tufts; ++t) {
-    float x = random.Range(0, float(size)), y = random.Range(0, float(size));
-    std::size_t i = fieldAt(x, y);
-    if (random.Unit() > fields.cover[i]) continue;
-    float tuftLight = random.Range(0.85f, 1.15f);
+    float x = c.random.Range(0, float(c.size)), y = c.random.Range(0, float(c.size));
+    std::size_t i = c.Index(x, y);
+    if (c.random.Unit() > c.cover[i]) continue;
+    float tuftLight = c.random.Range(0.85f, 1.15f);
     for (int k = 0; k < tuftBlades; ++k) {
-      float angle = random.Range(0, 2 * kPi);
-      float length = style.bladeLength * scale * random.Range(0.6f, 1.4f);
-      float rootX = x + random.Gauss() * scale * 1.5f, rootY = y + random.Gauss() * scale * 1.5f;
-      DrawBlade(image, rootX, rootY, angle, length, bladeColor(i) * tuftLight);
+      float angle = c.random.Range(0, 2 * kPi);
+      float length = style.bladeLength * c.scale * c.random.Range(0.6f, 1.4f);
+      float rootX = x + c.random.Gauss() * c.scale * 1.5f, rootY = y + c.random.Gauss() * c.scale * 1.5f;
+      DrawBlade(c.image, rootX, rootY, angle, length, BladeColor(c, i) * tuftLight);
     }
   }
-  // Flowers: a bright head with a softer rim.
-  static const Color kFlowers[] = {Rgb8(240, 236, 220), Rgb8(236, 200, 40), Rgb8(176, 130, 200), Rgb8(250, 250, 245)};
-  const int flowers = int(style.flowerDensity * pixels);
+}
+
+// Flowers: a bright head with a softer rim of petals.
+void SowFlowers(Canvas& c) {
+  static constexpr Color kFlowers[] = {Rgb8(240, 236, 220), Rgb8(236, 200, 40), Rgb8(176, 130, 200),
+                                       Rgb8(250, 250, 245)};
+  const int flowers = int(c.style.flowerDensity * float(c.Count()));
+  const float radius = std::max(0.3f, 0.9f * c.scale);
   for (int f = 0; f < flowers; ++f) {
-    float x = random.Range(0, float(size)), y = random.Range(0, float(size));
-    Color c = kFlowers[random.Next() % 4];
-    float radius = std::max(0.6f, 1.1f * scale * 1.6f);
+    float x = c.random.Range(0, float(c.size)), y = c.random.Range(0, float(c.size));
+    Color color = kFlowers[c.random.Next() % 4];
     for (int k = 0; k < 6; ++k) {
-      float a = k * kPi / 3;
-      Splat(image, x + std::cos(a) * radius * 0.5f, y + std::sin(a) * radius * 0.5f, c * 0.92f, 0.6f);
+      float a = float(k) * kPi / 3;
+      Splat(c.image, x + std::cos(a) * radius, y + std::sin(a) * radius, color * 0.92f, 0.6f);
     }
-    Splat(image, x, y, c, 0.95f);
+    Splat(c.image, x, y, color, 0.95f);
   }
-  return image;
+}
+
+}  // namespace
+
+FloatImage MakeGrass(const GrassStyle& style, int size) {
+  Canvas canvas(style, size);
+  PaintGround(canvas);
+  SowBlades(canvas);
+  SowTufts(canvas);
+  SowFlowers(canvas);
+  return std::move(canvas.image);
 }
 
 }  // namespace artgen
