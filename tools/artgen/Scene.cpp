@@ -147,16 +147,24 @@ Color WingUnderside(float x, float z) {
   return fabric * (0.78f + 0.22f * Smoothstep(0.3f, 1.8f, std::abs(z)));
 }
 
+// Painted aluminium tube: lit by the low sun behind the viewer, with a soft highlight.
+Color StrutShade(const Strut& s, Vec3 p) {
+  Vec3 w = Normalize(s.b - s.a);
+  Vec3 onAxis = s.a + w * Dot(p - s.a, w);
+  Vec3 normal = Normalize(p - onAxis);
+  float diffuse = std::max(Dot(normal, kToSun), 0.0f);
+  float sky = 0.5f + 0.5f * normal.y;
+  float shine = std::pow(diffuse, 12.0f);
+  return Rgb8(196, 200, 208) * (0.35f + 0.25f * sky + 0.45f * diffuse) + Color{1, 1, 1} * (0.35f * shine);
+}
+
 Color Trace(const MipChain& ground, const Camera& cam, Vec3 dir, float sampleAngle) {
   float nearest = 1e30f;
   std::optional<Color> hit;
   for (const Strut& s : kStruts)
     if (auto t = HitStrut(cam.eye, dir, s); t && *t < nearest) {
       nearest = *t;
-      // Aluminium tube: shade by how far the hit lies across the tube from the light side.
-      Vec3 p = cam.eye + dir * *t;
-      float side = Clamp01(0.5f + (p.x - (s.a.x + s.b.x) / 2) * 4.0f);
-      hit = Mix(Rgb8(90, 94, 100), Rgb8(200, 204, 210), side);
+      hit = StrutShade(s, cam.eye + dir * *t);
     }
   if (dir.y > 0) {
     float t = (kWingHeight - cam.eye.y) / dir.y;
