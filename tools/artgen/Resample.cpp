@@ -27,12 +27,6 @@ FloatImage HalveTiling(const FloatImage& image) {
   return out;
 }
 
-FloatImage ShrinkTiling(const FloatImage& image, int steps) {
-  FloatImage out = image;
-  for (int i = 0; i < steps; ++i) out = HalveTiling(out);
-  return out;
-}
-
 FloatImage ShrinkBox(const FloatImage& image, int factor) {
   FloatImage out(image.width / factor, image.height / factor);
   const float weight = 1.0f / float(factor * factor);

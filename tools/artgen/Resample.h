@@ -8,9 +8,6 @@ namespace artgen {
 
 // Halves both sides with a 4-tap (1 3 3 1) filter that wraps, so the result still tiles.
 FloatImage HalveTiling(const FloatImage& image);
-// Halves `steps` times.
-FloatImage ShrinkTiling(const FloatImage& image, int steps);
-
 // Box-filter reduction by an integer factor (for supersampled drawings that do not tile).
 FloatImage ShrinkBox(const FloatImage& image, int factor);
 

@@ -178,7 +178,8 @@ Color Trace(const MipChain& ground, const Camera& cam, Vec3 dir, float sampleAng
   Vec3 p = cam.eye + dir * t;
   // Sampled area: the sample's cone, stretched by the glancing angle (geometric mean of both axes).
   float footprint = t * sampleAngle / std::sqrt(-dir.y / Length(dir)) / kTileSize;
-  Color c = ground.Sample(p.x / kTileSize, p.z / kTileSize, footprint);
+  // Texture rows run away from the viewer, so the test grid's labels read upright.
+  Color c = ground.Sample(-p.x / kTileSize, -p.z / kTileSize, footprint);
   if (InShadow(p)) c = c * Color{0.42f, 0.45f, 0.52f};
   float haze = 1.0f - std::exp(-t * Length(dir) / 1400.0f);
   return Mix(c, Rgb8(184, 198, 210), haze);
