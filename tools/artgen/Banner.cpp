@@ -25,9 +25,9 @@ std::vector<Blob> CrownBlobs() {
   Random random(4242);
   std::vector<Blob> blobs;
   for (int i = 0; i < 34; ++i) {
-    float a = random.Range(0, 6.2831853f), d = std::sqrt(random.Unit()) * 0.72f;
+    float a = random.Range(0, 6.2831853f), d = std::sqrt(random.Unit()) * 0.8f;
     blobs.push_back({kCrownX + std::cos(a) * d * kCrownRx, kCrownY + std::sin(a) * d * kCrownRy,
-                     random.Range(0.12f, 0.2f)});
+                     random.Range(0.09f, 0.2f)});
   }
   return blobs;
 }
@@ -37,7 +37,7 @@ Color SkyAt(float x, float y) {
   Color c = Mix(Rgb8(58, 108, 186), Rgb8(196, 212, 228), std::pow(t, 1.5f));
   // Fair-weather clouds, stretched sideways.
   float cloud = Fbm(x * 0.45f, y * 0.9f, {.period = 4, .octaves = 5, .gain = 0.55f, .seed = 17});
-  c = Mix(c, Rgb8(250, 250, 248), Smoothstep(0.12f, 0.5f, cloud) * (1 - t * 0.7f) * 0.9f);
+  c = Mix(c, Rgb8(250, 250, 248), Smoothstep(0.0f, 0.45f, cloud) * (1 - t * 0.7f) * 0.9f);
   // Two ranges of hills, the far one paler.
   float far = kHorizon - 0.12f - 0.07f * Fbm(x * 0.5f, 0.3f, {.period = 3, .octaves = 4, .gain = 0.5f, .seed = 5});
   float near = kHorizon - 0.04f - 0.05f * Fbm(x * 0.5f, 0.7f, {.period = 2, .octaves = 4, .gain = 0.5f, .seed = 9});
@@ -83,12 +83,13 @@ FloatImage RenderBanner(const MipChain& meadow) {
       float flare = 0.028f + 0.03f * Smoothstep(kTreeFoot - 0.12f, kTreeFoot, y);
       float bend = 0.012f * std::sin(y * 9.0f);
       bool trunk = y > kCrownY && y < kTreeFoot && std::abs(x - kTreeX - bend) < flare;
-      for (float side : {-1.0f, 1.0f}) {
-        float top = kCrownY - 0.05f, bottom = kCrownY + 0.28f;
+      // Limbs fanning out into the crown; they show through its gaps.
+      for (float side : {-1.0f, -0.45f, 0.5f, 1.0f}) {
+        float top = kCrownY - 0.1f * (1.1f - std::abs(side)), bottom = kCrownY + 0.3f;
         if (y > top && y < bottom) {
           float t = (bottom - y) / (bottom - top);
-          float limb = kTreeX + side * t * t * 0.24f;
-          if (std::abs(x - limb) < 0.016f * (1.2f - t * 0.5f)) trunk = true;
+          float limb = kTreeX + side * t * t * 0.3f;
+          if (std::abs(x - limb) < 0.015f * (1.3f - t * 0.7f)) trunk = true;
         }
       }
       if (trunk) {
@@ -97,7 +98,7 @@ FloatImage RenderBanner(const MipChain& meadow) {
         c = Mix(Rgb8(52, 38, 28), Rgb8(112, 86, 62), side) * bark;
       }
       // Crown: union of the leaf masses with a ragged edge that lets the sky through in places.
-      float ragged = 0.22f * Fbm(x * 2, y * 2, {.period = 16, .octaves = 4, .gain = 0.6f, .seed = 23});
+      float ragged = 0.3f * Fbm(x * 2, y * 2, {.period = 16, .octaves = 4, .gain = 0.6f, .seed = 23});
       float density = -1;
       const Blob* front = nullptr;
       for (const Blob& b : blobs) {
@@ -107,15 +108,19 @@ FloatImage RenderBanner(const MipChain& meadow) {
           front = &b;
         }
       }
-      if (density + ragged > 0) {
+      // Leaf clusters scallop the outline; a few gaps let the sky and the limbs show.
+      float cluster = 1.0f - Clamp01(CellDistance(x, y, 40, 71));
+      float edge = density + ragged + 0.2f * (cluster - 0.5f);
+      float gap = Fbm(x * 2, y * 2, {.period = 12, .octaves = 3, .gain = 0.5f, .seed = 83});
+      if (edge > 0 && !(gap > 0.42f && edge < 0.45f)) {
         // Light from the upper right: the crown as a whole, its masses, and leaf clusters.
         float nx = (x - kCrownX) / kCrownRx, ny = (y - kCrownY) / kCrownRy;
         float whole = Clamp01(0.5f + 0.5f * (nx * 0.55f - ny * 0.65f));
         float bx = (x - front->x) / front->r, by = (y - front->y) / front->r;
         float mass = Clamp01(0.45f + 0.75f * (bx * 0.5f - by * 0.75f));
-        float cluster = 1.0f - Clamp01(CellDistance(x, y, 40, 71));
         float light = Clamp01(0.5f * whole + 0.5f * mass + 0.35f * cluster - 0.2f);
-        float depth = Smoothstep(-0.1f, 0.6f, density + ragged);  // darker deep inside, brighter rim
+        light *= 1.0f - 0.35f * Smoothstep(kCrownY, kCrownY + kCrownRy, y);  // shaded underside
+        float depth = Smoothstep(-0.1f, 0.6f, edge);  // darker deep inside, brighter rim
         float leaf = 0.85f + 0.3f * HashUnit(std::uint32_t(px / 2), std::uint32_t(py / 2), 31);
         c = Mix(Rgb8(18, 40, 16), Rgb8(124, 168, 60), light * (1.0f - 0.25f * depth)) * leaf;
       }
