@@ -32,7 +32,9 @@ void Paste(FloatImage& strip, const FloatImage& view, int left) {
 
 std::vector<ArtFile> MakeArtwork() {
   std::vector<ArtFile> files;
-  auto bmp = [&](std::string name, const FloatImage& image) { files.push_back({std::move(name), EncodeBmp24(ToRgb(image))}); };
+  auto bmp = [&](std::string name, const FloatImage& image) {
+    files.push_back({std::move(name), EncodeBmp24(ToRgb(image))});
+  };
   auto jpeg = [&](std::string name, const FloatImage& image) {
     files.push_back({std::move(name), EncodeJpeg(ToRgb(image), kJpegQuality)});
   };
@@ -68,7 +70,9 @@ std::vector<ArtFile> MakeArtwork() {
 
   jpeg("banner.jpg", RenderBanner(MipChain(textures[1][0])));
 
-  auto glyph = [&](std::string name, const RgbaImage& image) { files.push_back({std::move(name), EncodeBmp32(image)}); };
+  auto glyph = [&](std::string name, const RgbaImage& image) {
+    files.push_back({std::move(name), EncodeBmp32(image)});
+  };
   glyph("glyph_next.bmp", GlyphNext());
   glyph("glyph_previous.bmp", GlyphPrevious());
   glyph("glyph_quit.bmp", GlyphQuit());

@@ -1,6 +1,4 @@
 // artgen: writes the wizard's pictures, glyphs and payload textures into the given folder.
-#include <windows.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,7 +9,7 @@
 
 namespace {
 
-bool WriteFile(const std::filesystem::path& path, const artgen::Bytes& data) {
+bool WriteBytes(const std::filesystem::path& path, const artgen::Bytes& data) {
   std::error_code error;
   std::filesystem::create_directories(path.parent_path(), error);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -32,7 +30,7 @@ int wmain(int argc, wchar_t** argv) {
     const auto files = artgen::MakeArtwork();
     for (const auto& file : files) {
       std::filesystem::path target = folder / std::filesystem::path(file.name).make_preferred();
-      if (!WriteFile(target, file.data)) {
+      if (!WriteBytes(target, file.data)) {
         std::fprintf(stderr, "artgen: cannot write %ls\n", target.c_str());
         return 1;
       }

@@ -15,7 +15,8 @@ std::uint16_t Read16(const Bytes& b, std::size_t at) { return std::uint16_t(b[at
 RgbImage Gradient(int w, int h) {
   RgbImage image{w, h, {}};
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) image.rgb.insert(image.rgb.end(), {std::uint8_t(x * 10 + 1), std::uint8_t(y * 20 + 2), 77});
+    for (int x = 0; x < w; ++x)
+      image.rgb.insert(image.rgb.end(), {std::uint8_t(x * 10 + 1), std::uint8_t(y * 20 + 2), 77});
   return image;
 }
 
