@@ -1,0 +1,180 @@
+#include "ui/widgets/Control.h"
+
+#include <set>
+
+#include "core/Utf8.h"
+
+namespace ui {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 0x5052;  // "PR"
+// Window property holding the wrapper; a property lookup is a hashed atom, whatever the control class.
+constexpr wchar_t kWrapperProperty[] = L"Pratilo.Control";
+}
+
+Control::~Control() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    RemoveWindowSubclass(hwnd_, &Control::Subclass, kSubclassId);
+    RemovePropW(hwnd_, kWrapperProperty);
+    DestroyWindow(hwnd_);
+  }
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<Control*>(GetPropW(hwnd, kWrapperProperty)) : nullptr;
+}
+
+bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle,
+                           std::string_view text) {
+  name = args.name;
+  tag = args.tag;
+  if (args.parent) style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (args.visible) style |= WS_VISIBLE;
+  if (!args.enabled) style |= WS_DISABLED;
+  const Rect& b = args.bounds;
+  HWND hwnd = CreateWindowExW(exStyle, className, core::Widen(text).c_str(), style, b.x, b.y, b.w, b.h, args.parent,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd) return false;
+  Attach(hwnd);
+  if (args.font) SetFont(args.font);
+  return true;
+}
+
+void Control::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetPropW(hwnd, kWrapperProperty, this);
+  SetWindowSubclass(hwnd, &Control::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool Control::Visible() const { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
+
+void Control::SetVisible(bool visible) {
+  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Control::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
+
+void Control::SetEnabled(bool enabled) {
+  if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+Rect Control::Bounds() const {
+  RECT r{};
+  if (!hwnd_) return {};
+  GetWindowRect(hwnd_, &r);
+  if (HWND parent = GetParent(hwnd_); parent && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Control::SetBounds(const Rect& b) {
+  if (hwnd_) SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::Move(int x, int y) {
+  if (hwnd_) SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+std::string Control::Text() const {
+  if (!hwnd_) return {};
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return core::Narrow(text);
+}
+
+void Control::SetText(std::string_view utf8) {
+  if (hwnd_) SetWindowTextW(hwnd_, core::Widen(utf8).c_str());
+}
+
+void Control::SetFont(HFONT borrowed) {
+  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(borrowed), TRUE);
+}
+
+HFONT Control::Font() const {
+  return hwnd_ ? reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)) : nullptr;
+}
+
+HBRUSH Control::BackgroundBrush() const {
+  if (hwnd_) {
+    if (Control* parent = FromHandle(GetParent(hwnd_))) return parent->BackgroundBrush();
+  }
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+HBRUSH Control::TransparentColours(HDC dc, COLORREF textColour) const {
+  SetTextColor(dc, textColour);
+  SetBkMode(dc, TRANSPARENT);
+  HBRUSH brush = BackgroundBrush();
+  LOGBRUSH lb{};
+  if (GetObjectW(brush, sizeof lb, &lb) == sizeof lb) SetBkColor(dc, lb.lbColor);
+  return brush;
+}
+
+LRESULT CALLBACK Control::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
+  auto* self = reinterpret_cast<Control*>(ref);
+  LRESULT result = 0;
+  if (ReflectToChild(msg, wParam, lParam, result)) return result;
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, &Control::Subclass, kSubclassId);
+    RemovePropW(hwnd, kWrapperProperty);
+    self->hwnd_ = nullptr;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  if (self->OnMessage(msg, wParam, lParam, result)) return result;
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (Control* child = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
+        return child->OnCommand(HIWORD(wParam), LOWORD(wParam));
+      return false;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (Control* child = header ? Control::FromHandle(header->hwndFrom) : nullptr)
+        return child->OnNotify(header, result);
+      return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* child = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = child->OnCtlColor(reinterpret_cast<HDC>(wParam))) {
+          result = reinterpret_cast<LRESULT>(brush);
+          return true;
+        }
+      }
+      return false;
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (Control* child = item ? Control::FromHandle(item->hwndItem) : nullptr) {
+        if (child->OnDrawItem(*item)) {
+          result = TRUE;
+          return true;
+        }
+      }
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+const wchar_t* PlainWindowClass(const wchar_t* name, HBRUSH background, UINT style) {
+  static std::set<std::wstring> registered;
+  if (registered.insert(name).second) {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.style = style;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+  }
+  return name;
+}
+
+}  // namespace ui

@@ -1,0 +1,98 @@
+#pragma once
+// The base of every wrapped control: owns its window, knows its name and tag, and receives the
+// notifications its parent reflects back to it (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// A place in pixels, relative to the parent's client area.
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+// Anything the program names and tags, with or without a window of its own (tool buttons have none).
+class Component {
+ public:
+  Component() = default;
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) = delete;
+  virtual ~Component() = default;
+
+  std::string name;
+  int tag = 0;
+};
+
+// What every control's CreateArgs carries; each kind copies these fields into its own struct so
+// that callers can use designated initialisers.
+struct CommonArgs {
+  HWND parent = nullptr;
+  Rect bounds;
+  std::string name;
+  int tag = 0;
+  bool visible = true;
+  bool enabled = true;
+  HFONT font = nullptr;  // borrowed: the caller keeps it alive
+};
+
+template <class A>
+CommonArgs CommonOf(const A& a) {
+  return {a.parent, a.bounds, a.name, a.tag, a.visible, a.enabled, a.font};
+}
+
+class Control : public Component {
+ public:
+  Control() = default;
+  ~Control() override;
+
+  HWND Handle() const { return hwnd_; }
+  // The wrapper of a window created by this layer, or null.
+  static Control* FromHandle(HWND hwnd);
+
+  // The control's own visibility, whatever its parents' state.
+  bool Visible() const;
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  Rect Bounds() const;
+  void SetBounds(const Rect& bounds);
+  void Move(int x, int y);
+  std::string Text() const;
+  virtual void SetText(std::string_view utf8);
+  void SetFont(HFONT borrowed);
+  HFONT Font() const;
+
+  // Notifications reflected by the parent; true when handled.
+  virtual bool OnCommand(int /*code*/, int /*id*/) { return false; }
+  virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+  virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  // Messages sent to the control itself, before its window procedure sees them.
+  virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+  // The brush that transparent children paint behind them: containers own one, others ask upward.
+  virtual HBRUSH BackgroundBrush() const;
+
+ protected:
+  // Creates the window with the common state applied; false when the system refused.
+  bool CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle = 0,
+                    std::string_view text = {});
+  // Brush for labels and buttons drawn on the parent's background with the given text colour.
+  HBRUSH TransparentColours(HDC dc, COLORREF textColour) const;
+
+ private:
+  static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void Attach(HWND hwnd);
+  HWND hwnd_ = nullptr;
+};
+
+// Routes a child's notification to its wrapper; true when the wrapper handled it.
+bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// Registers (once) a plain window class whose procedure is DefWindowProc; the layer subclasses it.
+const wchar_t* PlainWindowClass(const wchar_t* name, HBRUSH background = nullptr, UINT style = 0);
+
+}  // namespace ui

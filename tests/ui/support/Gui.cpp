@@ -1,0 +1,101 @@
+#include "ui/support/Gui.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "core/Utf8.h"
+#include "ui/widgets/Control.h"
+
+namespace testgui {
+
+namespace {
+
+const char kManifest[] =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
+  <dependency><dependentAssembly>
+    <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0"
+                      processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
+  </dependentAssembly></dependency>
+</assembly>
+)";
+
+std::wstring TempPath() {
+  wchar_t buffer[MAX_PATH + 1]{};
+  GetTempPathW(MAX_PATH, buffer);
+  return buffer;
+}
+
+// Runs before any test so that every window of the program uses the same controls as Pratilo.exe.
+struct AutoActivate {
+  AutoActivate() { UseCommonControls6(); }
+} autoActivate;
+
+}  // namespace
+
+void UseCommonControls6() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  std::wstring file = TempPath() + L"pratilo-tests-comctl6-" + std::to_wstring(GetCurrentProcessId()) + L".manifest";
+  {
+    std::ofstream out(file.c_str(), std::ios::binary);
+    out << kManifest;
+  }
+  ACTCTXW ctx{sizeof ctx};
+  ctx.lpSource = file.c_str();
+  HANDLE handle = CreateActCtxW(&ctx);
+  ULONG_PTR cookie = 0;
+  if (handle != INVALID_HANDLE_VALUE) ActivateActCtx(handle, &cookie);
+  DeleteFileW(file.c_str());
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+Host::Host(int width, int height) {
+  const wchar_t* cls = ui::PlainWindowClass(L"PratiloTestHost", GetSysColorBrush(COLOR_BTNFACE));
+  hwnd_ = CreateWindowExW(0, cls, L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+Host::~Host() {
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+TempFolder::TempFolder() {
+  static int counter = 0;
+  std::wstring folder = TempPath() + L"pratilo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(++counter) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  path_ = core::Narrow(folder);
+}
+
+TempFolder::~TempFolder() {
+  std::wstring from = core::Widen(path_);
+  from.pop_back();           // no trailing backslash for the shell
+  from.push_back(L'\0');     // double terminated list
+  SHFILEOPSTRUCTW op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NO_UI;
+  SHFileOperationW(&op);
+}
+
+void TempFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
+  std::ofstream out(core::Widen(path_ + relative).c_str(), std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace testgui
