@@ -27,7 +27,7 @@ constexpr float kEyeHeight = 4.0f;
 constexpr float kWingHeight = kEyeHeight + 1.0f;
 constexpr float kLeadingEdge = 0.95f, kTrailingEdge = -0.85f;  // chord along x
 constexpr float kWingTip = 5.4f;                              // half span along z
-constexpr float kTileSize = 40.0f;                            // one texture tile on the ground
+constexpr float kTileSize = 56.0f;                            // one texture tile on the ground
 
 struct Strut {
   Vec3 a, b;

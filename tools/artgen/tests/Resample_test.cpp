@@ -55,17 +55,6 @@ TEST(HalveTiling, RefusesOddOrTinyImages) {
   EXPECT_THROW(HalveTiling(FloatImage(1, 1)), std::invalid_argument);
 }
 
-TEST(ShrinkBox, AveragesEachBlock) {
-  FloatImage image(4, 2);
-  image.At(0, 0) = {1, 0, 0};
-  image.At(3, 1) = {0, 0, 0.5f};
-  FloatImage small = ShrinkBox(image, 2);
-  ASSERT_EQ(small.width, 2);
-  ASSERT_EQ(small.height, 1);
-  EXPECT_FLOAT_EQ(small.At(0, 0).r, 0.25f);
-  EXPECT_FLOAT_EQ(small.At(1, 0).b, 0.125f);
-}
-
 TEST(SampleBilinear, HitsTexelCentresAndBlendsAcrossTheSeam) {
   FloatImage image(4, 4);
   for (int x = 0; x < 4; ++x)
