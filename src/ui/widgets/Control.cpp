@@ -36,7 +36,10 @@ bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWO
                               nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return false;
   Attach(hwnd);
-  if (args.font) SetFont(args.font);
+  // Like the parent's font unless told otherwise.
+  HFONT font = args.font;
+  if (!font && args.parent) font = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
+  if (font) SetFont(font);
   return true;
 }
 
