@@ -13,7 +13,8 @@ void Button::Click() {
 
 bool Button::OnCommand(int code, int) {
   if (code != BN_CLICKED) return false;
-  Click();
+  // Messages sent from code reach a disabled button too; a user could not have clicked it.
+  if (IsWindowEnabled(Handle())) Click();
   return true;
 }
 

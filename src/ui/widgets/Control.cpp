@@ -12,6 +12,10 @@ constexpr UINT_PTR kSubclassId = 0x5052;  // "PR"
 constexpr wchar_t kWrapperProperty[] = L"Pratilo.Control";
 }
 
+std::ostream& operator<<(std::ostream& out, const Rect& r) {
+  return out << "{" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << "}";
+}
+
 Control::~Control() {
   if (hwnd_ && IsWindow(hwnd_)) {
     RemoveWindowSubclass(hwnd_, &Control::Subclass, kSubclassId);

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool operator==(const Rect&) const = default;
 };
+
+// Readable test failures and diagnostics.
+std::ostream& operator<<(std::ostream& out, const Rect& r);
 
 // Anything the program names and tags, with or without a window of its own (tool buttons have none).
 class Component {

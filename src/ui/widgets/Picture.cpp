@@ -13,7 +13,16 @@ void Picture::SetImage(const Image& image) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-bool Picture::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+void Picture::Draw(HDC dc, const RECT& r) const {
+  if (!bitmap_) return;
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, bitmap_.Get());
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+bool Picture::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
       if (!bitmap_) return false;
@@ -22,15 +31,15 @@ bool Picture::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(Handle(), &ps);
-      if (bitmap_) {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, bitmap_.Get());
-        const RECT& r = ps.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-      }
+      Draw(dc, ps.rcPaint);
       EndPaint(Handle(), &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT: {
+      RECT r;
+      GetClientRect(Handle(), &r);
+      Draw(reinterpret_cast<HDC>(wParam), r);
       result = 0;
       return true;
     }

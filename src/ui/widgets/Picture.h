@@ -29,6 +29,7 @@ class Picture : public Control {
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  void Draw(HDC dc, const RECT& area) const;
   Bitmap bitmap_;
   SIZE size_{};
 };

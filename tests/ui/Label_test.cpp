@@ -1,0 +1,87 @@
+#include "ui/widgets/Label.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/support/Gui.h"
+#include "ui/widgets/LinkLabel.h"
+
+namespace {
+
+TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
+  testgui::Host host;
+  ui::Label autoSized, fixed;
+  autoSized.Create({.parent = host.Handle(), .bounds = {312, 48}, .name = "Label2", .text = "Quel est votre choix ?"});
+  fixed.Create({.parent = host.Handle(), .bounds = {312, 8, 225, 41}, .name = "l2", .text = "x", .wordWrap = true});
+  ui::Rect first = autoSized.Bounds();
+  EXPECT_EQ(first.x, 312);
+  EXPECT_EQ(first.y, 48);
+  EXPECT_GT(first.w, 40);
+  EXPECT_GT(first.h, 5);
+  autoSized.SetText("What is your choice ? (a longer text)");
+  ui::Rect longer = autoSized.Bounds();
+  EXPECT_GT(longer.w, first.w);
+  EXPECT_EQ(longer.h, first.h);
+  autoSized.SetText("");
+  EXPECT_LT(autoSized.Bounds().w, first.w);
+  EXPECT_EQ(autoSized.Bounds().h, first.h);  // an empty label keeps a line's height
+  fixed.SetText("Pratilo existe en cinq variantes : une phrase assez longue pour passer à la ligne");
+  EXPECT_EQ(fixed.Bounds(), (ui::Rect{312, 8, 225, 41}));
+  EXPECT_TRUE(autoSized.AutoSize());
+  EXPECT_FALSE(fixed.AutoSize());
+}
+
+TEST(Label, AlignmentAndWrapChooseTheStaticStyle) {
+  testgui::Host host;
+  ui::Label left, wrapped, centred, right;
+  left.Create({.parent = host.Handle(), .text = "a"});
+  wrapped.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .wordWrap = true});
+  centred.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .align = ui::Align::Center});
+  right.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .align = ui::Align::Right});
+  auto kind = [](const ui::Label& l) { return GetWindowLongPtrW(l.Handle(), GWL_STYLE) & SS_TYPEMASK; };
+  EXPECT_EQ(kind(left), SS_LEFTNOWORDWRAP);
+  EXPECT_EQ(kind(wrapped), SS_LEFT);
+  EXPECT_EQ(kind(centred), SS_CENTER);
+  EXPECT_EQ(kind(right), SS_RIGHT);
+  // "&" is shown as it is, never as a keyboard accelerator.
+  EXPECT_TRUE(GetWindowLongPtrW(left.Handle(), GWL_STYLE) & SS_NOPREFIX);
+}
+
+TEST(Label, PaintsInItsColourOnTheParentsBackground) {
+  testgui::Host host;
+  ui::Label label;
+  label.Create({.parent = host.Handle(), .text = "Ok", .colour = RGB(255, 255, 0)});
+  HDC dc = GetDC(host.Handle());
+  LRESULT brush = SendMessageW(host.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(label.Handle()));
+  EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_BTNFACE));
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 0));
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  ReleaseDC(host.Handle(), dc);
+}
+
+TEST(LinkLabel, IsAquaUnderlinedWithAHandAndReportsClicks) {
+  testgui::Host host;
+  ui::Font bold = ui::Font::Create({.bold = true});
+  ui::LinkLabel link;
+  ASSERT_TRUE(link.Create({.parent = host.Handle(), .bounds = {136, 56}, .name = "l6v", .tag = 22, .font = bold.Get(),
+                           .text = "Variation 2"}));
+  EXPECT_EQ(link.Colour(), ui::kLinkColour);
+  LOGFONTW lf{};
+  GetObjectW(link.Font(), sizeof lf, &lf);
+  EXPECT_TRUE(lf.lfUnderline);
+  EXPECT_EQ(lf.lfWeight, FW_BOLD);  // the rest of the font is kept
+  LRESULT handled = SendMessageW(link.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Handle()),
+                                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  int clicks = 0;
+  link.onClick = [&] { ++clicks; };
+  SendMessageW(link.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageW(link.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  testgui::Pump();
+  EXPECT_EQ(clicks, 1);
+  link.SetText("Grille de test");  // a link sizes itself like a label
+  EXPECT_GT(link.Bounds().w, 50);
+}
+
+}  // namespace
