@@ -19,7 +19,7 @@ struct Environment {
   std::string DesktopDir, PersonalDir, AppDataDir, CommonAppDataDir, LocalAppDataDir, SystemRootDir;
   std::string UserName, UserInitials;
   bool LogFlag = false, MFlag = false, LocalFlag = false;
-  char ThousandSep = ',', DecimalSep = '.';
+  std::string ThousandSep, DecimalSep;  // one UTF-8 character each
   double BaseDate = 0.0;  // 1900-01-01 as a date-time value
   std::string HtmlStyle;
   std::vector<std::string> TempFiles;
@@ -40,6 +40,8 @@ struct FileVersion {
 std::string VersionText(int count);
 FileVersion GetFileVersion(const std::string& fileName);
 std::string GetEnvText(const std::string& name);
+// The command-line parameters after the program name.
+std::vector<std::string> CommandLineParameters();
 bool DeleteTempFile(const std::string& path);
 
 }  // namespace core

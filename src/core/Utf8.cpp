@@ -22,4 +22,10 @@ std::string Narrow(std::wstring_view utf16) {
   return out;
 }
 
+size_t CharCount(std::string_view utf8) {
+  size_t n = 0;
+  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
 }  // namespace core

@@ -7,5 +7,7 @@ namespace core {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+// Number of characters (code points) in UTF-8 text.
+size_t CharCount(std::string_view utf8);
 
 }  // namespace core

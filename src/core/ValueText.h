@@ -22,6 +22,8 @@ std::string FormatNumber(const Value& value, char fill = ' ', bool showZero = tr
                          bool grouping = true, bool explicitSign = false);
 std::string FormatNumber(double value);  // with the callers' defaults
 
+// Without the blanks and control characters at both ends.
+std::string TrimText(std::string_view s);
 std::string PadText(std::string_view s, int width, char ch);
 // Takes the first field off the front of s (unquoted); s keeps what follows the separator.
 std::string CutField(std::string& s, std::string_view sep);

@@ -1,0 +1,112 @@
+#include "core/Settings.h"
+
+#include <windows.h>
+
+#include <charconv>
+#include <vector>
+
+#include "core/Environment.h"
+#include "core/RegistryKey.h"
+#include "core/Utf8.h"
+#include "core/ValueText.h"
+
+namespace core {
+
+namespace {
+
+// Full access in the 32-bit view, where the simulators and earlier versions keep their keys.
+constexpr REGSAM kAccess = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
+
+HKEY Hive(bool machine) { return machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+std::wstring KeyPath(std::string_view path) {
+  while (!path.empty() && path.front() == '\\') path.remove_prefix(1);
+  return Widen(path);
+}
+
+// Opens the key, creating every missing level.
+bool OpenOrCreate(bool machine, std::string_view path, RegistryKey& key) {
+  return RegCreateKeyExW(Hive(machine), KeyPath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess,
+                         nullptr, key.Receive(), nullptr) == ERROR_SUCCESS;
+}
+
+bool TryWrite(bool machine, std::string_view path, std::string_view name, std::string_view text) {
+  RegistryKey key;
+  if (!OpenOrCreate(machine, path, key)) return false;
+  const std::wstring data = Widen(text);
+  const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                        bytes) == ERROR_SUCCESS;
+}
+
+enum class ReadOutcome { Text, NotText };
+
+ReadOutcome TryRead(bool machine, std::string_view path, std::string_view name, std::string& out) {
+  out.clear();
+  RegistryKey key;
+  if (!OpenOrCreate(machine, path, key)) return ReadOutcome::Text;  // no key: empty, and no fallback
+  const std::wstring wname = Widen(name);
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExW(key.Get(), wname.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
+    return ReadOutcome::Text;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
+  std::vector<wchar_t> buf;
+  LONG rc;
+  do {  // the value may grow between the size query and the read
+    buf.assign(size / sizeof(wchar_t) + 2, L'\0');
+    DWORD bytes = static_cast<DWORD>((buf.size() - 1) * sizeof(wchar_t));
+    rc = RegQueryValueExW(key.Get(), wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
+    size = bytes;
+  } while (rc == ERROR_MORE_DATA);
+  if (rc != ERROR_SUCCESS) return ReadOutcome::Text;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
+  out = Narrow(std::wstring_view(buf.data()));  // cut at the first zero
+  return ReadOutcome::Text;
+}
+
+}  // namespace
+
+std::string SettingsKeyPath() { return "\\Software\\Nuvra Soft\\" + Env().ProgramName; }
+
+void WriteRegText(bool machine, std::string_view keyPath, std::string_view name, std::string_view text) {
+  if (!TryWrite(machine, keyPath, name, text) && machine) TryWrite(false, keyPath, name, text);
+}
+
+std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view name) {
+  std::string out;
+  if (TryRead(machine, keyPath, name, out) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, out);
+  return out;
+}
+
+namespace {
+
+std::string ValueAsText(const Value& value) {
+  switch (value.kind) {
+    case ValueKind::Integer: return std::to_string(value.integer);
+    case ValueKind::Empty:
+    case ValueKind::Null: return {};
+    default: {  // reals and date-times as their shortest exact decimal form
+      char buf[64];
+      auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value.real);
+      return ec == std::errc() ? std::string(buf, end) : std::string();
+    }
+  }
+}
+
+}  // namespace
+
+void WriteSettingEx(bool machine, std::string_view name, std::string_view text) {
+  WriteRegText(machine, SettingsKeyPath(), name, text);
+}
+void WriteSettingEx(bool machine, std::string_view name, const Value& value) {
+  WriteSettingEx(machine, name, ValueAsText(value));
+}
+void WriteSetting(std::string_view name, std::string_view text) { WriteSettingEx(false, name, text); }
+void WriteSetting(std::string_view name, const Value& value) { WriteSettingEx(false, name, value); }
+
+std::string ReadSettingEx(bool machine, std::string_view name) {
+  return ReadRegText(machine, SettingsKeyPath(), name);
+}
+std::string ReadSetting(std::string_view name) { return ReadSettingEx(false, name); }
+
+}  // namespace core
