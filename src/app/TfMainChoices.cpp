@@ -45,10 +45,8 @@ void TfMain::VariantChoice() {
   int variant = VariantIndex();
   l6v.SetText(rg2v.ItemText(variant));
   i2.Move(ViewOffset(variant), 0);
-  if (ResImage) {
-    ResImage->SetVisible(false);
-    l6q.SetVisible(true);
-  }
+  if (ResImage) ResImage->SetVisible(false);
+  l6q.SetVisible(true);
   if (variant >= 0 && variant < static_cast<int>(i4.size())) {
     ResImage = &i4[static_cast<size_t>(variant)];
   } else {
