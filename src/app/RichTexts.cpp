@@ -52,7 +52,8 @@ std::vector<RichPiece> PresentationPieces(char lang) {
   w.Heading("\r\n\r\n").Add("\r\n\r\n");
   w.Add("Pour FS2004 et FSX\r\n\r\n", "For FS2004 and FSX\r\n\r\n");
   w.Add(
-      "Après le succès de notre scène « Vallée de l'Ubaye », voici Pratilo, une nouvelle texture d'herbe qui "
+      "Après le succès de notre scène «\xC2\xA0" "Vallée de l'Ubaye\xC2\xA0" "», voici Pratilo, une nouvelle "
+      "texture d'herbe qui "
       "améliore le rendu du sol en général : plus de contraste, plus de relief. En vol très bas, elle permet de "
       "mieux apprécier la vitesse, et les pilotes d'hélicoptère y trouveront des repères précieux près du sol."
       "\r\n\r\n"
@@ -74,8 +75,9 @@ std::vector<RichPiece> LicencePieces(char lang) {
   section("CONTRAT DE LICENCE", "LICENCE AGREEMENT",
           PickText(lang,
                    "LA LICENCE D'UTILISATION DE CE PROGRAMME NE VOUS EST ACCORDÉE QUE SI VOUS ACCEPTEZ TOUS LES "
-                   "TERMES DU PRÉSENT CONTRAT. LISEZ-LES ATTENTIVEMENT AVANT DE COCHER LA CASE « J'ACCEPTE » ET DE "
-                   "CLIQUER SUR « SUIVANT ». SI VOUS N'ACCEPTEZ PAS CES TERMES, CLIQUEZ SUR « RENONCER » ET "
+                   "TERMES DU PRÉSENT CONTRAT. LISEZ-LES ATTENTIVEMENT AVANT DE COCHER LA CASE "
+                   "«\xC2\xA0" "J'ACCEPTE\xC2\xA0" "» ET DE CLIQUER SUR «\xC2\xA0" "SUIVANT\xC2\xA0" "». SI VOUS "
+                   "N'ACCEPTEZ PAS CES TERMES, CLIQUEZ SUR «\xC2\xA0" "RENONCER\xC2\xA0" "» ET "
                    "SUPPRIMEZ CE PROGRAMME DE VOTRE SYSTÈME.",
                    "THE LICENCE TO USE THIS PROGRAM IS GRANTED TO YOU ONLY IF YOU ACCEPT ALL THE TERMS OF THIS "
                    "AGREEMENT. READ THEM CAREFULLY BEFORE TICKING THE \"I AGREE\" BOX AND PRESSING \"NEXT\". IF YOU "

@@ -23,7 +23,9 @@ void TfMain::CreatePages() {
   Glyphs loaded{LoadPicture(artwork_, "glyph_next.bmp"), LoadPicture(artwork_, "glyph_previous.bmp"),
                 LoadPicture(artwork_, "glyph_quit.bmp"), LoadPicture(artwork_, "glyph_uninstall.bmp")};
   glyphs = &loaded;
-  Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kWindowColour});
+  Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kWindowColour,
+                  // Low tabs: the pages start high enough for their bottom row to stay inside the window.
+                  .tabHeight = 14});
   CreatePage0();
   CreatePage1();
   CreatePage2();

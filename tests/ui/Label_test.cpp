@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/support/Gui.h"
+#include "ui/widgets/Edit.h"
 #include "ui/widgets/LinkLabel.h"
 
 namespace {
@@ -57,6 +58,24 @@ TEST(Label, PaintsInItsColourOnTheParentsBackground) {
   EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 0));
   EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
   ReleaseDC(host.Handle(), dc);
+}
+
+TEST(Label, LiesUnderTheOtherControlsItOverlaps) {
+  // A list created after a label that reaches into it must not be covered by the label's background.
+  testgui::Host host;
+  ui::Label label, later;
+  ui::Edit first, list, last;
+  first.Create({.parent = host.Handle()});
+  label.Create({.parent = host.Handle(), .bounds = {112, 8, 416, 33}, .text = "Installation en cours :"});
+  list.Create({.parent = host.Handle(), .bounds = {112, 32, 425, 97}});
+  later.Create({.parent = host.Handle(), .text = "b"});
+  last.Create({.parent = host.Handle()});
+  // Top to bottom: the other controls in creation order (which is the tab order), then the labels.
+  std::vector<HWND> expected{first.Handle(), list.Handle(), last.Handle(), label.Handle(), later.Handle()};
+  std::vector<HWND> order;
+  for (HWND h = GetWindow(host.Handle(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) order.push_back(h);
+  EXPECT_EQ(order, expected);
+  EXPECT_TRUE(GetWindowLongPtrW(label.Handle(), GWL_STYLE) & WS_CLIPSIBLINGS);
 }
 
 TEST(LinkLabel, IsAquaUnderlinedWithAHandAndReportsClicks) {

@@ -30,6 +30,12 @@ Control* Control::FromHandle(HWND hwnd) {
 
 bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle,
                            std::string_view text) {
+  // The common control classes (tool bar, status bar, tabs...) are registered before the first window.
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    return InitCommonControlsEx(&icc) != FALSE;
+  }();
+  (void)registered;
   name = args.name;
   tag = args.tag;
   if (args.parent) style |= WS_CHILD | WS_CLIPSIBLINGS;
@@ -40,11 +46,29 @@ bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWO
                               nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return false;
   Attach(hwnd);
+  KeepZOrder();
   // Like the parent's font unless told otherwise.
   HFONT font = args.font;
   if (!font && args.parent) font = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
   if (font) SetFont(font);
   return true;
+}
+
+void Control::KeepZOrder() {
+  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) return;
+  if (LiesUnder()) {
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
+    return;
+  }
+  // Above the labels, below the controls made before it (the tab order follows creation).
+  for (HWND h = GetWindow(GetParent(hwnd_), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    Control* sibling = FromHandle(h);
+    if (h == hwnd_ || !sibling || !sibling->LiesUnder()) continue;
+    HWND above = GetWindow(h, GW_HWNDPREV);
+    if (above != hwnd_) SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, kFlags);
+    return;
+  }
 }
 
 void Control::Attach(HWND hwnd) {

@@ -79,6 +79,8 @@ class Control : public Component {
   virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
   // The brush that transparent children paint behind them: containers own one, others ask upward.
   virtual HBRUSH BackgroundBrush() const;
+  // Text painted on the parent (labels) stays under every other control of that parent.
+  virtual bool LiesUnder() const { return false; }
 
  protected:
   // Creates the window with the common state applied; false when the system refused.
@@ -90,6 +92,7 @@ class Control : public Component {
  private:
   static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void Attach(HWND hwnd);
+  void KeepZOrder();
   HWND hwnd_ = nullptr;
 };
 

@@ -32,6 +32,7 @@ class Label : public Control {
   bool AutoSize() const { return autoSize_; }
   COLORREF Colour() const { return colour_; }
   HBRUSH OnCtlColor(HDC dc) override;
+  bool LiesUnder() const override { return true; }
 
  protected:
   bool CreateLabel(const CreateArgs& args, DWORD extraStyle);

@@ -7,7 +7,10 @@ namespace ui {
 bool PageControl::Create(const CreateArgs& args) {
   pageColour_ = args.pageColour;
   // The pages change only through the program: the tabs never take the focus or keyboard.
-  return CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT);
+  if (!CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT))
+    return false;
+  if (args.tabHeight > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, args.tabHeight));
+  return true;
 }
 
 Rect PageControl::DisplayArea() const {

@@ -32,6 +32,7 @@ class PageControl : public Control {
     bool enabled = true;
     HFONT font = nullptr;  // borrowed
     COLORREF pageColour = GetSysColor(COLOR_BTNFACE);
+    int tabHeight = 0;  // 0: the system's
   };
 
   bool Create(const CreateArgs& args);

@@ -33,7 +33,7 @@ bool RichText::Create(const CreateArgs& args) {
   const wchar_t* cls = RichEditClass();
   if (!cls) return false;
   DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (args.readOnly ? ES_READONLY : 0) |
-                (args.verticalScrollBar ? WS_VSCROLL | ES_DISABLENOSCROLL : 0);
+                (args.verticalScrollBar ? WS_VSCROLL : 0);
   if (!CreateHandle(CommonOf(args), cls, style, WS_EX_CLIENTEDGE)) return false;
   SendMessageW(Handle(), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
   return true;
