@@ -36,15 +36,6 @@ TEST(Button, ARealClickRaisesTheEventOnceAndDisabledButtonsStayQuiet) {
   EXPECT_EQ(button.tag, 2);
 }
 
-TEST(Button, DefaultButtonsAreDrawnAsSuch) {
-  testgui::Host host;
-  ui::Button normal, preferred;
-  normal.Create({.parent = host.Handle(), .text = "a"});
-  preferred.Create({.parent = host.Handle(), .text = "b", .isDefault = true});
-  EXPECT_EQ(GetWindowLongPtrW(normal.Handle(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
-  EXPECT_EQ(GetWindowLongPtrW(preferred.Handle(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-}
-
 TEST(GlyphButton, CarriesItsGlyphOnTheAskedSide) {
   testgui::Host host;
   ui::Image red = Square(0xFFFF0000);

@@ -31,22 +31,6 @@ TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
   EXPECT_FALSE(fixed.AutoSize());
 }
 
-TEST(Label, AlignmentAndWrapChooseTheStaticStyle) {
-  testgui::Host host;
-  ui::Label left, wrapped, centred, right;
-  left.Create({.parent = host.Handle(), .text = "a"});
-  wrapped.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .wordWrap = true});
-  centred.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .align = ui::Align::Center});
-  right.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 40}, .text = "a", .align = ui::Align::Right});
-  auto kind = [](const ui::Label& l) { return GetWindowLongPtrW(l.Handle(), GWL_STYLE) & SS_TYPEMASK; };
-  EXPECT_EQ(kind(left), SS_LEFTNOWORDWRAP);
-  EXPECT_EQ(kind(wrapped), SS_LEFT);
-  EXPECT_EQ(kind(centred), SS_CENTER);
-  EXPECT_EQ(kind(right), SS_RIGHT);
-  // "&" is shown as it is, never as a keyboard accelerator.
-  EXPECT_TRUE(GetWindowLongPtrW(left.Handle(), GWL_STYLE) & SS_NOPREFIX);
-}
-
 TEST(Label, PaintsInItsColourOnTheParentsBackground) {
   testgui::Host host;
   ui::Label label;
