@@ -81,6 +81,11 @@ class TfMain {
   std::string FolderFS9, FolderFSX, FolderFS;
   ui::Picture* ResImage = nullptr;
 
+  // Fonts the controls borrow: made before them, freed after them.
+ private:
+  ui::FontCache fonts_;
+
+ public:
   // The window and its controls.
   ui::Form form;
   ui::PageControl pc;
@@ -151,7 +156,6 @@ class TfMain {
   template <class C>
   C& Add(C& component);
 
-  ui::FontCache fonts_;
   ArtworkSource artwork_;
   std::vector<ui::Component*> components_;
 };

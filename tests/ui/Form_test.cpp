@@ -165,4 +165,11 @@ TEST(ProcessMessages, RoutesKeysThroughTheFormsRules) {
   EXPECT_EQ(w.next1Clicks, 1);
 }
 
+TEST(RunMessageLoop, ReturnsOnceTheFormIsClosed) {
+  TwoPages w;
+  PostMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
+  ui::RunMessageLoop(w.form);  // would wait for ever if the closing did not wake it
+  EXPECT_EQ(w.form.Handle(), nullptr);
+}
+
 }  // namespace

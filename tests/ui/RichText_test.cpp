@@ -56,4 +56,17 @@ TEST(RichText, SelectionChangesRaiseTheEventWithTheSelectionInPlace) {
   EXPECT_TRUE(GetWindowLongPtrW(b.text.Handle(), GWL_STYLE) & ES_READONLY);
 }
 
+TEST(RichText, ReadingAttributesLeavesSelectionAndEventsAlone) {
+  Box b;
+  b.text.Select(2, 4);
+  int events = 0;
+  b.text.onSelectionChange = [&] { ++events; };
+  EXPECT_EQ(b.text.FormatAt(12), kPlain);
+  EXPECT_EQ(events, 0);
+  EXPECT_EQ(b.text.Selection().cpMin, 2);
+  EXPECT_EQ(b.text.Selection().cpMax, 4);
+  b.text.Select(5, 5);
+  EXPECT_EQ(events, 1);  // the events are back on
+}
+
 }  // namespace

@@ -40,6 +40,7 @@ class GlyphButton : public Button {
     GlyphSide side = GlyphSide::Left;
   };
 
+  ~GlyphButton() override { DestroyHandle(); }
   bool Create(const CreateArgs& args, const GlyphArgs& glyph);
   GlyphSide Side() const { return side_; }
   bool HasGlyph() const { return static_cast<bool>(images_); }

@@ -14,12 +14,15 @@ std::ostream& operator<<(std::ostream& out, const Rect& r) {
   return out << "{" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << "}";
 }
 
-Control::~Control() {
+Control::~Control() { DestroyHandle(); }
+
+void Control::DestroyHandle() {
   if (hwnd_ && IsWindow(hwnd_)) {
     RemoveWindowSubclass(hwnd_, &Control::Subclass, kSubclassId);
     RemovePropW(hwnd_, kWrapperProperty);
     DestroyWindow(hwnd_);
   }
+  hwnd_ = nullptr;
 }
 
 Control* Control::FromHandle(HWND hwnd) {

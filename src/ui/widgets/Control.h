@@ -83,6 +83,9 @@ class Control : public Component {
   virtual bool LiesUnder() const { return false; }
 
  protected:
+  // Destroys the window now; wrappers that own what the window uses (fonts, images, brushes) call it
+  // in their destructor so that the window never outlives them.
+  void DestroyHandle();
   // Creates the window with the common state applied; false when the system refused.
   bool CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle = 0,
                     std::string_view text = {});

@@ -18,7 +18,7 @@ bool PreTranslateForForms(MSG& msg) {
 
 Form::~Form() {
   // The window goes before the font it uses.
-  if (Handle()) DestroyWindow(Handle());
+  DestroyHandle();
 }
 
 bool Form::Create(const CreateArgs& args) {
@@ -91,6 +91,8 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     }
     case WM_DESTROY:
       if (onDestroy) onDestroy();
+      // A message loop waiting for this window to go must wake up to see it gone.
+      PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
       return false;
     default:
       return Panel::OnMessage(msg, wParam, lParam, result);

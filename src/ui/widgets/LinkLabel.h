@@ -12,6 +12,7 @@ constexpr COLORREF kLinkColour = RGB(0, 255, 255);  // aqua
 class LinkLabel : public Label {
  public:
   // The label's font is copied with underline added; the colour defaults to aqua.
+  ~LinkLabel() override { DestroyHandle(); }
   bool Create(CreateArgs args);
   bool OnCommand(int code, int id) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

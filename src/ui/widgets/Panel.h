@@ -22,6 +22,7 @@ class Panel : public Control {
     std::optional<COLORREF> background;  // none: the parent's background
   };
 
+  ~Panel() override { DestroyHandle(); }
   bool Create(const CreateArgs& args);
   HBRUSH BackgroundBrush() const override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -20,6 +20,7 @@ class Picture : public Control {
     HFONT font = nullptr;  // unused; kept for the common fields
   };
 
+  ~Picture() override { DestroyHandle(); }
   bool Create(const CreateArgs& args);
   // Copies the image into an owned bitmap and resizes the control to it.
   void SetImage(const Image& image);

@@ -92,8 +92,13 @@ CharFormat RichText::SelectionFormat() const {
 }
 
 CharFormat RichText::FormatAt(int position) {
+  LRESULT mask = SendMessageW(Handle(), EM_SETEVENTMASK, 0, 0);
+  CHARRANGE kept = Selection();
   Select(position, position + 1);
-  return SelectionFormat();
+  CharFormat format = SelectionFormat();
+  SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+  SendMessageW(Handle(), EM_SETEVENTMASK, 0, mask);
+  return format;
 }
 
 bool RichText::OnNotify(NMHDR* header, LRESULT& result) {

@@ -47,6 +47,7 @@ class RichText : public Control {
   CHARRANGE Selection() const;
   // The attributes of the first character of the selection (of the insertion point when empty).
   CharFormat SelectionFormat() const;
+  // The attributes of one character; the selection and the events are left as they were.
   CharFormat FormatAt(int position);
 
   bool OnNotify(NMHDR* header, LRESULT& result) override;

@@ -59,6 +59,7 @@ class ToolBar : public Control {
     bool checked = false;
   };
 
+  ~ToolBar() override { DestroyHandle(); }
   bool Create(const CreateArgs& args);
   bool AddCheckButton(ToolButton& button, const ButtonArgs& args);
   void AddSeparator(int width);
