@@ -110,6 +110,18 @@ TEST(Form, EnterPressesTheDefaultButtonOfTheShownPageOnlyWhenEnabled) {
   EXPECT_EQ(w.back2Clicks, 1);
 }
 
+TEST(Form, TheKeyboardFollowsThePageAndNeverReachesAHiddenButton) {
+  TwoPages w;
+  SetFocus(w.next1.Handle());
+  w.pc.SetActivePage(w.second);
+  EXPECT_TRUE(IsChild(w.second.Handle(), GetFocus()));
+  // Even when the focus stays behind on a hidden page, Enter goes to the shown page's default button.
+  SetFocus(w.next1.Handle());
+  w.Key(VK_RETURN);
+  EXPECT_EQ(w.next1Clicks, 0);
+  EXPECT_EQ(w.next2Clicks, 1);
+}
+
 TEST(Form, CloseCanBeRefusedByItsHandler) {
   TwoPages w;
   bool refuse = true;

@@ -36,7 +36,11 @@ bool Form::Create(const CreateArgs& args) {
 }
 
 void Form::Show() {
-  if (Handle()) ShowWindow(Handle(), SW_SHOW);
+  if (!Handle()) return;
+  ShowWindow(Handle(), SW_SHOW);
+  if (!IsChild(Handle(), GetFocus())) {
+    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+  }
 }
 
 void Form::Close() {
@@ -59,7 +63,8 @@ bool Form::PreTranslate(MSG& msg) {
     LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (msg.wParam == VK_RETURN) {
       // A focused push button takes Enter itself; a multi-line text wants it as a line break.
-      if (wants & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
+      if ((wants & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && IsWindowVisible(msg.hwnd) &&
+          IsWindowEnabled(msg.hwnd)) {
         if (auto* b = dynamic_cast<Button*>(Control::FromHandle(msg.hwnd))) {
           b->Click();
           return true;

@@ -56,10 +56,21 @@ void PageControl::SetActivePageIndex(int index) {
 }
 
 void PageControl::ShowOnly(int index) {
+  Page* shown = PageAt(index);
   // Show the new page before hiding the old one so that nothing flashes between them.
-  if (Page* page = PageAt(index)) page->SetVisible(true);
-  for (Page* page : pages_)
-    if (page->index_ != index) page->SetVisible(false);
+  if (shown) shown->SetVisible(true);
+  HWND focus = GetFocus();
+  bool focusLeaves = false;
+  for (Page* page : pages_) {
+    if (page == shown) continue;
+    focusLeaves = focusLeaves || (focus && IsChild(page->Handle(), focus));
+    page->SetVisible(false);
+  }
+  // A hidden control keeps the keyboard: hand it to the first control of the new page.
+  if (focusLeaves && shown) {
+    HWND first = GetNextDlgTabItem(shown->Handle(), nullptr, FALSE);
+    SetFocus(first && IsChild(shown->Handle(), first) ? first : shown->Handle());
+  }
 }
 
 bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {
