@@ -239,6 +239,20 @@ TEST_F(Window, EscapeAndEnterPressTheButtonsOfTheActivePage) {
   EXPECT_EQ(pressed, (std::vector<std::string>{"s0", "p1", "p6", "t7"}));
 }
 
+TEST_F(Window, SummaryLinksJumpToTheirPagesWithoutAPageChange) {
+  int pageChanges = 0;
+  w().pc.onChange = [&] { ++pageChanges; };
+  w().pc.SetActivePage(w().ts6);
+  for (auto [link, page] : {std::pair{&w().l6v, &w().ts2}, {&w().l6q, &w().ts4}}) {
+    w().pc.SetActivePage(w().ts6);
+    SendMessageW(link->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(link->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    testgui::Pump();
+    EXPECT_EQ(w().pc.ActivePage(), page) << link->name;
+  }
+  EXPECT_EQ(pageChanges, 0);
+}
+
 TEST_F(Window, ComponentsAreListedInCreationOrderWithUniqueNames) {
   const auto& all = w().Components();
   std::vector<std::string> names;
