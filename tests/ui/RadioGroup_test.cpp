@@ -88,4 +88,15 @@ TEST(RadioGroup, RefillingReplacesTheItemsAndForgetsTheSelection) {
   EXPECT_EQ(GetParent(g.group.Item(0)->Handle()), g.group.Handle());
 }
 
+TEST(RadioGroup, TheKeyboardStaysInTheGroupWhenItsItemsAreReplaced) {
+  Group g;
+  SetFocus(g.group.Item(2)->Handle());
+  g.group.SetSelectedIndex(2);
+  g.group.ClearItems();
+  EXPECT_TRUE(GetFocus() == g.group.Handle());
+  for (const char* text : {"Variation 1", "Variation 2", "Variation 3"}) g.group.AddItem(text);
+  g.group.SetSelectedIndex(2);
+  EXPECT_EQ(GetFocus(), g.group.Item(2)->Handle());
+}
+
 }  // namespace

@@ -32,6 +32,12 @@ bool RadioGroup::Create(const CreateArgs& args) {
 }
 
 void RadioGroup::SetItems(const std::vector<std::string>& items) {
+  // Destroying a focused item would leave the keyboard nowhere: the group holds it until a new
+  // item is selected.
+  if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) {
+    refocus_ = true;
+    SetFocus(Handle());
+  }
   items_.clear();
   selected_ = -1;
   for (const std::string& text : items) AddItem(text);
@@ -59,6 +65,10 @@ void RadioGroup::SetSelectedIndex(int index) {
   selected_ = std::clamp(index, -1, ItemCount() - 1);
   for (int i = 0; i < ItemCount(); ++i)
     SendMessageW(items_[static_cast<size_t>(i)]->Handle(), BM_SETCHECK, i == selected_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (refocus_ && selected_ >= 0) {
+    refocus_ = false;
+    if (GetFocus() == Handle()) SetFocus(Item(selected_)->Handle());
+  }
 }
 
 void RadioGroup::ItemClicked(int index) {

@@ -54,6 +54,7 @@ class RadioGroup : public Control {
   std::optional<COLORREF> colour_;
   int columns_ = 1;
   int selected_ = -1;
+  bool refocus_ = false;  // the keyboard was on an item when the items were replaced
   std::vector<std::unique_ptr<RadioButton>> items_;
 };
 
