@@ -30,3 +30,7 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+screenshots: build
+	cmake --build $(BUILD) -j$(JOBS) --target PratiloShots
+	@scripts/screenshots.sh $(BUILD)

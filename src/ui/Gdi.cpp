@@ -28,3 +28,14 @@ Font Font::Create(const FontSpec& spec) {
 Brush SolidBrush(COLORREF colour) { return Brush(CreateSolidBrush(colour)); }
 
 }  // namespace ui
+
+namespace ui {
+
+HFONT FontCache::Get(const FontSpec& spec) {
+  for (const Entry& e : fonts_)
+    if (e.spec == spec) return e.font.Get();
+  fonts_.push_back({spec, Font::Create(spec)});
+  return fonts_.back().font.Get();
+}
+
+}  // namespace ui

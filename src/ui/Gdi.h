@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -62,5 +63,22 @@ class Font : public OwnedHandle<HFONT, DeleteFontHandle> {
 };
 
 Brush SolidBrush(COLORREF colour);
+
+}  // namespace ui
+
+namespace ui {
+
+// Fonts made on demand and kept until the owner goes; callers borrow the handles.
+class FontCache {
+ public:
+  HFONT Get(const FontSpec& spec);
+
+ private:
+  struct Entry {
+    FontSpec spec;
+    Font font;
+  };
+  std::vector<Entry> fonts_;
+};
 
 }  // namespace ui

@@ -1,7 +1,5 @@
 #include "ui/widgets/Control.h"
 
-#include <set>
-
 #include "core/Utf8.h"
 
 namespace ui {
@@ -12,12 +10,19 @@ constexpr UINT_PTR kSubclassId = 0x5052;  // "PR"
 constexpr wchar_t kWrapperProperty[] = L"Pratilo.Control";
 }
 
-Control::~Control() {
+std::ostream& operator<<(std::ostream& out, const Rect& r) {
+  return out << "{" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << "}";
+}
+
+Control::~Control() { DestroyHandle(); }
+
+void Control::DestroyHandle() {
   if (hwnd_ && IsWindow(hwnd_)) {
     RemoveWindowSubclass(hwnd_, &Control::Subclass, kSubclassId);
     RemovePropW(hwnd_, kWrapperProperty);
     DestroyWindow(hwnd_);
   }
+  hwnd_ = nullptr;
 }
 
 Control* Control::FromHandle(HWND hwnd) {
@@ -26,6 +31,12 @@ Control* Control::FromHandle(HWND hwnd) {
 
 bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle,
                            std::string_view text) {
+  // The common control classes (tool bar, status bar, tabs...) are registered before the first window.
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    return InitCommonControlsEx(&icc) != FALSE;
+  }();
+  (void)registered;
   name = args.name;
   tag = args.tag;
   if (args.parent) style |= WS_CHILD | WS_CLIPSIBLINGS;
@@ -36,8 +47,29 @@ bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWO
                               nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return false;
   Attach(hwnd);
-  if (args.font) SetFont(args.font);
+  KeepZOrder();
+  // Like the parent's font unless told otherwise.
+  HFONT font = args.font;
+  if (!font && args.parent) font = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
+  if (font) SetFont(font);
   return true;
+}
+
+void Control::KeepZOrder() {
+  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) return;
+  if (LiesUnder()) {
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
+    return;
+  }
+  // Above the labels, below the controls made before it (the tab order follows creation).
+  for (HWND h = GetWindow(GetParent(hwnd_), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    Control* sibling = FromHandle(h);
+    if (h == hwnd_ || !sibling || !sibling->LiesUnder()) continue;
+    HWND above = GetWindow(h, GW_HWNDPREV);
+    if (above != hwnd_) SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, kFlags);
+    return;
+  }
 }
 
 void Control::Attach(HWND hwnd) {
@@ -122,59 +154,6 @@ LRESULT CALLBACK Control::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   }
   if (self->OnMessage(msg, wParam, lParam, result)) return result;
   return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
-bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  switch (msg) {
-    case WM_COMMAND:
-      if (Control* child = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
-        return child->OnCommand(HIWORD(wParam), LOWORD(wParam));
-      return false;
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (Control* child = header ? Control::FromHandle(header->hwndFrom) : nullptr)
-        return child->OnNotify(header, result);
-      return false;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (Control* child = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
-        if (HBRUSH brush = child->OnCtlColor(reinterpret_cast<HDC>(wParam))) {
-          result = reinterpret_cast<LRESULT>(brush);
-          return true;
-        }
-      }
-      return false;
-    case WM_DRAWITEM: {
-      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (Control* child = item ? Control::FromHandle(item->hwndItem) : nullptr) {
-        if (child->OnDrawItem(*item)) {
-          result = TRUE;
-          return true;
-        }
-      }
-      return false;
-    }
-    default:
-      return false;
-  }
-}
-
-const wchar_t* PlainWindowClass(const wchar_t* name, HBRUSH background, UINT style) {
-  static std::set<std::wstring> registered;
-  if (registered.insert(name).second) {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.style = style;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
-    wc.lpszClassName = name;
-    RegisterClassExW(&wc);
-  }
-  return name;
 }
 
 }  // namespace ui

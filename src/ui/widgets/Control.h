@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool operator==(const Rect&) const = default;
 };
+
+// Readable test failures and diagnostics.
+std::ostream& operator<<(std::ostream& out, const Rect& r);
 
 // Anything the program names and tags, with or without a window of its own (tool buttons have none).
 class Component {
@@ -75,8 +79,13 @@ class Control : public Component {
   virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
   // The brush that transparent children paint behind them: containers own one, others ask upward.
   virtual HBRUSH BackgroundBrush() const;
+  // Text painted on the parent (labels) stays under every other control of that parent.
+  virtual bool LiesUnder() const { return false; }
 
  protected:
+  // Destroys the window now; wrappers that own what the window uses (fonts, images, brushes) call it
+  // in their destructor so that the window never outlives them.
+  void DestroyHandle();
   // Creates the window with the common state applied; false when the system refused.
   bool CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle = 0,
                     std::string_view text = {});
@@ -86,6 +95,7 @@ class Control : public Component {
  private:
   static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void Attach(HWND hwnd);
+  void KeepZOrder();
   HWND hwnd_ = nullptr;
 };
 

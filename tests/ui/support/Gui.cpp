@@ -63,10 +63,22 @@ void Pump() {
   }
 }
 
+namespace {
+
+// The host reflects its children's notifications as every container of the widget layer does.
+LRESULT CALLBACK Reflecting(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  LRESULT result = 0;
+  if (ui::ReflectToChild(msg, wParam, lParam, result)) return result;
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
 Host::Host(int width, int height) {
   const wchar_t* cls = ui::PlainWindowClass(L"PratiloTestHost", GetSysColorBrush(COLOR_BTNFACE));
   hwnd_ = CreateWindowExW(0, cls, L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
                           nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowSubclass(hwnd_, Reflecting, 1, 0);
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
 

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Renders every page of the wizard in French and English under Xvfb into BUILD/screenshots/*.png,
+# one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+prefix="$build/wineprefix-shots"
+out="$build/screenshots"
+work="$build/shots/work"
+exe="$build/shots/Pratilo.exe"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+rm -rf "$work" && mkdir -p "$work" "$out"
+display=:$((70 + RANDOM % 19))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+
+"$here/wine-prefix.sh" "$prefix" display
+export WINEPREFIX="$prefix"
+# No window manager runs under Xvfb: Wine draws the captions itself.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+wine reg delete 'HKCU\Software\Nuvra Soft' /f >/dev/null 2>&1 || true
+wineserver -w
+
+wine "$exe" "$(winepath -w "$work")" &
+shots=$!
+for lang in fr en; do
+  for page in ts0 ts1 ts2 ts4 ts6 ts7; do
+    name=${lang}_${page}
+    for _ in $(seq 1 300); do
+      [ -f "$work/$name.ready" ] && break
+      kill -0 "$shots" 2>/dev/null || { echo "the wizard ended before $name" >&2; exit 1; }
+      sleep 0.1
+    done
+    [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
+    title=$(cat "$work/$name.ready")
+    id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
+    [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
+    import -window "$id" "$out/$name.png"
+    rm -f "$work/$name.ready"
+  done
+done
+wait "$shots" || true
+echo "Screenshots in $out:"
+ls "$out"

@@ -1,0 +1,23 @@
+#pragma once
+// The presentation and licence texts as pieces of text, each with the attributes in force for it.
+#include <string>
+#include <vector>
+
+#include "ui/widgets/RichText.h"
+
+namespace app {
+
+struct RichPiece {
+  ui::CharFormat format;
+  std::string text;
+  bool operator==(const RichPiece&) const = default;
+};
+
+std::vector<RichPiece> PresentationPieces(char lang);
+std::vector<RichPiece> LicencePieces(char lang);
+
+inline constexpr COLORREF kGreen = RGB(0, 128, 0);
+inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+}  // namespace app

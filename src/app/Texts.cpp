@@ -1,0 +1,71 @@
+#include "app/Texts.h"
+
+namespace app {
+
+namespace {
+
+struct TagEntry {
+  int tag;
+  const char* french;
+  const char* english;
+};
+
+constexpr TagEntry kTagTexts[] = {
+    {-1, "Précédent", "Previous"},
+    {1, "Suivant", "Next"},
+    {2, "Renoncer", "Cancel"},
+    {3, "Ok", "Ok"},
+    {4, "Installer", "Install"},
+    {5, "J'accepte", "I agree"},
+    {7, "<= Cliquez sur un choix pour voir l'effet", "<= Click on a choice to display it"},
+    {8, "Vous pourrez toujours relancer ce programme par la suite pour faire d'autres choix ou désinstaller",
+     "You will be able to rerun this program later in order to make other choices or uninstall"},
+    {9, "Désinstaller Pratilo", "Uninstall Pratilo"},
+    {20, "Pratilo existe en cinq variantes :", "Pratilo has five variations :"},
+    {21, "Quel est votre choix ?", "What is your choice ?"},
+    {22, "Variante 1\tVariante 2\tVariante 3\tVariante 4\tVariante 5\tGrille de test",
+     "Variation 1\tVariation 2\tVariation 3\tVariation 4\tVariation 5\tTest grid"},
+    {40, "Pratilo propose 3 résolutions :", "Pratilo proposes 3 resolutions :"},
+    {41, "Quel est votre choix ?", "What is your choice ?"},
+    {42, "1024\t512\t256", "1024\t512\t256"},
+    {60, "Vous avez fait les choix suivants :", "You made the following choices :"},
+    {70,
+     "Les textures originales seront sauvegardées dans le fichier Pratilo_Original_Tex.zip dans le dossier "
+     "principal de FS",
+     "The original textures will be saved in file Pratilo_Original_Tex.zip in the FS main folder"},
+    {71,
+     "Les textures originales ont déjà été sauvegardées dans le fichier Pratilo_Original_Tex.zip dans le dossier "
+     "principal de FS",
+     "The original textures are already saved in file Pratilo_Original_Tex.zip in the FS main folder"},
+    {73, "Installation en cours :", "Setup running :"},
+    {99, "L'installation de Pratilo est terminée.", "Pratilo setup is finished."},
+};
+
+}  // namespace
+
+std::string PickText(char lang, std::string_view french, std::string_view english) {
+  if (lang == 'F' || english.empty()) return std::string(french);
+  return std::string(english);
+}
+
+std::string PickText(char lang, const Bilingual& text) { return PickText(lang, text.french, text.english); }
+
+std::string TagText(char lang, Simulator simulator, int tag, std::string_view current) {
+  switch (tag) {
+    case 0:
+      return std::string(current);
+    case 10:
+      if (simulator == Simulator::FS9) return PickText(lang, "Pour FS2004 :", "For FS2004 :");
+      if (simulator == Simulator::FSX) return PickText(lang, "Pour FSX :", "For FSX :");
+      return {};
+    case 69:
+      if (simulator == Simulator::FS9) return PickText(lang, "Dossier principal de FS2004 :", "FS2004 main folder :");
+      return PickText(lang, "Dossier principal de FSX :", "FSX main folder :");
+    default:
+      for (const TagEntry& e : kTagTexts)
+        if (e.tag == tag) return PickText(lang, e.french, e.english);
+      return "???";
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,68 @@
+// The four choice operations that keep the window consistent: simulator, folder, variant, resolution.
+#include "app/Choices.h"
+#include "app/TfMain.h"
+#include "core/FolderNames.h"
+#include "core/Settings.h"
+#include "core/ValueText.h"
+
+namespace app {
+
+void TfMain::SimulatorChoice() {
+  SetCaption();
+  bool fs9 = rbFS9.Checked();
+  FolderFS = fs9 ? FolderFS9 : FolderFSX;
+  core::WriteSetting(setting::kSimulator, fs9 ? "9" : "X");
+  StoredChoice stored = ReadStoredChoice(core::ReadSetting(fs9 ? setting::kChoiceFS9 : setting::kChoiceFSX));
+  rg2v.SetSelectedIndex(stored.variant);  // the group clamps to its last item
+  VariantChoice();
+  rg4q.SetSelectedIndex(stored.resolution);
+  ResolutionChoice();
+  b0.SetEnabled(FileExists(BackupArchive()));
+  // The edit runs the folder check when its text changes; the same text must be checked again too,
+  // since the other simulator needs another marker file.
+  std::string before = e6.Text();
+  e6.SetText(FolderFS);
+  if (e6.Text() == before) FolderCheck();
+  l6Dossier.SetText(TagText(69, l6Dossier.Text()));
+  s0.SetEnabled(true);
+}
+
+void TfMain::FolderCheck() {
+  std::string folder = core::AddBackslash(core::TrimText(e6.Text()));
+  if (rbFS9.Checked()) {
+    FolderFS9 = folder;
+    s6.SetEnabled(FileExists(folder + kMarkerFS9));
+  } else {
+    FolderFSX = folder;
+    s6.SetEnabled(FileExists(folder + kMarkerFSX));
+  }
+  FolderFS = folder;
+  l6bkp.tag = FileExists(BackupArchive()) ? 71 : 70;
+  l6bkp.SetText(TagText(l6bkp.tag, l6bkp.Text()));
+}
+
+void TfMain::VariantChoice() {
+  int variant = VariantIndex();
+  l6v.SetText(rg2v.ItemText(variant));
+  i2.Move(ViewOffset(variant), 0);
+  if (ResImage) ResImage->SetVisible(false);
+  l6q.SetVisible(true);
+  if (variant >= 0 && variant < static_cast<int>(i4.size())) {
+    ResImage = &i4[static_cast<size_t>(variant)];
+  } else {
+    ResImage = nullptr;  // the test grid has no resolution
+    l6q.SetVisible(false);
+  }
+  if (ResImage) {
+    ResImage->Move(ViewOffset(ResolutionIndex()), 0);
+    ResImage->SetVisible(true);
+  }
+}
+
+void TfMain::ResolutionChoice() {
+  std::string item = rg4q.ItemText(ResolutionIndex());
+  l6q.SetText(PickText(texts::kResolution.french, texts::kResolution.english) + item + " x " + item);
+  if (ResImage) ResImage->Move(ViewOffset(ResolutionIndex()), 0);
+}
+
+}  // namespace app

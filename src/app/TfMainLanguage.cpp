@@ -1,0 +1,49 @@
+// The language switch: every text of the window in French or English.
+#include "app/Choices.h"
+#include "app/RichTexts.h"
+#include "app/TfMain.h"
+#include "core/Settings.h"
+#include "core/ValueText.h"
+
+namespace app {
+
+void TfMain::SetLanguage(char letter) {
+  Lang = letter;
+  (letter == 'F' ? bFrench : bEnglish).SetChecked(true);  // the group releases the other one
+  core::WriteSetting(setting::kLanguage, std::string(1, letter));
+  SetCaption();
+
+  for (ui::Component* component : components_) {
+    if (auto* group = dynamic_cast<ui::RadioGroup*>(component)) {
+      int selected = group->SelectedIndex();
+      std::string items = TagText(group->tag, group->Text());
+      group->ClearItems();
+      while (!items.empty()) group->AddItem(core::CutField(items, "\t"));
+      group->SetSelectedIndex(selected);
+      Clic(*group);  // reselecting runs the group's choice
+    } else if (dynamic_cast<ui::Label*>(component) || dynamic_cast<ui::GlyphButton*>(component) ||
+               dynamic_cast<ui::RadioButton*>(component) || dynamic_cast<ui::CheckBox*>(component)) {
+      auto* control = static_cast<ui::Control*>(component);
+      control->SetText(TagText(control->tag, control->Text()));
+    }
+  }
+
+  FillRichText(re0, false);
+  FillRichText(re1, true);
+
+  std::string resolution = rg4q.ItemText(rg4q.SelectedIndex());
+  l6v.SetText(rg2v.ItemText(rg2v.SelectedIndex()));
+  l6q.SetText(PickText(texts::kResolution.french, texts::kResolution.english) + resolution + " x " + resolution);
+}
+
+void TfMain::FillRichText(ui::RichText& text, bool licence) {
+  // Tag 1 while filling: the selection changes it causes are not a user's click on the address.
+  text.tag = 1;
+  text.Clear();
+  for (const RichPiece& piece : licence ? LicencePieces(Lang) : PresentationPieces(Lang))
+    text.Append(piece.text, piece.format);
+  text.Select(0, 0);
+  text.tag = 0;
+}
+
+}  // namespace app

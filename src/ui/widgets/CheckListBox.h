@@ -1,0 +1,36 @@
+#pragma once
+// A list of lines, each with a check box; one line may be selected; drawn grey when disabled.
+#include <string>
+#include <vector>
+
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class CheckListBox : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // borrowed
+  };
+
+  bool Create(const CreateArgs& args);
+  int AddLine(const std::string& text);
+  void Clear();
+  int LineCount() const;
+  std::string LineText(int index) const;
+  bool Checked(int index) const;
+  void SetChecked(int index, bool checked);
+  int SelectedIndex() const;
+  void SetSelectedIndex(int index);  // -1: no line selected
+
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+}  // namespace ui

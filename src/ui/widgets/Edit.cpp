@@ -1,0 +1,19 @@
+#include "ui/widgets/Edit.h"
+
+namespace ui {
+
+bool Edit::Create(const CreateArgs& args) {
+  return CreateHandle(CommonOf(args), L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, args.text);
+}
+
+void Edit::SetText(std::string_view utf8) {
+  if (Text() != utf8) Control::SetText(utf8);
+}
+
+bool Edit::OnCommand(int code, int) {
+  if (code != EN_CHANGE) return false;
+  if (onChange) onChange();
+  return true;
+}
+
+}  // namespace ui

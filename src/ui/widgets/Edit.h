@@ -1,0 +1,33 @@
+#pragma once
+// One-line edit box with a change event.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class Edit : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // borrowed
+    std::string text;
+  };
+
+  bool Create(const CreateArgs& args);
+  // Setting the text it already has changes nothing and raises no change event.
+  void SetText(std::string_view utf8) override;
+  bool OnCommand(int code, int id) override;
+
+  // Every change of the text, typed or set from code.
+  std::function<void()> onChange;
+};
+
+}  // namespace ui

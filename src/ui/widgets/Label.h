@@ -1,0 +1,49 @@
+#pragma once
+// Static text drawn on its parent's background in a font colour. Without a size it sizes itself
+// to its text, also when the text changes.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+enum class Align { Left, Center, Right };
+
+class Label : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;  // width and height 0: sized to the text
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // borrowed
+    std::string text;
+    COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
+    Align align = Align::Left;
+    bool wordWrap = false;
+  };
+
+  bool Create(const CreateArgs& args);
+  void SetText(std::string_view utf8) override;
+  bool AutoSize() const { return autoSize_; }
+  COLORREF Colour() const { return colour_; }
+  HBRUSH OnCtlColor(HDC dc) override;
+  bool LiesUnder() const override { return true; }
+
+ protected:
+  bool CreateLabel(const CreateArgs& args, DWORD extraStyle);
+
+ private:
+  void FitToText();
+  COLORREF colour_ = 0;
+  bool autoSize_ = false;
+};
+
+// Size in pixels of a text drawn in a font: one line, or wrapped at a width when wrapWidth > 0.
+SIZE MeasureText(HFONT font, std::string_view utf8, int wrapWidth = 0);
+
+}  // namespace ui

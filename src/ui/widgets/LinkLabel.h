@@ -1,0 +1,27 @@
+#pragma once
+// A label that acts as a link: aqua, underlined, hand cursor, click event.
+#include <functional>
+
+#include "ui/Gdi.h"
+#include "ui/widgets/Label.h"
+
+namespace ui {
+
+constexpr COLORREF kLinkColour = RGB(0, 255, 255);  // aqua
+
+class LinkLabel : public Label {
+ public:
+  // The label's font is copied with underline added; the colour defaults to aqua.
+  ~LinkLabel() override { DestroyHandle(); }
+  bool Create(CreateArgs args);
+  bool OnCommand(int code, int id) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void Click();
+
+  std::function<void()> onClick;
+
+ private:
+  ui::Font underlined_;
+};
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+#include "ui/widgets/PageControl.h"
+
+#include "core/Utf8.h"
+
+namespace ui {
+
+bool PageControl::Create(const CreateArgs& args) {
+  pageColour_ = args.pageColour;
+  // The pages change only through the program: the tabs never take the focus or keyboard.
+  if (!CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT))
+    return false;
+  if (args.tabHeight > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, args.tabHeight));
+  return true;
+}
+
+Rect PageControl::DisplayArea() const {
+  RECT r;
+  GetClientRect(Handle(), &r);
+  SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+bool PageControl::AddPage(Page& page, const std::string& pageName, const std::string& caption) {
+  std::wstring text = core::Widen(caption);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text.data();
+  int index = PageCount();
+  if (SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) return false;
+  if (!page.Create({.parent = Handle(), .bounds = DisplayArea(), .name = pageName, .visible = index == 0,
+                    .background = pageColour_}))
+    return false;
+  page.owner_ = this;
+  page.index_ = index;
+  pages_.push_back(&page);
+  if (index == 0) SendMessageW(Handle(), TCM_SETCURSEL, 0, 0);
+  return true;
+}
+
+Page* PageControl::PageAt(int index) const {
+  return index >= 0 && index < PageCount() ? pages_[static_cast<size_t>(index)] : nullptr;
+}
+
+int PageControl::ActivePageIndex() const { return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0)); }
+
+Page* PageControl::ActivePage() const { return PageAt(ActivePageIndex()); }
+
+void PageControl::SetActivePage(Page& page) {
+  if (page.owner_ == this) SetActivePageIndex(page.index_);
+}
+
+void PageControl::SetActivePageIndex(int index) {
+  if (!PageAt(index)) return;
+  SendMessageW(Handle(), TCM_SETCURSEL, index, 0);
+  ShowOnly(index);
+}
+
+void PageControl::ShowOnly(int index) {
+  Page* shown = PageAt(index);
+  // Show the new page before hiding the old one so that nothing flashes between them.
+  if (shown) shown->SetVisible(true);
+  HWND focus = GetFocus();
+  bool focusLeaves = false;
+  for (Page* page : pages_) {
+    if (page == shown) continue;
+    focusLeaves = focusLeaves || (focus && IsChild(page->Handle(), focus));
+    page->SetVisible(false);
+  }
+  // A hidden control keeps the keyboard: hand it to the first control of the new page.
+  if (focusLeaves && shown) {
+    HWND first = GetNextDlgTabItem(shown->Handle(), nullptr, FALSE);
+    SetFocus(first && IsChild(shown->Handle(), first) ? first : shown->Handle());
+  }
+}
+
+bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->code == TCN_SELCHANGE) {
+    ShowOnly(ActivePageIndex());
+    if (onChange) onChange();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace ui

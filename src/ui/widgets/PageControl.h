@@ -1,0 +1,61 @@
+#pragma once
+// Tabbed page control; each page is a container that fills the tab's display area.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/widgets/Panel.h"
+
+namespace ui {
+
+class PageControl;
+
+class Page : public Panel {
+ public:
+  PageControl* Owner() const { return owner_; }
+  int PageIndex() const { return index_; }
+
+ private:
+  friend class PageControl;
+  PageControl* owner_ = nullptr;
+  int index_ = -1;
+};
+
+class PageControl : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // borrowed
+    COLORREF pageColour = GetSysColor(COLOR_BTNFACE);
+    int tabHeight = 0;  // 0: the system's
+  };
+
+  bool Create(const CreateArgs& args);
+  // Creates the page inside the display area; the first page becomes the active one.
+  bool AddPage(Page& page, const std::string& name, const std::string& caption);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  Page* PageAt(int index) const;
+  Page* ActivePage() const;
+  int ActivePageIndex() const;
+  // From code: no change event.
+  void SetActivePage(Page& page);
+  void SetActivePageIndex(int index);
+  // The pages' area, in the control's coordinates.
+  Rect DisplayArea() const;
+
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+  std::function<void()> onChange;
+
+ private:
+  void ShowOnly(int index);
+  std::vector<Page*> pages_;
+  COLORREF pageColour_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,33 @@
+#include "ui/widgets/Panel.h"
+
+namespace ui {
+
+bool Panel::Create(const CreateArgs& args) {
+  if (args.background) brush_ = SolidBrush(*args.background);
+  return CreateHandle(CommonOf(args), PlainWindowClass(L"PratiloPanel"), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+}
+
+HBRUSH Panel::BackgroundBrush() const { return brush_ ? brush_.Get() : Control::BackgroundBrush(); }
+
+bool Panel::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(Handle(), &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, BackgroundBrush());
+      result = 1;
+      return true;
+    }
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      result = 0;
+      return true;
+    case WM_GETFONT:
+      result = reinterpret_cast<LRESULT>(font_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace ui

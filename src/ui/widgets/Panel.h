@@ -1,0 +1,35 @@
+#pragma once
+// A borderless container: pages, the window onto a wide picture, any group of children.
+// It clips its children, so a child moved to a negative left shows only its visible part.
+#include <optional>
+#include <string>
+
+#include "ui/Gdi.h"
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class Panel : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;                // borrowed; none: the parent's
+    std::optional<COLORREF> background;  // none: the parent's background
+  };
+
+  ~Panel() override { DestroyHandle(); }
+  bool Create(const CreateArgs& args);
+  HBRUSH BackgroundBrush() const override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  Brush brush_;
+  HFONT font_ = nullptr;  // borrowed
+};
+
+}  // namespace ui

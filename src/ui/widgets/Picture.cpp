@@ -1,0 +1,51 @@
+#include "ui/widgets/Picture.h"
+
+namespace ui {
+
+bool Picture::Create(const CreateArgs& args) { return CreateHandle(CommonOf(args), PlainWindowClass(L"PratiloPicture"), 0); }
+
+void Picture::SetImage(const Image& image) {
+  bitmap_ = MakeBitmap(image);
+  size_ = bitmap_ ? SIZE{image.width, image.height} : SIZE{};
+  if (bitmap_) {
+    SetWindowPos(Handle(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Picture::Draw(HDC dc, const RECT& r) const {
+  if (!bitmap_) return;
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, bitmap_.Get());
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+bool Picture::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      if (!bitmap_) return false;
+      result = 1;  // the picture covers everything
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(Handle(), &ps);
+      Draw(dc, ps.rcPaint);
+      EndPaint(Handle(), &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT: {
+      RECT r;
+      GetClientRect(Handle(), &r);
+      Draw(reinterpret_cast<HDC>(wParam), r);
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace ui

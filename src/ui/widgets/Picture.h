@@ -1,0 +1,38 @@
+#pragma once
+// A picture drawn 1:1 from a decoded image; the control takes the image's size.
+#include <string>
+
+#include "ui/Gdi.h"
+#include "ui/Image.h"
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class Picture : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;  // the size follows the image once one is set
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // unused; kept for the common fields
+  };
+
+  ~Picture() override { DestroyHandle(); }
+  bool Create(const CreateArgs& args);
+  // Copies the image into an owned bitmap and resizes the control to it.
+  void SetImage(const Image& image);
+  bool HasImage() const { return static_cast<bool>(bitmap_); }
+  SIZE ImageSize() const { return size_; }
+
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void Draw(HDC dc, const RECT& area) const;
+  Bitmap bitmap_;
+  SIZE size_{};
+};
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+#include "ui/widgets/RadioGroup.h"
+
+#include <uxtheme.h>
+
+#include <algorithm>
+
+namespace ui {
+
+std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns, int textHeight) {
+  std::vector<Rect> places;
+  if (count <= 0) return places;
+  columns = std::max(1, columns);
+  int perColumn = (count + columns - 1) / columns;
+  int itemWidth = (width - 10) / columns;
+  int spare = height - textHeight - 5;
+  int itemHeight = spare / perColumn;
+  int top = textHeight + 1 + (spare % perColumn) / 2;
+  for (int i = 0; i < count; ++i)
+    places.push_back({(i / perColumn) * itemWidth + 8, (i % perColumn) * itemHeight + top, itemWidth, itemHeight});
+  return places;
+}
+
+bool RadioGroup::Create(const CreateArgs& args) {
+  colour_ = args.colour;
+  columns_ = args.columns;
+  if (!CreateHandle(CommonOf(args), L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, args.caption))
+    return false;
+  if (colour_) SetWindowTheme(Handle(), L"", L"");
+  SetItems(args.items);
+  SetSelectedIndex(args.selected);
+  return true;
+}
+
+void RadioGroup::SetItems(const std::vector<std::string>& items) {
+  // Destroying a focused item would leave the keyboard nowhere: the group holds it until a new
+  // item is selected.
+  if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) {
+    refocus_ = true;
+    SetFocus(Handle());
+  }
+  items_.clear();
+  selected_ = -1;
+  for (const std::string& text : items) AddItem(text);
+}
+
+void RadioGroup::AddItem(const std::string& text) {
+  auto item = std::make_unique<RadioButton>();
+  int index = ItemCount();
+  item->Create({.parent = Handle(), .name = name + "." + std::to_string(index), .text = text, .colour = colour_});
+  item->onClick = [this, index] { ItemClicked(index); };
+  items_.push_back(std::move(item));
+  Arrange();
+}
+
+std::string RadioGroup::ItemText(int index) const {
+  RadioButton* item = Item(index);
+  return item ? item->Text() : std::string();
+}
+
+RadioButton* RadioGroup::Item(int index) const {
+  return index >= 0 && index < ItemCount() ? items_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+void RadioGroup::SetSelectedIndex(int index) {
+  selected_ = std::clamp(index, -1, ItemCount() - 1);
+  for (int i = 0; i < ItemCount(); ++i)
+    SendMessageW(items_[static_cast<size_t>(i)]->Handle(), BM_SETCHECK, i == selected_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (refocus_ && selected_ >= 0) {
+    refocus_ = false;
+    if (GetFocus() == Handle()) SetFocus(Item(selected_)->Handle());
+  }
+}
+
+void RadioGroup::ItemClicked(int index) {
+  SetSelectedIndex(index);
+  if (onClick) onClick();
+}
+
+void RadioGroup::Arrange() {
+  TEXTMETRICW tm{};
+  HDC dc = GetDC(Handle());
+  HGDIOBJ old = SelectObject(dc, Font());
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(Handle(), dc);
+  Rect b = Bounds();
+  std::vector<Rect> places = RadioGroupLayout(b.w, b.h, ItemCount(), columns_, tm.tmHeight);
+  for (size_t i = 0; i < places.size(); ++i) items_[i]->SetBounds(places[i]);
+}
+
+HBRUSH RadioGroup::OnCtlColor(HDC dc) { return TransparentColours(dc, colour_.value_or(GetSysColor(COLOR_BTNTEXT))); }
+
+bool RadioGroup::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  // A group box leaves its inside unpainted, and the page clips it out: fill it here.
+  if (msg != WM_ERASEBKGND) return false;
+  RECT r;
+  GetClientRect(Handle(), &r);
+  FillRect(reinterpret_cast<HDC>(wParam), &r, BackgroundBrush());
+  result = 1;
+  return true;
+}
+
+}  // namespace ui

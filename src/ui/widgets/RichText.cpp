@@ -1,0 +1,111 @@
+#include "ui/widgets/RichText.h"
+
+#include <richedit.h>
+
+#include "core/Utf8.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kTwipsPerPoint = 20;
+
+const wchar_t* RichEditClass() {
+  static HMODULE module = LoadLibraryW(L"msftedit.dll");
+  return module ? MSFTEDIT_CLASS : nullptr;
+}
+
+CHARFORMAT2W ToCharFormat(const CharFormat& f) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
+  cf.dwEffects = (f.bold ? CFE_BOLD : 0) | (f.italic ? CFE_ITALIC : 0) | (f.underline ? CFE_UNDERLINE : 0) |
+                 (f.strikeOut ? CFE_STRIKEOUT : 0);
+  cf.yHeight = f.points * kTwipsPerPoint;
+  cf.crTextColor = f.colour;
+  lstrcpynW(cf.szFaceName, core::Widen(f.font).c_str(), LF_FACESIZE);
+  return cf;
+}
+
+}  // namespace
+
+bool RichText::Create(const CreateArgs& args) {
+  const wchar_t* cls = RichEditClass();
+  if (!cls) return false;
+  DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (args.readOnly ? ES_READONLY : 0) |
+                (args.verticalScrollBar ? WS_VSCROLL : 0);
+  if (!CreateHandle(CommonOf(args), cls, style, WS_EX_CLIENTEDGE)) return false;
+  SendMessageW(Handle(), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+  return true;
+}
+
+void RichText::Clear() {
+  SetWindowTextW(Handle(), L"");
+}
+
+void RichText::Append(std::string_view utf8, const CharFormat& format) {
+  std::wstring text = core::Widen(utf8);
+  int end = GetWindowTextLengthW(Handle());
+  SendMessageW(Handle(), EM_SETSEL, end, end);
+  SendMessageW(Handle(), EM_SETSEL, -1, -1);
+  CHARFORMAT2W cf = ToCharFormat(format);
+  SendMessageW(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string RichText::PlainText() const {
+  GETTEXTLENGTHEX lengthInfo{GTL_USECRLF | GTL_NUMCHARS, 1200};
+  LRESULT length = SendMessageW(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthInfo), 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  LRESULT copied = SendMessageW(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  return core::Narrow(text);
+}
+
+void RichText::Select(int start, int end) { SendMessageW(Handle(), EM_SETSEL, start, end); }
+
+CHARRANGE RichText::Selection() const {
+  CHARRANGE range{};
+  SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
+}
+
+CharFormat RichText::SelectionFormat() const {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  SendMessageW(Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  CharFormat f;
+  f.font = core::Narrow(cf.szFaceName);
+  f.points = static_cast<int>(cf.yHeight / kTwipsPerPoint);
+  f.bold = cf.dwEffects & CFE_BOLD;
+  f.italic = cf.dwEffects & CFE_ITALIC;
+  f.underline = cf.dwEffects & CFE_UNDERLINE;
+  f.strikeOut = cf.dwEffects & CFE_STRIKEOUT;
+  f.colour = (cf.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor;
+  return f;
+}
+
+CharFormat RichText::FormatAt(int position) {
+  LRESULT mask = SendMessageW(Handle(), EM_SETEVENTMASK, 0, 0);
+  CHARRANGE kept = Selection();
+  Select(position, position + 1);
+  CharFormat format = SelectionFormat();
+  SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+  SendMessageW(Handle(), EM_SETEVENTMASK, 0, mask);
+  return format;
+}
+
+bool RichText::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->code != EN_SELCHANGE) return false;
+  if (onSelectionChange) onSelectionChange();
+  result = 0;
+  return true;
+}
+
+}  // namespace ui

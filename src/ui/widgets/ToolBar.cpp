@@ -1,0 +1,119 @@
+#include "ui/widgets/ToolBar.h"
+
+#include "core/Utf8.h"
+
+namespace ui {
+
+bool ToolButton::Checked() const {
+  return bar_ && SendMessageW(bar_->Handle(), TB_ISBUTTONCHECKED, id_, 0) != 0;
+}
+
+void ToolButton::SetChecked(bool checked) {
+  if (!bar_) return;
+  SendMessageW(bar_->Handle(), TB_CHECKBUTTON, id_, MAKELPARAM(checked ? TRUE : FALSE, 0));
+  if (!checked || group_ == 0) return;
+  for (ToolButton* other : bar_->buttons_)
+    if (other != this && other->group_ == group_) SendMessageW(bar_->Handle(), TB_CHECKBUTTON, other->id_, FALSE);
+}
+
+bool ToolButton::Enabled() const { return bar_ && SendMessageW(bar_->Handle(), TB_ISBUTTONENABLED, id_, 0) != 0; }
+
+void ToolButton::SetEnabled(bool enabled) {
+  if (bar_) SendMessageW(bar_->Handle(), TB_ENABLEBUTTON, id_, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+void ToolButton::Click() {
+  if (bar_) bar_->Pressed(*this);
+}
+
+bool ToolBar::Create(const CreateArgs& args) {
+  if (args.background) brush_ = SolidBrush(*args.background);
+  DWORD style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | WS_CLIPCHILDREN;
+  if (!CreateHandle(CommonOf(args), TOOLBARCLASSNAMEW, style)) return false;
+  SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+  if (args.images) SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(args.images));
+  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(23, 22));
+  return true;
+}
+
+bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
+  button.name = args.name;
+  button.tag = args.tag;
+  button.bar_ = this;
+  button.id_ = nextId_++;
+  button.group_ = args.group;
+  button.hint_ = args.hint;
+  TBBUTTON tb{};
+  tb.iBitmap = args.image;
+  tb.idCommand = button.id_;
+  tb.fsState = TBSTATE_ENABLED | (args.checked ? TBSTATE_CHECKED : 0);
+  tb.fsStyle = BTNS_CHECK;
+  tb.iString = -1;
+  if (!SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return false;
+  buttons_.push_back(&button);
+  return true;
+}
+
+void ToolBar::AddSeparator(int width) {
+  TBBUTTON tb{};
+  tb.iBitmap = width;  // a separator's width
+  tb.fsStyle = BTNS_SEP;
+  SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
+}
+
+Rect ToolBar::AddPlace(int width) {
+  AddSeparator(width);
+  return ItemRect(ButtonCount() - 1);
+}
+
+int ToolBar::ButtonCount() const { return static_cast<int>(SendMessageW(Handle(), TB_BUTTONCOUNT, 0, 0)); }
+
+Rect ToolBar::ItemRect(int index) const {
+  RECT r{};
+  SendMessageW(Handle(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+ToolButton* ToolBar::ButtonById(int id) const {
+  for (ToolButton* b : buttons_)
+    if (b->id_ == id) return b;
+  return nullptr;
+}
+
+void ToolBar::Pressed(ToolButton& button) {
+  // A pressed button of a group stays pressed when clicked again, as in a group of radio items.
+  button.SetChecked(button.group_ != 0 ? true : !button.Checked());
+  if (button.onClick) button.onClick();
+}
+
+bool ToolBar::OnCommand(int, int id) {
+  ToolButton* button = ButtonById(id);
+  if (!button) return false;
+  // The bar has toggled the button already; put the group's rule on top of that.
+  if (button->group_ != 0) button->SetChecked(true);
+  if (button->onClick) button->onClick();
+  return true;
+}
+
+bool ToolBar::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->code != TBN_GETINFOTIPW) return false;
+  auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(header);
+  if (ToolButton* button = ButtonById(tip->iItem); button && tip->pszText && tip->cchTextMax > 0)
+    lstrcpynW(tip->pszText, core::Widen(button->hint_).c_str(), tip->cchTextMax);
+  result = 0;
+  return true;
+}
+
+HBRUSH ToolBar::BackgroundBrush() const { return brush_ ? brush_.Get() : Control::BackgroundBrush(); }
+
+bool ToolBar::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (msg != WM_ERASEBKGND || !brush_) return false;
+  RECT r;
+  GetClientRect(Handle(), &r);
+  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_.Get());
+  result = 1;
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,85 @@
+#pragma once
+// Tool bar with check buttons (optionally in groups where exactly one is pressed), separators and
+// places for child controls such as labels, drawn on a background colour.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Gdi.h"
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class ToolBar;
+
+// A button of a tool bar; it has no window of its own.
+class ToolButton : public Component {
+ public:
+  bool Checked() const;
+  // From code: no click event; checking a grouped button releases the others of its group.
+  void SetChecked(bool checked);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  const std::string& Hint() const { return hint_; }
+  int Group() const { return group_; }
+  int CommandId() const { return id_; }
+  // Presses the button as a user's click would.
+  void Click();
+
+  std::function<void()> onClick;
+
+ private:
+  friend class ToolBar;
+  ToolBar* bar_ = nullptr;
+  int id_ = 0;
+  int group_ = 0;
+  std::string hint_;
+};
+
+class ToolBar : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;          // borrowed
+    HIMAGELIST images = nullptr;   // borrowed
+    std::optional<COLORREF> background;
+  };
+  struct ButtonArgs {
+    std::string name;
+    int tag = 0;
+    int image = -1;
+    std::string hint;
+    int group = 0;  // 0: alone; buttons sharing another number release each other
+    bool checked = false;
+  };
+
+  ~ToolBar() override { DestroyHandle(); }
+  bool Create(const CreateArgs& args);
+  bool AddCheckButton(ToolButton& button, const ButtonArgs& args);
+  void AddSeparator(int width);
+  // Reserves a place of the given width and gives its bounds, for a child control of the bar.
+  Rect AddPlace(int width);
+  int ButtonCount() const;
+
+  HBRUSH BackgroundBrush() const override;
+  bool OnCommand(int code, int id) override;
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  friend class ToolButton;
+  ToolButton* ButtonById(int id) const;
+  void Pressed(ToolButton& button);
+  Rect ItemRect(int index) const;
+  Brush brush_;
+  std::vector<ToolButton*> buttons_;
+  int nextId_ = 100;
+};
+
+}  // namespace ui

@@ -1,0 +1,112 @@
+#include "app/support/Wizard.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "core/Environment.h"
+#include "core/Settings.h"
+#include "core/Utf8.h"
+#include "ui/Image.h"
+
+namespace testapp {
+
+namespace {
+
+ui::Image Filled(int width, int height, uint8_t shade) {
+  ui::Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+  for (size_t i = 0; i < image.bgra.size(); i += 4) {
+    image.bgra[i] = shade;
+    image.bgra[i + 1] = static_cast<uint8_t>(255 - shade);
+    image.bgra[i + 2] = static_cast<uint8_t>((i / 4) % width);
+    image.bgra[i + 3] = 255;
+  }
+  return image;
+}
+
+std::string Bmp32(const ui::Image& image) {
+  std::string data(54 + image.bgra.size(), '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) data[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  data[0] = 'B';
+  data[1] = 'M';
+  put32(2, static_cast<uint32_t>(data.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(image.width));
+  put32(22, static_cast<uint32_t>(image.height));
+  data[26] = 1;
+  data[28] = 32;
+  for (int y = 0; y < image.height; ++y)  // bottom-up rows
+    std::copy_n(image.bgra.begin() + static_cast<ptrdiff_t>(y) * image.width * 4, image.width * 4,
+                data.begin() + 54 + static_cast<ptrdiff_t>(image.height - 1 - y) * image.width * 4);
+  return data;
+}
+
+bool environmentReady = [] {
+  core::InitEnvironment();
+  return true;
+}();
+
+}  // namespace
+
+void WriteStandInArtwork(const std::string& folder) {
+  auto write = [&](const std::string& name, const std::string& bytes) {
+    HANDLE file = CreateFileW(core::Widen(folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  };
+  write("banner.jpg", ui::EncodeJpeg(Filled(105, 233, 40), 90));
+  write("variants.jpg", ui::EncodeJpeg(Filled(1800, 200, 80), 90));
+  for (int v = 1; v <= 5; ++v)
+    write("resolutions" + std::to_string(v) + ".jpg", ui::EncodeJpeg(Filled(900, 200, static_cast<uint8_t>(40 * v)), 90));
+  for (const char* glyph : {"glyph_next.bmp", "glyph_previous.bmp", "glyph_quit.bmp", "glyph_uninstall.bmp",
+                            "flag_fr.bmp", "flag_en.bmp"})
+    write(glyph, Bmp32(Filled(16, 16, 200)));
+}
+
+void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, core::Widen(core::SettingsKeyPath().substr(1)).c_str()); }
+
+std::string StoredSetting(const char* name) {
+  std::wstring key = core::Widen(core::SettingsKeyPath().substr(1));
+  HKEY handle = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &handle) != ERROR_SUCCESS)
+    return "<missing>";
+  wchar_t data[512]{};
+  DWORD size = sizeof data - sizeof(wchar_t);
+  DWORD type = 0;
+  LONG status = RegQueryValueExW(handle, core::Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(handle);
+  if (status != ERROR_SUCCESS || type != REG_SZ) return "<missing>";
+  return core::Narrow(data);
+}
+
+WizardTest::WizardTest() {
+  ClearSettings();
+  CreateDirectoryW(core::Widen(temp_.Path() + "art").c_str(), nullptr);
+  WriteStandInArtwork(temp_.Path() + "art\\");
+  window_ = std::make_unique<app::TfMain>();
+  window_->Create({.artwork = app::ArtworkFromFolder(temp_.Path() + "art")});
+  window_->Show();
+}
+
+WizardTest::~WizardTest() {
+  window_.reset();
+  ClearSettings();
+}
+
+std::string WizardTest::MakeFolder(const std::string& name, std::initializer_list<const char*> files) const {
+  std::string folder = temp_.Path() + name + "\\";
+  CreateDirectoryW(core::Widen(folder).c_str(), nullptr);
+  for (const char* file : files) temp_.WriteFile(name + "\\" + file, "x");
+  return folder;
+}
+
+void WizardTest::Click(HWND control) {
+  SendMessageW(control, BM_CLICK, 0, 0);
+  testgui::Pump();
+}
+
+}  // namespace testapp

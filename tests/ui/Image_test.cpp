@@ -1,0 +1,138 @@
+#include "ui/Image.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+ui::Image Gradient(int width, int height) {
+  ui::Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      uint8_t* p = image.bgra.data() + (static_cast<size_t>(y) * width + x) * 4;
+      p[0] = static_cast<uint8_t>(255 * x / (width - 1));   // blue grows to the right
+      p[1] = static_cast<uint8_t>(255 * y / (height - 1));  // green grows downwards
+      p[2] = 128;
+      p[3] = 255;
+    }
+  return image;
+}
+
+int Channel(uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
+
+void ExpectNear(uint32_t actual, uint32_t expected, int tolerance) {
+  for (int shift : {0, 8, 16, 24}) EXPECT_NEAR(Channel(actual, shift), Channel(expected, shift), tolerance) << shift;
+}
+
+// A .bmp file image: 24 or 32 bits, bottom-up unless topDown.
+std::string MakeBmp(const ui::Image& image, int bits, bool topDown) {
+  size_t stride = (static_cast<size_t>(image.width) * bits / 8 + 3) & ~size_t{3};
+  std::string data(54 + stride * image.height, '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) data[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  data[0] = 'B';
+  data[1] = 'M';
+  put32(2, static_cast<uint32_t>(data.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(image.width));
+  put32(22, static_cast<uint32_t>(topDown ? -image.height : image.height));
+  data[26] = 1;
+  data[28] = static_cast<char>(bits);
+  for (int y = 0; y < image.height; ++y) {
+    size_t row = 54 + stride * (topDown ? y : image.height - 1 - y);
+    for (int x = 0; x < image.width; ++x)
+      for (int c = 0; c < bits / 8; ++c)
+        data[row + x * (bits / 8) + c] = static_cast<char>(image.bgra[(static_cast<size_t>(y) * image.width + x) * 4 + c]);
+  }
+  return data;
+}
+
+TEST(Jpeg, RoundTripKeepsSizeAndColoursWithinCompressionLoss) {
+  ui::Image source = Gradient(300, 200);
+  std::string jpeg = ui::EncodeJpeg(source, 95);
+  ASSERT_GT(jpeg.size(), 100u);
+  EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF);
+  EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
+  auto decoded = ui::DecodeJpeg(jpeg);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->width, 300);
+  EXPECT_EQ(decoded->height, 200);
+  ASSERT_EQ(decoded->bgra.size(), 300u * 200 * 4);
+  for (auto [x, y] : {std::pair{0, 0}, {299, 0}, {0, 199}, {299, 199}, {150, 100}, {37, 151}})
+    ExpectNear(decoded->Pixel(x, y), source.Pixel(x, y), 8);
+}
+
+TEST(Jpeg, RejectsDataThatIsNoJpeg) {
+  ui::Image source = Gradient(16, 16);
+  std::string bmp = MakeBmp(source, 24, false);
+  for (const std::string& data : {std::string(), std::string("\xFF\xD8"), std::string(1000, '\0'), bmp,
+                                  std::string("\xFF\xD8\xFF\xE0garbage that ends here", 26)})
+    EXPECT_FALSE(ui::DecodeJpeg(data)) << data.size();
+}
+
+TEST(Bmp, ReadsBottomUpAndTopDownIn24And32Bits) {
+  ui::Image source = Gradient(5, 3);  // odd width: 24-bit rows carry padding
+  source.bgra[3] = 0;                  // a transparent first pixel
+  source.bgra[7] = 0x80;
+  for (int bits : {24, 32})
+    for (bool topDown : {false, true}) {
+      auto decoded = ui::DecodeBmp(MakeBmp(source, bits, topDown));
+      ASSERT_TRUE(decoded) << bits << topDown;
+      EXPECT_EQ(decoded->width, 5);
+      EXPECT_EQ(decoded->height, 3);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) {
+          uint32_t expected = source.Pixel(x, y);
+          if (bits == 24) expected |= 0xFF000000u;  // no alpha channel: opaque
+          EXPECT_EQ(decoded->Pixel(x, y), expected) << bits << " " << topDown << " " << x << "," << y;
+        }
+    }
+}
+
+TEST(Bmp, RejectsTruncatedAndUnsupportedFiles) {
+  std::string good = MakeBmp(Gradient(4, 4), 32, false);
+  ASSERT_TRUE(ui::DecodeBmp(good));
+  std::string truncated = good.substr(0, good.size() - 1);
+  std::string eightBits = good;
+  eightBits[28] = 8;
+  std::string compressed = good;
+  compressed[30] = 1;  // RLE
+  std::string notBmp = good;
+  notBmp[0] = 'X';
+  std::string zeroWidth = good;
+  zeroWidth[18] = zeroWidth[19] = zeroWidth[20] = zeroWidth[21] = 0;
+  std::string offsetBeyond = good;
+  offsetBeyond[10] = '\x7F';
+  offsetBeyond[11] = '\x7F';
+  for (const std::string& data : {truncated, eightBits, compressed, notBmp, zeroWidth, offsetBeyond, good.substr(0, 20)})
+    EXPECT_FALSE(ui::DecodeBmp(data));
+}
+
+TEST(Bitmap, HoldsThePixelsTopDown) {
+  ui::Image source = Gradient(7, 4);
+  ui::Bitmap bitmap = ui::MakeBitmap(source);
+  ASSERT_TRUE(bitmap);
+  DIBSECTION dib{};
+  ASSERT_EQ(GetObjectW(bitmap.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+  EXPECT_EQ(dib.dsBm.bmWidth, 7);
+  EXPECT_EQ(dib.dsBm.bmHeight, 4);
+  const auto* bits = static_cast<const uint8_t*>(dib.dsBm.bmBits);
+  EXPECT_EQ(std::memcmp(bits, source.bgra.data(), source.bgra.size()), 0);
+  // Drawn, the first row of the image is the top row.
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap.Get());
+  for (auto [x, y] : {std::pair{0, 0}, {6, 0}, {0, 3}, {6, 3}}) {
+    uint32_t p = source.Pixel(x, y);
+    EXPECT_EQ(GetPixel(dc, x, y), RGB(Channel(p, 16), Channel(p, 8), Channel(p, 0))) << x << "," << y;
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  EXPECT_FALSE(ui::MakeBitmap(ui::Image{}));
+}
+
+}  // namespace
