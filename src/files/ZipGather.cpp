@@ -61,9 +61,12 @@ void TZipBaseArchiver::AddMatching(std::string_view fileMask, uint16_t attribute
 
 void TZipBaseArchiver::Gather(std::wstring_view fileMask, uint16_t attributes, std::wstring_view exclusionMask) {
   std::wstring base = FullPath(L".");
+  auto isArchive = [&](const std::wstring& full) {
+    return CompareStringOrdinal(full.c_str(), -1, archivePath_.c_str(), -1, TRUE) == CSTR_EQUAL;
+  };
   std::wstring resolved = zip::ResolveMask(base, fileMask);
   if (resolved == fileMask && !zip::HasWildcards(fileMask) && FileExists(FullPath(resolved))) {
-    QueueFile(FullPath(resolved), base, false);
+    if (!isArchive(FullPath(resolved))) QueueFile(FullPath(resolved), base, false);
     return;
   }
   size_t cut = resolved.find_last_of(L"\\/");
@@ -81,8 +84,7 @@ void TZipBaseArchiver::Gather(std::wstring_view fileMask, uint16_t attributes, s
       std::wstring full = JoinPath(dir, f.name);
       if (!takeAll && !zip::MatchesMask(f.name, nameMask)) continue;
       if (!zip::FileQualifies(f.attributes, attributes) || excluded(f.name)) continue;
-      if (CompareStringOrdinal(full.c_str(), -1, archivePath_.c_str(), -1, TRUE) == CSTR_EQUAL) continue;
-      QueueFile(full, base, false);
+      if (!isArchive(full)) QueueFile(full, base, false);
     }
     if (!Options.Recurse) return;
     for (const auto& f : found) {
@@ -122,4 +124,5 @@ void TZipBaseArchiver::QueueFile(const std::wstring& fullPath, const std::wstrin
     }
   pending_.push_back(std::move(p));
 }
+
 }  // namespace files

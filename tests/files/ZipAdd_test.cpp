@@ -161,6 +161,7 @@ TEST(ZipAdd, MatchingSubfolderIsStoredWholeAndArchiveItselfIsLeftOut) {
   auto all = AddAndList(dir / "src\\self.zip", dir / "src", "*");
   EXPECT_EQ(std::count(all.begin(), all.end(), "self.zip"), 0);
   EXPECT_EQ(all.size(), 6u);
+  EXPECT_EQ(AddAndList(dir / "src\\self.zip", dir / "src", dir / "src\\self.zip").size(), 6u) << "named by full path";
 }
 
 TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
