@@ -24,10 +24,12 @@ trap cleanup EXIT
 sleep 1
 "$here/wine-prefix.sh" "$prefix" display
 WINEPREFIX="$prefix" wine "$exe" &
+window=""
 for _ in $(seq 1 20); do
   sleep 1
-  if xwininfo -root -children 2>/dev/null | grep -q 'Pratilo'; then break; fi
+  window=$(xwininfo -root -children 2>/dev/null | awk '/"\(Pratilo/ {print $1; exit}')
+  [ -n "$window" ] && break
 done
 sleep 2
-import -window root "$build/run.png"
+import -window "${window:-root}" "$build/run.png"
 echo "Screenshot saved: $build/run.png"
