@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -26,8 +27,12 @@ void ExpectParses(const Case& c) {
   const auto r = ParseValue(c.text);
   EXPECT_EQ(r.value.kind, c.kind);
   EXPECT_EQ(r.valid, c.kind != ValueKind::Null);
-  if (c.kind == ValueKind::Integer) EXPECT_EQ(r.value.integer, static_cast<int32_t>(c.number));
-  if (c.kind == ValueKind::Real || c.kind == ValueKind::DateTime) EXPECT_NEAR(r.value.real, c.number, 1e-9);
+  if (c.kind == ValueKind::Integer) {
+    EXPECT_EQ(r.value.integer, static_cast<int32_t>(c.number));
+  }
+  if (c.kind == ValueKind::Real || c.kind == ValueKind::DateTime) {
+    EXPECT_NEAR(r.value.real, c.number, 1e-9);
+  }
 }
 
 }  // namespace
@@ -136,7 +141,9 @@ TEST(ParseValue, SurvivesRandomTextBuiltFromTheCharactersItReactsTo) {
     for (size_t n = length(rng); n > 0; --n) text += alphabet[pick(rng)];
     const auto r = ParseValue(text);
     EXPECT_EQ(r.valid, r.value.kind != ValueKind::Null) << text;
-    if (r.value.kind == ValueKind::Real) EXPECT_TRUE(std::isfinite(r.value.real)) << text;
+    if (r.value.kind == ValueKind::Real) {
+      EXPECT_TRUE(std::isfinite(r.value.real)) << text;
+    }
     const Value v = TextToValue(text);
     EXPECT_NE(v.kind, ValueKind::Null) << text;
     EXPECT_NE(v.kind, ValueKind::Empty) << text;
