@@ -68,14 +68,6 @@ void TZipBaseArchiver::Commit() {
   Progress(100, first, TZAProgressPhase::ppEnd);
 }
 
-void TZipBaseArchiver::ReopenArchive() {
-  archive_ = FileHandle::Open(archivePath_, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-  if (!archive_.Valid()) {
-    archive_ = FileHandle::Open(archivePath_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
-    readOnly_ = true;
-  }
-}
-
 void TZipBaseArchiver::WriteArchive(const FileHandle& out, bool& abandoned) {
   std::vector<size_t> replacedBy(items_.size(), std::string::npos);
   for (size_t j = 0; j < pending_.size(); ++j)
