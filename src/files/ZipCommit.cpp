@@ -35,8 +35,11 @@ void TZipBaseArchiver::Commit() {
     std::vector<Pending>& p;
     ~ClearPending() { p.clear(); }
   } clear{pending_};  // the update is over however this ends
-  auto first = pending_.empty() || pending_[0].replaces == std::string::npos ? TZAProcessOperation::poAdd
-                                                                             : TZAProcessOperation::poUpdate;
+  // Replacements are written in the old entries' places, ahead of new entries: when there is one,
+  // the first entry written is an update.
+  bool replacing = std::any_of(pending_.begin(), pending_.end(),
+                               [](const Pending& p) { return p.replaces != std::string::npos; });
+  auto first = replacing ? TZAProcessOperation::poUpdate : TZAProcessOperation::poAdd;
   if (!Progress(0, first, TZAProgressPhase::ppStart)) return;
   if (pending_.empty() && onDisk_) {
     Progress(100, first, TZAProgressPhase::ppEnd);  // nothing changed, so nothing is written

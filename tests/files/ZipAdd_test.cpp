@@ -190,6 +190,25 @@ TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
   EXPECT_TRUE(x.failures.empty());
 }
 
+TEST(ZipAdd, StartEventNamesTheOperationOfTheFirstEntryWritten) {
+  TempDir dir;
+  MakeArchive(dir / "t.zip", {{"b.txt", "old b"}});
+  WriteFile(dir / "src\\a.txt", "new a");  // gathered first, but new entries are written last
+  WriteFile(dir / "src\\b.txt", "new b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  std::vector<std::pair<TZAProgressPhase, TZAProcessOperation>> events;
+  q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, TZAProcessOperation op, TZAProgressPhase phase,
+                                bool&) { events.emplace_back(phase, op); };
+  q.zip.OpenZip();
+  q.zip.AddMatching("*");
+  EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"b.txt", "a.txt"}));
+  using P = TZAProgressPhase;
+  using O = TZAProcessOperation;
+  EXPECT_EQ(events, (std::vector<std::pair<P, O>>{
+                        {P::ppStart, O::poUpdate}, {P::ppProcess, O::poUpdate}, {P::ppProcess, O::poAdd},
+                        {P::ppEnd, O::poUpdate}}));
+}
+
 TEST(ZipAdd, ProgressFollowsBuffersOfTheEntries) {
   TempDir dir;
   const size_t buffer = 0x80000;  // mode 1
