@@ -59,7 +59,14 @@ void TZipBaseArchiver::OpenZip() {
     if (!archive_.Valid()) Fail(zerr::CannotOpenFile, FileName);
   }
   onDisk_ = exists;
-  if (exists) ReadDirectory();
+  if (exists) {
+    try {
+      ReadDirectory();
+    } catch (...) {
+      archive_.Close();  // a refused archive is not kept open (and locked) by this component
+      throw;
+    }
+  }
   active_ = true;
 }
 

@@ -241,6 +241,7 @@ TEST(ZipAdd, RefusalsCarryTheirCodes) {
   EXPECT_EQ(zip.CompressionMode(), 6);
   zip.FileName = dir / "junk.zip";
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 44);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "junk.zip").c_str())) << "a refused archive must not stay open";
   // Features that are not built are refused, not ignored.
   zip.InMemory = true;
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 28);
