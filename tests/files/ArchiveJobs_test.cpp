@@ -111,6 +111,21 @@ TEST(ArchiveJobs, FailurePassingThroughStillFreesEverythingAndRestoresAttributes
   EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"backup.zip", "tex/", "tex/detail1.bmp", "tex/more.bmp"}));
 }
 
+TEST(ArchiveJobs, AFolderInThePlaceOfTheArchiveIsRefusedAndKeepsItsAttributes) {
+  TempDir dir;
+  CreateDirectoryW(core::Widen(dir / "backup.zip").c_str(), nullptr);
+  SetAttributes(dir / "backup.zip", FILE_ATTRIBUTE_DIRECTORY | HID);
+  WriteFile(dir / "tex\\detail1.bmp", "x");
+  int code = -1;
+  try {
+    files::ArchiveAdd(dir / "backup.zip", dir / "tex", nullptr, "detail1.bmp");
+  } catch (const files::EZAException& e) {
+    code = e.code();
+  }
+  EXPECT_EQ(code, 33);
+  EXPECT_EQ(Attributes(dir / "backup.zip"), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY | HID));
+}
+
 TEST(ArchiveJobs, FileFailureAnsweredInTheQuestionDoesNotReachTheCaller) {
   TempDir dir;
   Bytes data = TextBytes(300);
