@@ -396,6 +396,33 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   EXPECT_FALSE(r.zip.OpenedReadOnly());
 }
 
+std::wstring CurrentDirectory() {
+  std::wstring out(GetCurrentDirectoryW(0, nullptr), L'\0');
+  out.resize(GetCurrentDirectoryW(static_cast<DWORD>(out.size()), out.data()));
+  return out;
+}
+
+TEST(ZipAdd, RelativeNamesFollowTheCallersDirectoryWhichIsGivenBack) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  WriteFile(dir / "caller\\keep.txt", "k");
+  struct Restore {
+    std::wstring saved = CurrentDirectory();
+    ~Restore() { SetCurrentDirectoryW(saved.c_str()); }  // before the folder is removed
+  } restore;
+  const std::wstring caller = core::Widen(dir / "caller");
+  ASSERT_TRUE(SetCurrentDirectoryW(caller.c_str()));
+  EXPECT_EQ(AddAndList("..\\t.zip", "..\\src", "*"), std::vector<std::string>{"a.txt"});
+  EXPECT_EQ(CurrentDirectory(), caller);
+  EXPECT_TRUE(Exists(dir / "t.zip"));
+  EXPECT_FALSE(Exists(dir / "caller\\t.zip"));
+
+  QuietZip q(dir / "t.zip", dir / "missing");
+  q.zip.OpenZip();
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 11);
+  EXPECT_EQ(CurrentDirectory(), caller);
+}
+
 TEST(ZipAdd, StorePathAndRecurseOptions) {
   TempDir dir;
   WriteFile(dir / "src\\x.bmp", "top");
