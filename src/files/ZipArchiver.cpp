@@ -1,6 +1,7 @@
 #include "files/ZipArchiver.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/Utf8.h"
 #include "files/ZipInternal.h"
@@ -125,9 +126,15 @@ void TZipBaseArchiver::ReadDirectory() {
 
 void TZipBaseArchiver::CloseZip() {
   if (!active_) return;
+  // The file and the directory are released even when the pending update fails to commit.
+  std::exception_ptr failure;
   if (updateDepth_ > 0) {
     updateDepth_ = 0;
-    Commit();
+    try {
+      Commit();
+    } catch (...) {
+      failure = std::current_exception();
+    }
   }
   archive_.Close();
   items_.clear();
@@ -136,6 +143,7 @@ void TZipBaseArchiver::CloseZip() {
   active_ = false;
   readOnly_ = false;
   onDisk_ = false;
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TZipBaseArchiver::BeginUpdate() {

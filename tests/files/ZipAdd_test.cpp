@@ -394,6 +394,18 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   EXPECT_EQ(Names(r.zip), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
   r.zip.OpenZip();  // reopening an open archive keeps it writable
   EXPECT_FALSE(r.zip.OpenedReadOnly());
+
+  // A commit that fails at close still releases the archive; the failure reaches the caller.
+  const Bytes before = ReadFile(dir / "t.zip");
+  r.zip.OnOverallProgress = [](files::TZipBaseArchiver&, double, TZAProcessOperation, TZAProgressPhase, bool&) {
+    throw EZAException(46);
+  };
+  r.zip.BeginUpdate();
+  r.zip.AddMatching("a.txt");
+  EXPECT_EQ(ExpectFailure([&] { r.zip.CloseZip(); }), 46);
+  EXPECT_FALSE(r.zip.Active());
+  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "t.zip").c_str())) << "the archive must not stay open";
 }
 
 std::wstring CurrentDirectory() {
