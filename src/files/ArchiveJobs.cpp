@@ -61,7 +61,10 @@ bool ArchiveAdd(std::string_view archiveName, std::string_view baseDir, ui::Stat
   struct RestoreAttributes {
     const std::wstring& path;
     uint32_t attributes;
-    ~RestoreAttributes() { SetFileAttributesW(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL); }
+    ~RestoreAttributes() {
+      // Only an archive file: a folder in its place, which the job refused, keeps its attributes.
+      if (FileExists(path)) SetFileAttributesW(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+    }
   } restore{archive, remembered};
 
   TZipArchiver zip;

@@ -1,6 +1,7 @@
 #include "files/ZipArchiver.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/Utf8.h"
 #include "files/ZipInternal.h"
@@ -52,24 +53,33 @@ void TZipBaseArchiver::OpenZip() {
   std::wstring path = FullPath(core::Widen(FileName));
   bool exists = FileExists(path);
   if (!exists && FolderExists(path)) Fail(zerr::CannotOpenFile, FileName);
-  FileHandle handle;
-  bool readOnly = false;
-  if (exists) {
-    // Checked by hand too: a process with backup rights (or root under Wine) could write anyway.
-    if (!(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY))
-      handle = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-    if (!handle.Valid()) {
-      handle = FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
-      readOnly = true;
-    }
-    if (!handle.Valid()) Fail(zerr::CannotOpenFile, FileName);
-  }
   archivePath_ = path;
-  archive_ = std::move(handle);
-  readOnly_ = readOnly;
+  readOnly_ = false;
+  if (exists) {
+    ReopenArchive();
+    if (!archive_.Valid()) Fail(zerr::CannotOpenFile, FileName);
+  }
   onDisk_ = exists;
-  if (exists) ReadDirectory();
+  if (exists) {
+    try {
+      ReadDirectory();
+    } catch (...) {
+      archive_.Close();  // a refused archive is not kept open (and locked) by this component
+      throw;
+    }
+  }
   active_ = true;
+}
+
+void TZipBaseArchiver::ReopenArchive() {
+  // The read-only attribute is checked by hand too: a process with backup rights (or root under
+  // Wine) could open the file for writing anyway.
+  archive_.Close();
+  if (!(GetFileAttributesW(archivePath_.c_str()) & FILE_ATTRIBUTE_READONLY))
+    archive_ = FileHandle::Open(archivePath_, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
+  readOnly_ = !archive_.Valid();
+  if (readOnly_)
+    archive_ = FileHandle::Open(archivePath_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
 }
 
 void TZipBaseArchiver::ReadDirectory() {
@@ -116,9 +126,15 @@ void TZipBaseArchiver::ReadDirectory() {
 
 void TZipBaseArchiver::CloseZip() {
   if (!active_) return;
+  // The file and the directory are released even when the pending update fails to commit.
+  std::exception_ptr failure;
   if (updateDepth_ > 0) {
     updateDepth_ = 0;
-    Commit();
+    try {
+      Commit();
+    } catch (...) {
+      failure = std::current_exception();
+    }
   }
   archive_.Close();
   items_.clear();
@@ -127,6 +143,7 @@ void TZipBaseArchiver::CloseZip() {
   active_ = false;
   readOnly_ = false;
   onDisk_ = false;
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TZipBaseArchiver::BeginUpdate() {

@@ -108,7 +108,7 @@ class TZipBaseArchiver {
   void Gather(std::wstring_view fileMask, uint16_t attributes, std::wstring_view exclusionMask);
   void QueueFile(const std::wstring& fullPath, const std::wstring& baseFull, bool folder);
   void Commit();
-  void ReopenArchive();  // after a commit: for writing if possible, else for reading
+  void ReopenArchive();  // archivePath_ for writing if possible, else for reading
   void WriteArchive(const FileHandle& out, bool& abandoned);
   bool WritePending(const FileHandle& out, const Pending& p, size_t index, size_t count,
                     zip::CentralHeader& written, bool& abandoned);
@@ -117,7 +117,6 @@ class TZipBaseArchiver {
   void CopyEntry(const FileHandle& out, const TZipItem& item, zip::CentralHeader& written);
   EntryData Locate(const TZipItem& item) const;
 
-  enum class Sink { File, Discard };
   void ProcessMatching(std::string_view fileMask, uint16_t attributes, std::string_view exclusionMask,
                        TZAProcessOperation operation);
   // Returns false when the request was cancelled from the progress event.

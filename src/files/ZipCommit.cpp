@@ -35,8 +35,11 @@ void TZipBaseArchiver::Commit() {
     std::vector<Pending>& p;
     ~ClearPending() { p.clear(); }
   } clear{pending_};  // the update is over however this ends
-  auto first = pending_.empty() || pending_[0].replaces == std::string::npos ? TZAProcessOperation::poAdd
-                                                                             : TZAProcessOperation::poUpdate;
+  // Replacements are written in the old entries' places, ahead of new entries: when there is one,
+  // the first entry written is an update.
+  bool replacing = std::any_of(pending_.begin(), pending_.end(),
+                               [](const Pending& p) { return p.replaces != std::string::npos; });
+  auto first = replacing ? TZAProcessOperation::poUpdate : TZAProcessOperation::poAdd;
   if (!Progress(0, first, TZAProgressPhase::ppStart)) return;
   if (pending_.empty() && onDisk_) {
     Progress(100, first, TZAProgressPhase::ppEnd);  // nothing changed, so nothing is written
@@ -66,14 +69,6 @@ void TZipBaseArchiver::Commit() {
   if (!archive_.Valid()) Fail(zerr::CannotOpenFile, FileName);
   ReadDirectory();
   Progress(100, first, TZAProgressPhase::ppEnd);
-}
-
-void TZipBaseArchiver::ReopenArchive() {
-  archive_ = FileHandle::Open(archivePath_, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-  if (!archive_.Valid()) {
-    archive_ = FileHandle::Open(archivePath_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
-    readOnly_ = true;
-  }
 }
 
 void TZipBaseArchiver::WriteArchive(const FileHandle& out, bool& abandoned) {

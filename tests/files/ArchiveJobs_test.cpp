@@ -21,13 +21,18 @@ struct WatchedBar {
   HostWindow host;
   ui::StatusBar bar;
   std::vector<std::string> texts;
+  std::vector<bool> slotHeld;  // per text: the current controller was this bar's
   WatchedBar() {
     bar.Create({.parent = host.Handle(), .bounds = {0, 200, 400, 20}});
     SetWindowSubclass(bar.Handle(), Record, 1, reinterpret_cast<DWORD_PTR>(this));
   }
   ~WatchedBar() { RemoveWindowSubclass(bar.Handle(), Record, 1); }
   static LRESULT CALLBACK Record(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-    if (msg == SB_SETTEXTW) reinterpret_cast<WatchedBar*>(self)->texts.push_back(core::Narrow(reinterpret_cast<const wchar_t*>(lp)));
+    if (msg == SB_SETTEXTW) {
+      auto* watched = reinterpret_cast<WatchedBar*>(self);
+      watched->texts.push_back(core::Narrow(reinterpret_cast<const wchar_t*>(lp)));
+      watched->slotHeld.push_back(files::CurrentZipCtrl() && files::CurrentZipCtrl()->StatusBar() == &watched->bar);
+    }
     return DefSubclassProc(h, msg, wp, lp);
   }
 };
@@ -47,6 +52,8 @@ TEST(ArchiveJobs, AddShowsPercentagesClearsTheBarAndKeepsAReadOnlyArchiveReadOnl
   WatchedBar watched;
   ASSERT_TRUE(files::ArchiveAdd(dir / "backup.zip", dir / "tex", &watched.bar, "detail1.bmp"));
   EXPECT_EQ(watched.texts, (std::vector<std::string>{" 0 %", " 33 %", " 67 %", " 100 %", " 100 %", " 100 %", ""}));
+  // Progress comes through the controller in the slot; the slot is empty by the time it clears the bar.
+  EXPECT_EQ(watched.slotHeld, (std::vector<bool>{true, true, true, true, true, true, false}));
   EXPECT_EQ(watched.bar.SimpleText(), "");
   EXPECT_EQ(files::CurrentZipCtrl(), nullptr);
   // A new archive ends with no read-only, hidden or system bit (Wine always reports the archive bit).
@@ -109,6 +116,21 @@ TEST(ArchiveJobs, FailurePassingThroughStillFreesEverythingAndRestoresAttributes
   EXPECT_EQ(Attributes(dir / "backup.zip"), RO | HID | ARC);
   EXPECT_EQ(ReadFile(dir / "backup.zip"), before);
   EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"backup.zip", "tex/", "tex/detail1.bmp", "tex/more.bmp"}));
+}
+
+TEST(ArchiveJobs, AFolderInThePlaceOfTheArchiveIsRefusedAndKeepsItsAttributes) {
+  TempDir dir;
+  CreateDirectoryW(core::Widen(dir / "backup.zip").c_str(), nullptr);
+  SetAttributes(dir / "backup.zip", FILE_ATTRIBUTE_DIRECTORY | HID);
+  WriteFile(dir / "tex\\detail1.bmp", "x");
+  int code = -1;
+  try {
+    files::ArchiveAdd(dir / "backup.zip", dir / "tex", nullptr, "detail1.bmp");
+  } catch (const files::EZAException& e) {
+    code = e.code();
+  }
+  EXPECT_EQ(code, 33);
+  EXPECT_EQ(Attributes(dir / "backup.zip"), static_cast<uint32_t>(FILE_ATTRIBUTE_DIRECTORY | HID));
 }
 
 TEST(ArchiveJobs, FileFailureAnsweredInTheQuestionDoesNotReachTheCaller) {

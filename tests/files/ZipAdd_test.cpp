@@ -190,6 +190,25 @@ TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
   EXPECT_TRUE(x.failures.empty());
 }
 
+TEST(ZipAdd, StartEventNamesTheOperationOfTheFirstEntryWritten) {
+  TempDir dir;
+  MakeArchive(dir / "t.zip", {{"b.txt", "old b"}});
+  WriteFile(dir / "src\\a.txt", "new a");  // gathered first, but new entries are written last
+  WriteFile(dir / "src\\b.txt", "new b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  std::vector<std::pair<TZAProgressPhase, TZAProcessOperation>> events;
+  q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, TZAProcessOperation op, TZAProgressPhase phase,
+                                bool&) { events.emplace_back(phase, op); };
+  q.zip.OpenZip();
+  q.zip.AddMatching("*");
+  EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"b.txt", "a.txt"}));
+  using P = TZAProgressPhase;
+  using O = TZAProcessOperation;
+  EXPECT_EQ(events, (std::vector<std::pair<P, O>>{
+                        {P::ppStart, O::poUpdate}, {P::ppProcess, O::poUpdate}, {P::ppProcess, O::poAdd},
+                        {P::ppEnd, O::poUpdate}}));
+}
+
 TEST(ZipAdd, ProgressFollowsBuffersOfTheEntries) {
   TempDir dir;
   const size_t buffer = 0x80000;  // mode 1
@@ -222,6 +241,7 @@ TEST(ZipAdd, RefusalsCarryTheirCodes) {
   EXPECT_EQ(zip.CompressionMode(), 6);
   zip.FileName = dir / "junk.zip";
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 44);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "junk.zip").c_str())) << "a refused archive must not stay open";
   // Features that are not built are refused, not ignored.
   zip.InMemory = true;
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 28);
@@ -374,6 +394,45 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   EXPECT_EQ(Names(r.zip), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
   r.zip.OpenZip();  // reopening an open archive keeps it writable
   EXPECT_FALSE(r.zip.OpenedReadOnly());
+
+  // A commit that fails at close still releases the archive; the failure reaches the caller.
+  const Bytes before = ReadFile(dir / "t.zip");
+  r.zip.OnOverallProgress = [](files::TZipBaseArchiver&, double, TZAProcessOperation, TZAProgressPhase, bool&) {
+    throw EZAException(46);
+  };
+  r.zip.BeginUpdate();
+  r.zip.AddMatching("a.txt");
+  EXPECT_EQ(ExpectFailure([&] { r.zip.CloseZip(); }), 46);
+  EXPECT_FALSE(r.zip.Active());
+  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "t.zip").c_str())) << "the archive must not stay open";
+}
+
+std::wstring CurrentDirectory() {
+  std::wstring out(GetCurrentDirectoryW(0, nullptr), L'\0');
+  out.resize(GetCurrentDirectoryW(static_cast<DWORD>(out.size()), out.data()));
+  return out;
+}
+
+TEST(ZipAdd, RelativeNamesFollowTheCallersDirectoryWhichIsGivenBack) {
+  TempDir dir;
+  WriteFile(dir / "src\\a.txt", "a");
+  WriteFile(dir / "caller\\keep.txt", "k");
+  struct Restore {
+    std::wstring saved = CurrentDirectory();
+    ~Restore() { SetCurrentDirectoryW(saved.c_str()); }  // before the folder is removed
+  } restore;
+  const std::wstring caller = core::Widen(dir / "caller");
+  ASSERT_TRUE(SetCurrentDirectoryW(caller.c_str()));
+  EXPECT_EQ(AddAndList("..\\t.zip", "..\\src", "*"), std::vector<std::string>{"a.txt"});
+  EXPECT_EQ(CurrentDirectory(), caller);
+  EXPECT_TRUE(Exists(dir / "t.zip"));
+  EXPECT_FALSE(Exists(dir / "caller\\t.zip"));
+
+  QuietZip q(dir / "t.zip", dir / "missing");
+  q.zip.OpenZip();
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 11);
+  EXPECT_EQ(CurrentDirectory(), caller);
 }
 
 TEST(ZipAdd, StorePathAndRecurseOptions) {
