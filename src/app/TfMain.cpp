@@ -1,5 +1,7 @@
 #include "app/TfMain.h"
 
+#include <algorithm>
+
 #include "app/Choices.h"
 #include "core/Environment.h"
 
@@ -44,7 +46,12 @@ bool TfMain::Create(const Options& options) {
     return false;
   CreatePages();
   CreateToolBar();
-  return true;
+  // A control the system refused would leave a page that cannot be used: report it instead.
+  return std::ranges::all_of(components_, [](const ui::Component* c) {
+    if (auto* control = dynamic_cast<const ui::Control*>(c)) return control->Handle() != nullptr;
+    if (auto* button = dynamic_cast<const ui::ToolButton*>(c)) return button->Added();
+    return true;
+  });
 }
 
 ui::Component* TfMain::FindComponent(std::string_view name) const {

@@ -51,6 +51,7 @@ class TfMain {
 
   // Texts.
   std::string PickText(std::string_view french, std::string_view english) const;
+  std::string PickText(const Bilingual& text) const { return PickText(text.french, text.english); }
   std::string TagText(int tag, std::string_view current) const;
   void SetLanguage(char letter);
   void SetCaption();
@@ -152,6 +153,8 @@ class TfMain {
   void CreatePage7();
   void CreateToolBar();
   void FillRichText(ui::RichText& text, bool licence);
+  // "Resolution 512 x 512" for the selected resolution item.
+  std::string ResolutionText() const;
   // Registers a created component and routes its events to Clic.
   template <class C>
   C& Add(C& component);

@@ -60,9 +60,13 @@ void TfMain::VariantChoice() {
 }
 
 void TfMain::ResolutionChoice() {
-  std::string item = rg4q.ItemText(ResolutionIndex());
-  l6q.SetText(PickText(texts::kResolution.french, texts::kResolution.english) + item + " x " + item);
+  l6q.SetText(ResolutionText());
   if (ResImage) ResImage->Move(ViewOffset(ResolutionIndex()), 0);
+}
+
+std::string TfMain::ResolutionText() const {
+  std::string item = rg4q.ItemText(ResolutionIndex());
+  return PickText(texts::kResolution) + item + " x " + item;
 }
 
 }  // namespace app

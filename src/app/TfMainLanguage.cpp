@@ -31,9 +31,8 @@ void TfMain::SetLanguage(char letter) {
   FillRichText(re0, false);
   FillRichText(re1, true);
 
-  std::string resolution = rg4q.ItemText(rg4q.SelectedIndex());
-  l6v.SetText(rg2v.ItemText(rg2v.SelectedIndex()));
-  l6q.SetText(PickText(texts::kResolution.french, texts::kResolution.english) + resolution + " x " + resolution);
+  l6v.SetText(rg2v.ItemText(VariantIndex()));
+  l6q.SetText(ResolutionText());
 }
 
 void TfMain::FillRichText(ui::RichText& text, bool licence) {

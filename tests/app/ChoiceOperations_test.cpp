@@ -67,6 +67,7 @@ TEST_F(Choices, StoredChoicesOfWrongLengthReadAsZeroAndLargeIndexesSelectTheLast
     if (c.stored) core::WriteSetting("cfgFSX", c.stored);
     w().rg2v.SetSelectedIndex(3);
     w().rg4q.SetSelectedIndex(1);
+    w().rbFSX.SetChecked(false);  // a click on the simulator already chosen would change nothing
     Choose(w().rbFSX);
     EXPECT_EQ(w().VariantIndex(), c.variant);
     EXPECT_EQ(w().ResolutionIndex(), c.resolution);
@@ -172,6 +173,18 @@ TEST_F(Choices, OneFolderForBothSimulatorsIsCheckedForTheChosenSimulatorsMarker)
   Choose(w().rbFSX);
   EXPECT_EQ(w().e6.Text(), both);
   EXPECT_FALSE(w().s6.Enabled());
+}
+
+TEST_F(Choices, ClickingTheChosenSimulatorAgainKeepsTheChoicesMadeSince) {
+  core::WriteSetting("cfgFS9", "21");
+  Choose(w().rbFS9);
+  ASSERT_EQ(w().VariantIndex(), 2);
+  Click(w().rg2v.Item(4)->Handle());
+  Click(w().rg4q.Item(0)->Handle());
+  Choose(w().rbFS9);
+  EXPECT_EQ(w().VariantIndex(), 4);
+  EXPECT_EQ(w().ResolutionIndex(), 0);
+  EXPECT_EQ(w().l6v.Text(), "Variation 5");
 }
 
 TEST_F(Choices, NoFolderKnownLeavesInstallDisabled) {

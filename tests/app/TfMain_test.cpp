@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/support/Wizard.h"
+#include "core/Utf8.h"
 
 namespace {
 
@@ -273,6 +274,40 @@ TEST_F(Window, ComponentsAreListedInCreationOrderWithUniqueNames) {
                         "bFrench", "bEnglish", "lChoose", "lCode"})
     EXPECT_LT(position(n), static_cast<ptrdiff_t>(names.size())) << n;
   EXPECT_EQ(names.size(), std::size(kControls) + 16);
+}
+
+// Makes the system refuse every window of one class created on this thread while it lives.
+class RefusedClass {
+ public:
+  explicit RefusedClass(const wchar_t* className) {
+    refused_ = className;
+    hook_ = SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+  }
+  ~RefusedClass() { UnhookWindowsHookEx(hook_); }
+  bool Active() const { return hook_ != nullptr; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t cls[64]{};
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 64) &&
+        lstrcmpiW(cls, refused_) == 0)
+      return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline const wchar_t* refused_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
+TEST(WindowCreation, FailsWhenTheSystemRefusesAnyOfItsControls) {
+  for (const wchar_t* cls : {L"RICHEDIT50W", L"msctls_statusbar32", L"PratiloPicture", L"ToolbarWindow32", L"EDIT"}) {
+    SCOPED_TRACE(core::Narrow(cls));
+    RefusedClass refused(cls);
+    ASSERT_TRUE(refused.Active());
+    app::TfMain w;
+    EXPECT_FALSE(w.Create());
+  }
+  app::TfMain w;
+  EXPECT_TRUE(w.Create());
 }
 
 }  // namespace

@@ -76,6 +76,9 @@ TEST(RadioButton, CheckingOneReleasesItsSiblingsButNotOtherParents) {
   EXPECT_TRUE(fsx.Checked());
   EXPECT_FALSE(fs9.Checked());
   EXPECT_TRUE(elsewhere.Checked());
+  SendMessageW(fsx.Handle(), BM_CLICK, 0, 0);  // already chosen: no new choice
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(fsx.Checked());
 }
 
 TEST(ColouredText, LabelsOfButtonsAreDrawnInTheirColourOnTheParentBackground) {

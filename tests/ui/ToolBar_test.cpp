@@ -97,4 +97,18 @@ TEST(ToolBar, AnswersHintRequestsWithTheButtonsHint) {
   }
 }
 
+TEST(ToolBar, AButtonOfABarThatDoesNotExistStaysDetached) {
+  ui::ToolBar missing;  // never created
+  ui::ToolButton button;
+  int clicks = 0;
+  button.onClick = [&] { ++clicks; };
+  EXPECT_FALSE(missing.AddCheckButton(button, {.name = "bFrench", .group = 1, .checked = true}));
+  EXPECT_FALSE(button.Added());
+  EXPECT_FALSE(button.Checked());
+  button.Click();
+  EXPECT_EQ(clicks, 0);
+  Bar b;
+  EXPECT_TRUE(b.french.Added());
+}
+
 }  // namespace

@@ -75,8 +75,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.s1.SetEnabled(true);
     // The last page as it looks while the texture is being put in place.
     w.clb7.Clear();
-    w.clb7.AddLine(w.PickText("Sauvegarde de la texture originale", "Backup of the original texture"));
-    w.clb7.AddLine(w.PickText("Installation de Pratilo", "Pratilo setup") + " " + w.l6v.Text() + " " + w.l6q.Text());
+    w.clb7.AddLine(w.PickText(app::texts::kProgressBackup));
+    w.clb7.AddLine(w.PickText(app::texts::kProgressInstall) + " " + w.l6v.Text() + " " + w.l6q.Text());
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);
     w.sb7.SetSimpleText(" 42 %");

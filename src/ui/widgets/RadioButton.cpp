@@ -30,8 +30,10 @@ void RadioButton::SetChecked(bool checked) {
 
 bool RadioButton::OnCommand(int code, int) {
   if (code != BN_CLICKED) return false;
+  // Only a change is a choice: clicking the item already chosen must not run the choice again.
+  bool wasChecked = Checked();
   SetChecked(true);
-  if (onClick) onClick();
+  if (!wasChecked && onClick) onClick();
   return true;
 }
 

@@ -25,7 +25,7 @@ class RadioButton : public Control {
 
   bool Create(const CreateArgs& args);
   bool Checked() const;
-  // From code: no click event.
+  // From code: no click event. A user's click raises it only when the button was not checked.
   void SetChecked(bool checked);
   bool OnCommand(int code, int id) override;
   HBRUSH OnCtlColor(HDC dc) override;

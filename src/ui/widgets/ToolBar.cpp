@@ -40,7 +40,6 @@ bool ToolBar::Create(const CreateArgs& args) {
 bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
   button.name = args.name;
   button.tag = args.tag;
-  button.bar_ = this;
   button.id_ = nextId_++;
   button.group_ = args.group;
   button.hint_ = args.hint;
@@ -50,7 +49,9 @@ bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
   tb.fsState = TBSTATE_ENABLED | (args.checked ? TBSTATE_CHECKED : 0);
   tb.fsStyle = BTNS_CHECK;
   tb.iString = -1;
-  if (!SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return false;
+  // A button the bar refused stays detached: it reports itself unchecked and ignores clicks.
+  if (!Handle() || !SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return false;
+  button.bar_ = this;
   buttons_.push_back(&button);
   return true;
 }

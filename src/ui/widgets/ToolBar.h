@@ -24,6 +24,8 @@ class ToolButton : public Component {
   const std::string& Hint() const { return hint_; }
   int Group() const { return group_; }
   int CommandId() const { return id_; }
+  // True once the button stands on its bar.
+  bool Added() const { return bar_ != nullptr; }
   // Presses the button as a user's click would.
   void Click();
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <gtest/gtest.h>
+
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -88,7 +90,7 @@ WizardTest::WizardTest() {
   CreateDirectoryW(core::Widen(temp_.Path() + "art").c_str(), nullptr);
   WriteStandInArtwork(temp_.Path() + "art\\");
   window_ = std::make_unique<app::TfMain>();
-  window_->Create({.artwork = app::ArtworkFromFolder(temp_.Path() + "art")});
+  EXPECT_TRUE(window_->Create({.artwork = app::ArtworkFromFolder(temp_.Path() + "art")}));
   window_->Show();
 }
 
