@@ -16,6 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       wizard.SetLanguage((core::ReadSetting("Langue") + "F")[0]);
       wizard.Show();
       ui::RunMessageLoop(wizard.form);
+    } else {
+      MessageBoxW(nullptr, L"Impossible de créer la fenêtre de Pratilo.\r\nUnable to create the Pratilo window.",
+                  L"Pratilo", MB_OK | MB_ICONERROR);
     }
   }
   core::DoneEnvironment();
