@@ -9,7 +9,7 @@
 #include "core/NumberFormat.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
-#include "support/ModalAnswerer.h"
+#include "support/DialogAnswerer.h"
 #include "support/RegistryFixture.h"
 #include "support/TempFolder.h"
 
@@ -210,9 +210,9 @@ TEST_F(EnvironmentLifecycle, ShutdownDeletesTempFilesClosesHeldFilesAndStaysQuie
   Env().LockedFiles.push_back({1, file});
   EXPECT_FALSE(DeleteFileW(Widen(held).c_str()));  // still held open
 
-  ModalAnswerer noBox(IDOK, 700);
+  DialogAnswerer noBox(L"Environment_test", IDOK);
   DoneEnvironment();
-  EXPECT_FALSE(noBox.Wait());
+  EXPECT_TRUE(noBox.Finish().empty());
   EXPECT_FALSE(FileExists(listed));
   EXPECT_TRUE(Env().TempFiles.empty());
   EXPECT_TRUE(Env().LockedFiles.empty());
@@ -223,9 +223,10 @@ TEST_F(EnvironmentLifecycle, ShutdownDeletesTempFilesClosesHeldFilesAndStaysQuie
 TEST_F(EnvironmentLifecycle, ShutdownNamesTrackedObjectsThatWereNeverDestroyed) {
   InitEnvironment();
   Env().TrackedObjects = {"TFiche", "TListe"};
-  ModalAnswerer answer(IDOK);
+  DialogAnswerer answer(L"Environment_test", IDOK);  // the box's caption is the program's name
   DoneEnvironment();
-  ASSERT_TRUE(answer.Wait());
-  EXPECT_EQ(answer.text(), L"TNuvraMat non d\u00E9truits :\r\n\r\nTFiche\r\nTListe\r\n");
+  const auto seen = answer.Finish();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "TNuvraMat non détruits :\r\n\r\nTFiche\r\nTListe\r\n");
   EXPECT_TRUE(Env().TrackedObjects.empty());
 }

@@ -7,10 +7,12 @@
 
 #include "core/Utf8.h"
 #include "support/Dialogs.h"
+#include "support/DialogAnswerer.h"
 #include "support/ZipTestSupport.h"
 #include "ui/widgets/StatusBar.h"
 
 using namespace ztest;
+using testing_support::DialogAnswerer;
 
 namespace {
 

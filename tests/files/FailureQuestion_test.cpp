@@ -7,10 +7,11 @@
 
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
-#include "support/Dialogs.h"
+#include "support/DialogAnswerer.h"
 #include "support/ZipTestSupport.h"
 
 using namespace ztest;
+using testing_support::DialogAnswerer;
 using files::TZAAction;
 
 TEST(FailureQuestion, ShowsFrenchButtonsInOrderAndGivesTheAnswerPressed) {

@@ -2,42 +2,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
-#include "core/Utf8.h"
-
 namespace ztest {
-namespace {
-
-std::wstring WindowText(HWND h) {
-  wchar_t buffer[1024] = {};
-  GetWindowTextW(h, buffer, 1024);
-  return buffer;
-}
-
-std::wstring ClassOf(HWND h) {
-  wchar_t buffer[64] = {};
-  GetClassNameW(h, buffer, 64);
-  return buffer;
-}
-
-struct Search {
-  std::wstring title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND h, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(h) && ClassOf(h) == L"#32770" && WindowText(h) == s->title) {
-    s->found = h;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
 
 HostWindow::HostWindow() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
@@ -48,58 +13,6 @@ HostWindow::HostWindow() {
 
 HostWindow::~HostWindow() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-}
-
-DialogAnswerer::DialogAnswerer(std::wstring title, int buttonId)
-    : title_(std::move(title)), buttonId_(buttonId), thread_([this] { Watch(); }) {}
-
-DialogAnswerer::~DialogAnswerer() { Finish(); }
-
-std::vector<DialogAnswerer::Seen> DialogAnswerer::Finish() {
-  stop_ = true;
-  if (thread_.joinable()) thread_.join();
-  return seen_;
-}
-
-void DialogAnswerer::Watch() {
-  while (!stop_) {
-    Search search{title_};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) {
-      Sleep(20);
-      continue;
-    }
-    HWND box = search.found;
-    Sleep(50);  // let the box finish setting itself up (captions are changed on activation)
-    Seen seen;
-    struct Button {
-      int x;
-      std::string text;
-    };
-    std::vector<Button> buttons;
-    HICON question = LoadIconW(nullptr, IDI_QUESTION);
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      std::wstring cls = ClassOf(child);
-      RECT r;
-      GetWindowRect(child, &r);
-      if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
-        buttons.push_back({r.left, core::Narrow(WindowText(child))});
-      } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-          HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-          seen.hasIcon = seen.hasIcon || icon != nullptr;
-          seen.questionIcon = seen.questionIcon || icon == question;
-        } else if (!WindowText(child).empty()) {
-          seen.text = core::Narrow(WindowText(child));
-        }
-      }
-    }
-    std::sort(buttons.begin(), buttons.end(), [](const Button& a, const Button& b) { return a.x < b.x; });
-    for (const auto& b : buttons) seen.buttons.push_back(b.text);
-    seen_.push_back(seen);
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId_, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId_)));
-    while (!stop_ && IsWindow(box)) Sleep(10);
-  }
 }
 
 }  // namespace ztest
