@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/Utf8.h"
+#include "support/TempFolder.h"
 #include "ui/support/Gui.h"
 
 namespace {
@@ -53,9 +54,9 @@ TEST(Artwork, EveryPictureOfTheWindowIsDeclaredAsAResource) {
 }
 
 TEST(Artwork, FolderSourceReadsFilesAndMissingOnesGiveNothing) {
-  testgui::TempFolder temp;
-  temp.WriteFile("a.bin", std::string("\0\1\2", 3));
-  app::ArtworkSource source = app::ArtworkFromFolder(temp.Path().substr(0, temp.Path().size() - 1));
+  testing_support::TempFolder temp;
+  testing_support::WriteFileBytes(temp / "a.bin", std::string("\0\1\2", 3));
+  app::ArtworkSource source = app::ArtworkFromFolder(temp.path().substr(0, temp.path().size() - 1));
   ASSERT_TRUE(source("a.bin"));
   EXPECT_EQ(*source("a.bin"), std::string("\0\1\2", 3));
   EXPECT_FALSE(source("b.bin"));

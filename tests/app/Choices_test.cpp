@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
+#include "support/TempFolder.h"
 #include "ui/support/Gui.h"
 
 namespace {
@@ -23,16 +24,16 @@ TEST(ReadStoredChoice, TwoCharactersOrNothing) {
 }
 
 TEST(FileExists, FilesOnlyNotFolders) {
-  testgui::TempFolder temp;
-  temp.WriteFile("FS9.exe", "x");
-  temp.WriteFile("Dossier é.txt", "");
-  CreateDirectoryW(core::Widen(temp.Path() + "sub").c_str(), nullptr);
-  EXPECT_TRUE(app::FileExists(temp.Path() + "FS9.exe"));
-  EXPECT_TRUE(app::FileExists(temp.Path() + "fs9.EXE"));  // the file system ignores case
-  EXPECT_TRUE(app::FileExists(temp.Path() + "Dossier é.txt"));
-  EXPECT_FALSE(app::FileExists(temp.Path() + "FSX.exe"));
-  EXPECT_FALSE(app::FileExists(temp.Path() + "sub"));
-  EXPECT_FALSE(app::FileExists(temp.Path()));
+  testing_support::TempFolder temp;
+  testing_support::WriteFileBytes(temp / "FS9.exe", "x");
+  testing_support::WriteFileBytes(temp / "Dossier é.txt", "");
+  CreateDirectoryW(core::Widen(temp.path() + "sub").c_str(), nullptr);
+  EXPECT_TRUE(app::FileExists(temp.path() + "FS9.exe"));
+  EXPECT_TRUE(app::FileExists(temp.path() + "fs9.EXE"));  // the file system ignores case
+  EXPECT_TRUE(app::FileExists(temp.path() + "Dossier é.txt"));
+  EXPECT_FALSE(app::FileExists(temp.path() + "FSX.exe"));
+  EXPECT_FALSE(app::FileExists(temp.path() + "sub"));
+  EXPECT_FALSE(app::FileExists(temp.path()));
   EXPECT_FALSE(app::FileExists(""));
   EXPECT_FALSE(app::FileExists("\\FS9.exe"));
 }

@@ -87,10 +87,10 @@ std::string StoredSetting(const char* name) {
 
 WizardTest::WizardTest() {
   ClearSettings();
-  CreateDirectoryW(core::Widen(temp_.Path() + "art").c_str(), nullptr);
-  WriteStandInArtwork(temp_.Path() + "art\\");
+  CreateDirectoryW(core::Widen(temp_.path() + "art").c_str(), nullptr);
+  WriteStandInArtwork(temp_.path() + "art\\");
   window_ = std::make_unique<app::TfMain>();
-  EXPECT_TRUE(window_->Create({.artwork = app::ArtworkFromFolder(temp_.Path() + "art")}));
+  EXPECT_TRUE(window_->Create({.artwork = app::ArtworkFromFolder(temp_.path() + "art")}));
   window_->Show();
 }
 
@@ -100,9 +100,9 @@ WizardTest::~WizardTest() {
 }
 
 std::string WizardTest::MakeFolder(const std::string& name, std::initializer_list<const char*> files) const {
-  std::string folder = temp_.Path() + name + "\\";
+  std::string folder = temp_.path() + name + "\\";
   CreateDirectoryW(core::Widen(folder).c_str(), nullptr);
-  for (const char* file : files) temp_.WriteFile(name + "\\" + file, "x");
+  for (const char* file : files) testing_support::WriteFileBytes(temp_ / (name + "\\" + file), "x");
   return folder;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/TfMain.h"
+#include "support/TempFolder.h"
 #include "ui/support/Gui.h"
 
 namespace testapp {
@@ -23,14 +24,14 @@ class WizardTest {
   ~WizardTest();
 
   app::TfMain& w() { return *window_; }
-  const testgui::TempFolder& Temp() const { return temp_; }
+  const testing_support::TempFolder& Temp() const { return temp_; }
   // A simulator folder inside the throwaway folder, with the given files; the folder ends in a backslash.
   std::string MakeFolder(const std::string& name, std::initializer_list<const char*> files) const;
   // A user's click on a radio button, radio group item, button or check box.
   static void Click(HWND control);
 
  private:
-  testgui::TempFolder temp_;
+  testing_support::TempFolder temp_;
   std::unique_ptr<app::TfMain> window_;
 };
 

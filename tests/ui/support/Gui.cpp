@@ -1,7 +1,6 @@
 #include "ui/support/Gui.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <fstream>
@@ -84,30 +83,6 @@ Host::Host(int width, int height) {
 
 Host::~Host() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-}
-
-TempFolder::TempFolder() {
-  static int counter = 0;
-  std::wstring folder = TempPath() + L"pratilo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(++counter) + L"\\";
-  CreateDirectoryW(folder.c_str(), nullptr);
-  path_ = core::Narrow(folder);
-}
-
-TempFolder::~TempFolder() {
-  std::wstring from = core::Widen(path_);
-  from.pop_back();           // no trailing backslash for the shell
-  from.push_back(L'\0');     // double terminated list
-  SHFILEOPSTRUCTW op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NO_UI;
-  SHFileOperationW(&op);
-}
-
-void TempFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
-  std::ofstream out(core::Widen(path_ + relative).c_str(), std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace testgui

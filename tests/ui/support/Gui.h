@@ -26,19 +26,4 @@ class Host {
   HWND hwnd_ = nullptr;
 };
 
-// A fresh folder under %TEMP%, removed with everything in it when the object goes.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  // UTF-8 path with a trailing backslash.
-  const std::string& Path() const { return path_; }
-  void WriteFile(const std::string& relative, const std::string& bytes) const;
-
- private:
-  std::string path_;
-};
-
 }  // namespace testgui
