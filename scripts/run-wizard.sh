@@ -15,13 +15,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 echo "No display found: starting the wizard under Xvfb; a screenshot goes to $build/run.png"
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+. "$here/xvfb.sh"
+start_xvfb "$prefix"
 "$here/wine-prefix.sh" "$prefix" display
 WINEPREFIX="$prefix" wine "$exe" &
 window=""

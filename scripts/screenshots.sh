@@ -11,13 +11,8 @@ exe="$build/shots/Pratilo.exe"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 rm -rf "$work" && mkdir -p "$work" "$out"
-display=:$((70 + RANDOM % 19))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
-trap cleanup EXIT
-sleep 1
+. "$here/xvfb.sh"
+start_xvfb "$prefix"
 
 "$here/wine-prefix.sh" "$prefix" display
 export WINEPREFIX="$prefix"
