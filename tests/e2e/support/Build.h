@@ -1,0 +1,11 @@
+#pragma once
+// Where the tests find the build: the program, the helper programs and the artwork.
+#include <string>
+
+namespace e2e {
+
+// A path below the build folder (PRATILO_BINARY_DIR, a Linux path) as the programs under Wine see it;
+// `relative` uses backslashes. Empty when the variable is not set.
+std::string BuildPath(const std::string& relative);
+
+}  // namespace e2e

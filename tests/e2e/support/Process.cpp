@@ -1,0 +1,71 @@
+#include "e2e/support/Process.h"
+
+#include <atomic>
+#include <thread>
+
+#include "core/Utf8.h"
+#include "e2e/support/Build.h"
+
+namespace e2e {
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
+  auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    if (done()) return true;
+    if (Clock::now() >= deadline) return false;
+    Sleep(static_cast<DWORD>(pollMs));
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  Kill();
+  if (info_.hThread) CloseHandle(info_.hThread);
+  if (info_.hProcess) CloseHandle(info_.hProcess);
+}
+
+bool ChildProcess::Start(const std::string& exe, const std::string& arguments) {
+  if (Started()) return false;
+  std::wstring path = core::Widen(exe);
+  std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+  std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + core::Widen(arguments));
+  STARTUPINFOW startup{sizeof startup};
+  return CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info_) != 0;
+}
+
+bool ChildProcess::Running() const { return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool ChildProcess::WaitExit(int timeoutMs) const {
+  return Started() && WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+void ChildProcess::Kill() {
+  if (!Running()) return;
+  TerminateProcess(info_.hProcess, 9);
+  WaitForSingleObject(info_.hProcess, 5000);
+}
+
+bool FileHolder::Hold(const std::string& path) {
+  static std::atomic<int> counter{0};
+  std::wstring eventName = L"PratiloE2eHolder-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                           std::to_wstring(counter++);
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
+  if (!ready) return false;
+  bool held = false;
+  if (process_.Start(BuildPath("bin\\FileHolder.exe"), "\"" + path + "\" " + core::Narrow(eventName))) {
+    HANDLE both[] = {ready, process_.Handle()};
+    // The holder ends at once when it cannot open the file.
+    held = WaitForMultipleObjects(2, both, FALSE, 10000) == WAIT_OBJECT_0;
+  }
+  CloseHandle(ready);
+  if (!held) Release();
+  return held;
+}
+
+void FileHolder::Release() { process_.Kill(); }
+
+}  // namespace e2e

@@ -1,0 +1,56 @@
+#pragma once
+// Programs started by the end-to-end tests: the wizard itself and the helper that holds a file open.
+// Every process is ended by its own handle when its owner goes, so no test leaves one behind.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds since `start`.
+double MillisecondsSince(Clock::time_point start);
+
+// Polls `done` until it gives true or `timeoutMs` have passed; true when it did.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs = 10);
+
+class ChildProcess {
+ public:
+  ChildProcess() = default;
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // Starts `exe` (UTF-8 path) with its folder as the current folder.
+  bool Start(const std::string& exe, const std::string& arguments = {});
+  bool Started() const { return info_.hProcess != nullptr; }
+  bool Running() const;
+  // True when the process has ended within the time.
+  bool WaitExit(int timeoutMs) const;
+  // Ends the process at once, as a crash or the task manager would.
+  void Kill();
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Handle() const { return info_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// A second process that holds a file open for reading and lets others only read it, as a running
+// simulator holds its textures: the file can then be neither replaced, renamed nor deleted.
+class FileHolder {
+ public:
+  FileHolder() = default;
+  ~FileHolder() { Release(); }
+  // True once the file is held.
+  bool Hold(const std::string& path);
+  void Release();
+
+ private:
+  ChildProcess process_;
+};
+
+}  // namespace e2e
