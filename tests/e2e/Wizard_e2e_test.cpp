@@ -182,8 +182,12 @@ TEST(WizardEndToEnd, MissingPayloadIsReportedInBothLanguagesAndTheProgramEnds) {
   Scene scene({.payload = false});
   ChildProcess program;
   ASSERT_TRUE(program.Start(scene.Exe()));
-  auto box = WaitForBox(program.Id(), 20000);
+  std::optional<Box> box;
+  WaitUntil([&] { return (box = FindBox(program.Id())) || !TopLevelWindows(program.Id(), L"TfMain", true).empty(); },
+            20000);
   ASSERT_TRUE(box) << "no error box";
+  box = WaitForBox(program.Id(), 1000);  // read again once it has settled
+  ASSERT_TRUE(box);
   EXPECT_EQ(box->caption, kPayloadMissingCaption);
   EXPECT_EQ(box->text, kPayloadMissingText);
   EXPECT_TRUE(TopLevelWindows(program.Id(), L"TfMain", true).empty()) << "the wizard is shown without its payload";

@@ -27,14 +27,24 @@ ChildProcess::~ChildProcess() {
   if (info_.hProcess) CloseHandle(info_.hProcess);
 }
 
-bool ChildProcess::Start(const std::string& exe, const std::string& arguments) {
+bool ChildProcess::Start(const std::string& exe, const std::string& arguments, bool quiet) {
   if (Started()) return false;
   std::wstring path = core::Widen(exe);
   std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
   std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + core::Widen(arguments));
   STARTUPINFOW startup{sizeof startup};
-  return CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &info_) != 0;
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE nul = quiet ? CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                   OPEN_EXISTING, 0, nullptr)
+                     : INVALID_HANDLE_VALUE;
+  if (nul != INVALID_HANDLE_VALUE) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+  }
+  bool started = CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0,
+                                nullptr, folder.c_str(), &startup, &info_) != 0;
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+  return started;
 }
 
 bool ChildProcess::Running() const { return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }

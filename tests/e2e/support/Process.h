@@ -24,8 +24,9 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  // Starts `exe` (UTF-8 path) with its folder as the current folder.
-  bool Start(const std::string& exe, const std::string& arguments = {});
+  // Starts `exe` (UTF-8 path) with its folder as the current folder; a quiet process writes its
+  // output nowhere.
+  bool Start(const std::string& exe, const std::string& arguments = {}, bool quiet = false);
   bool Started() const { return info_.hProcess != nullptr; }
   bool Running() const;
   // True when the process has ended within the time.

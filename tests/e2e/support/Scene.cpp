@@ -58,7 +58,7 @@ const Payload& ThePayload() {
       payload.path = folder / "Pratilo.bin";
       ChildProcess zip;
       if (zip.Start(BuildPath("bin\\ziptool.exe"),
-                    "add \"" + payload.path + "\" \"" + BuildPath("artwork\\payload") + "\" *.bmp"))
+                    "add \"" + payload.path + "\" \"" + BuildPath("artwork\\payload") + "\" *.bmp", true))
         zip.WaitExit(120000);
     }
     if (auto entries = ReadZip(ReadFileBytes(payload.path)))
