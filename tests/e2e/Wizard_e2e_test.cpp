@@ -107,6 +107,14 @@ TEST(WizardEndToEnd, SecondInstallationLeavesTheBackupAsItWas) {
   Wizard w;
   ASSERT_TRUE(w.Start(scene.Exe()));
   ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 3, 0}));
+  // The user types over the folder: Install follows whether the typed folder is FSX's main folder.
+  HWND install = w.Button(w.Texts().install);
+  ASSERT_NE(install, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(install));
+  ASSERT_TRUE(Type(w.FolderField(), scene.Temp()));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(install); }, 2000)) << "Install stays enabled without FSX.exe";
+  ASSERT_TRUE(Type(w.FolderField(), "  " + fsx.main.substr(0, fsx.main.size() - 1)));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(install) != FALSE; }, 2000));
   double secondMs = 0;
   ASSERT_TRUE(w.InstallAndWaitFinished(&secondMs));
   RecordMilliseconds("Install to finished page, 1024 texture, second installation", secondMs);

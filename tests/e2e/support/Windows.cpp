@@ -95,6 +95,13 @@ bool SetText(HWND control, const std::string& text) {
          result;
 }
 
+bool Type(HWND edit, const std::string& text) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kSendTimeout, &result)) return false;
+  for (wchar_t c : core::Widen(text)) PostMessageW(edit, WM_CHAR, c, 1);
+  return WaitUntil([&] { return TextOf(edit) == text; }, 5000);
+}
+
 std::string Box::Describe() const {
   std::string d = "box \"" + caption + "\": \"" + text + "\" [";
   for (size_t i = 0; i < buttons.size(); ++i) d += (i ? ", " : "") + buttons[i];

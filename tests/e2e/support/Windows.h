@@ -28,6 +28,8 @@ void Click(HWND control);
 bool IsChecked(HWND control);
 // Replaces the text of an edit control; the control reports the change to its parent.
 bool SetText(HWND control, const std::string& text);
+// Types text into an edit control key by key, over its whole current text; true once it shows the text.
+bool Type(HWND edit, const std::string& text);
 
 // A message box (dialog class #32770) of a process.
 struct Box {
