@@ -3,6 +3,9 @@
 // in a complete backup archive, and a new run must install and uninstall normally.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "e2e/support/Figures.h"
 #include "e2e/support/Scene.h"
 #include "e2e/support/Wizard.h"
@@ -38,7 +41,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
   RecordMilliseconds("Install to finished page, 1024 texture, 24 MB original, first installation", fullMs);
 
   int keptInPlace = 0, keptInBackup = 0, lost = 0;
-  size_t strayFiles = 0;
+  std::vector<std::string> strayFiles;
   for (int moment = 0; moment < kMoments; ++moment) {
     // Half the moments spread over the whole run, half over its last quarter, where the short
     // steps lie (the end of the backup, the extraction, the rename, the remembering).
@@ -48,7 +51,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
     SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms after Install");
     scene.ResetFolder(Sim::FSX);
     ClearSettings();
-    size_t filesBefore = fsx.Snapshot().size();
+    auto filesBefore = fsx.Snapshot();
     {
       Wizard w;
       ASSERT_TRUE(w.Start(scene.Exe()));
@@ -73,12 +76,14 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
     EXPECT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX)) << Listing(fsx);
     EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == original) << "not restored; the folder holds:" << Listing(fsx);
     EXPECT_FALSE(FileExists(fsx.Backup()));
-    size_t filesAfter = fsx.Snapshot().size();
-    strayFiles += filesAfter > filesBefore ? filesAfter - filesBefore : 0;
+    for (const auto& [name, data] : fsx.Snapshot())
+      if (!filesBefore.contains(name)) strayFiles.push_back(name + " (" + std::to_string(data.size()) + ")");
   }
   RecordFigure("Kills: original still in place / only in the backup / lost",
                std::to_string(keptInPlace) + " / " + std::to_string(keptInBackup) + " / " + std::to_string(lost));
-  RecordFigure("Files left behind by the killed runs", std::to_string(strayFiles));
+  std::string stray = std::to_string(strayFiles.size());
+  for (size_t i = 0; i < strayFiles.size() && i < 3; ++i) stray += (i ? ", " : "; e.g. ") + strayFiles[i];
+  RecordFigure("Files left behind by the killed runs", stray);
 }
 
 }  // namespace
