@@ -85,12 +85,16 @@ std::string StoredSetting(const char* name) {
   return core::Narrow(data);
 }
 
-WizardTest::WizardTest() {
+WizardTest::WizardTest() : WizardTest([](app::TfMain::Options&) {}) {}
+
+WizardTest::WizardTest(const std::function<void(app::TfMain::Options&)>& adjust) {
   ClearSettings();
   CreateDirectoryW(core::Widen(temp_.path() + "art").c_str(), nullptr);
   WriteStandInArtwork(temp_.path() + "art\\");
   window_ = std::make_unique<app::TfMain>();
-  EXPECT_TRUE(window_->Create({.artwork = app::ArtworkFromFolder(temp_.path() + "art")}));
+  app::TfMain::Options options{.artwork = app::ArtworkFromFolder(temp_.path() + "art")};
+  adjust(options);
+  EXPECT_TRUE(window_->Create(options));
   window_->Show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A wizard window for tests: stand-in pictures, its own settings key emptied before and after,
 // and a throwaway folder for simulator folders.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,8 @@ std::string StoredSetting(const char* name);
 class WizardTest {
  public:
   WizardTest();
+  // Lets a test change the window's options before it is created.
+  explicit WizardTest(const std::function<void(app::TfMain::Options&)>& adjust);
   ~WizardTest();
 
   app::TfMain& w() { return *window_; }

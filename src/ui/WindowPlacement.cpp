@@ -1,0 +1,5 @@
+#include "ui/WindowPlacement.h"
+namespace ui {
+void SaveFormPos(Form&, int) {}
+void LoadFormPos(Form&, bool) {}
+}
