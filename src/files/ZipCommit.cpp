@@ -100,7 +100,8 @@ void TZipBaseArchiver::WriteArchive(const FileHandle& out, bool& abandoned) {
 
   uint64_t directoryOffset = 0;
   if (!out.Position(directoryOffset)) Fail(zerr::WriteError);
-  if (written.size() > 0xFFFF || directoryOffset >= zip::kZip32Limit) Fail(zerr::Zip64CompressedSize, FileName);
+  // A count of 0xFFFF would be read back as the ZIP64 marker, so the last plain count is 0xFFFE.
+  if (written.size() >= 0xFFFF || directoryOffset >= zip::kZip32Limit) Fail(zerr::Zip64CompressedSize, FileName);
   std::string directory;
   for (const auto& w : written) {
     auto bytes = zip::EncodeCentralHeader(w.header);

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "app/TfMain.h"
-#include "app/support/Wizard.h"
+#include "support/Wizard.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
 
 namespace {
 
-using testapp::StoredSetting;
-using testapp::WizardTest;
+using testing_support::StoredSetting;
+using testing_support::WizardTest;
 
 class Choices : public WizardTest, public ::testing::Test {
  protected:
@@ -63,7 +63,7 @@ TEST_F(Choices, StoredChoicesOfWrongLengthReadAsZeroAndLargeIndexesSelectTheLast
                         {"99", 5, 2}, {"73", 5, 2}, {"x2", 0, 2}, {"50", 5, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored ? c.stored : "(none)");
-    testapp::ClearSettings();
+    testing_support::ClearSettings();
     if (c.stored) core::WriteSetting("cfgFSX", c.stored);
     w().rg2v.SetSelectedIndex(3);
     w().rg4q.SetSelectedIndex(1);

@@ -6,14 +6,14 @@
 #include "app/Credits.h"
 #include "app/RichTexts.h"
 #include "app/TfMain.h"
-#include "app/support/Wizard.h"
+#include "support/Wizard.h"
 #include "core/Environment.h"
 #include "core/Utf8.h"
 
 namespace {
 
-using testapp::StoredSetting;
-using testapp::WizardTest;
+using testing_support::StoredSetting;
+using testing_support::WizardTest;
 
 class Language : public WizardTest, public ::testing::Test {
  protected:

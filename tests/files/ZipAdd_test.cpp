@@ -7,13 +7,12 @@
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
+using namespace testing_support;
 using files::EZAException;
 using files::TZAProcessOperation;
 using files::TZAProgressPhase;
-using files::TZipArchiver;
 
 namespace {
 
@@ -55,15 +54,15 @@ int ExpectFailure(const std::function<void()>& action) {
 }  // namespace
 
 TEST(ZipAdd, WrittenRecordsFollowTheFormatTable) {
-  TempDir dir;
+  TempFolder dir;
   Bytes text = TextBytes(100000);
-  WriteFile(dir / "src\\a.txt", text);
-  WriteFile(dir / "src\\empty.txt", "");
-  WriteFile(dir / "src\\sub\\b.bin", "bb");
+  WriteFileBytes(dir / "src\\a.txt", text);
+  WriteFileBytes(dir / "src\\empty.txt", "");
+  WriteFileBytes(dir / "src\\sub\\b.bin", "bb");
   SetAttributes(dir / "src\\a.txt", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
   ASSERT_EQ(AddAndList(dir / "t.zip", dir / "src", "*"),
             (std::vector<std::string>{"a.txt", "empty.txt", "sub/", "sub/b.bin"}));
-  Bytes zip = ReadFile(dir / "t.zip");
+  Bytes zip = ReadFileBytes(dir / "t.zip");
 
   // First local header: deflated file, rewritten with CRC and sizes, no extra field.
   EXPECT_EQ(U32(zip, 0), 0x04034B50u);
@@ -124,24 +123,24 @@ TEST(ZipAdd, WrittenRecordsFollowTheFormatTable) {
     at += 46 + U16(zip, at + 28);
   }
   EXPECT_EQ(at, end);
-  EXPECT_TRUE(ListTree(dir.Path()) == (std::vector<std::string>{"src/", "src/a.txt", "src/empty.txt", "src/sub/",
+  EXPECT_TRUE(ListTree(dir.path()) == (std::vector<std::string>{"src/", "src/a.txt", "src/empty.txt", "src/sub/",
                                                                  "src/sub/b.bin", "t.zip"}))
       << "no temporary file may stay behind";
 }
 
 TEST(ZipAdd, MaskMatchingNothingStillWritesAnEmptyArchive) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "a");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
   EXPECT_TRUE(AddAndList(dir / "t.zip", dir / "src", "nothing.bmp").empty());
-  Bytes zip = ReadFile(dir / "t.zip");
+  Bytes zip = ReadFileBytes(dir / "t.zip");
   ASSERT_EQ(zip.size(), 22u);
   EXPECT_EQ(zip, Bytes("PK\x05\x06", 4) + Bytes(18, '\0'));
 }
 
 TEST(ZipAdd, PlainNameTakesSameNamedFilesOfSubfoldersAndFullPathOnlyThatFile) {
-  TempDir dir;
+  TempFolder dir;
   for (auto name : {"detail1.bmp", "a\\detail1.bmp", "a\\b\\detail1.bmp", "a\\other.bmp", "detail1.bmp.bak"})
-    WriteFile(dir / ("src\\" + std::string(name)), name);
+    WriteFileBytes(dir / ("src\\" + std::string(name)), name);
   EXPECT_EQ(AddAndList(dir / "plain.zip", dir / "src", "detail1.bmp"),
             (std::vector<std::string>{"detail1.bmp", "a/detail1.bmp", "a/b/detail1.bmp"}));
   EXPECT_EQ(AddAndList(dir / "full.zip", dir / "src", dir / "src\\a\\detail1.bmp"),
@@ -151,10 +150,10 @@ TEST(ZipAdd, PlainNameTakesSameNamedFilesOfSubfoldersAndFullPathOnlyThatFile) {
 }
 
 TEST(ZipAdd, MatchingSubfolderIsStoredWholeAndArchiveItselfIsLeftOut) {
-  TempDir dir;
-  WriteFile(dir / "src\\tex\\x.bmp", "x");
-  WriteFile(dir / "src\\tex\\deep\\y.txt", "y");
-  WriteFile(dir / "src\\other\\tex.txt", "z");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\tex\\x.bmp", "x");
+  WriteFileBytes(dir / "src\\tex\\deep\\y.txt", "y");
+  WriteFileBytes(dir / "src\\other\\tex.txt", "z");
   EXPECT_EQ(AddAndList(dir / "src\\self.zip", dir / "src", "tex*"),
             (std::vector<std::string>{"other/tex.txt", "tex/", "tex/x.bmp", "tex/deep/", "tex/deep/y.txt"}));
   // A second add over everything must not take the archive into itself.
@@ -165,11 +164,11 @@ TEST(ZipAdd, MatchingSubfolderIsStoredWholeAndArchiveItselfIsLeftOut) {
 }
 
 TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "old a");
-  WriteFile(dir / "src\\b.txt", TextBytes(5000));
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "old a");
+  WriteFileBytes(dir / "src\\b.txt", TextBytes(5000));
   AddAndList(dir / "t.zip", dir / "src", "*");
-  WriteFile(dir / "src\\a.txt", "new content of a");
+  WriteFileBytes(dir / "src\\a.txt", "new content of a");
   QuietZip q(dir / "t.zip", dir / "src");
   std::vector<TZAProcessOperation> operations;
   q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, TZAProcessOperation op, TZAProgressPhase phase,
@@ -185,16 +184,16 @@ TEST(ZipAdd, AddingAgainReplacesTheEntryAndKeepsTheOthers) {
   QuietZip x(dir / "t.zip", dir / "out");
   x.zip.OpenZip();
   x.zip.ExtractMatching("*");
-  EXPECT_EQ(ReadFile(dir / "out\\a.txt"), "new content of a");
-  EXPECT_EQ(ReadFile(dir / "out\\b.txt"), TextBytes(5000));
+  EXPECT_EQ(ReadFileBytes(dir / "out\\a.txt"), "new content of a");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\b.txt"), TextBytes(5000));
   EXPECT_TRUE(x.failures.empty());
 }
 
 TEST(ZipAdd, StartEventNamesTheOperationOfTheFirstEntryWritten) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"b.txt", "old b"}});
-  WriteFile(dir / "src\\a.txt", "new a");  // gathered first, but new entries are written last
-  WriteFile(dir / "src\\b.txt", "new b");
+  WriteFileBytes(dir / "src\\a.txt", "new a");  // gathered first, but new entries are written last
+  WriteFileBytes(dir / "src\\b.txt", "new b");
   QuietZip q(dir / "t.zip", dir / "src");
   std::vector<std::pair<TZAProgressPhase, TZAProcessOperation>> events;
   q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, TZAProcessOperation op, TZAProgressPhase phase,
@@ -210,10 +209,10 @@ TEST(ZipAdd, StartEventNamesTheOperationOfTheFirstEntryWritten) {
 }
 
 TEST(ZipAdd, ProgressFollowsBuffersOfTheEntries) {
-  TempDir dir;
+  TempFolder dir;
   const size_t buffer = 0x80000;  // mode 1
-  WriteFile(dir / "src\\a.bin", NoiseBytes(buffer * 2 + 100));
-  WriteFile(dir / "src\\b.bin", NoiseBytes(buffer / 2));
+  WriteFileBytes(dir / "src\\a.bin", NoiseBytes(buffer * 2 + 100));
+  WriteFileBytes(dir / "src\\b.bin", NoiseBytes(buffer / 2));
   QuietZip q(dir / "t.zip", dir / "src");
   q.zip.OpenZip();
   q.zip.AddMatching("*");
@@ -224,12 +223,12 @@ TEST(ZipAdd, ProgressFollowsBuffersOfTheEntries) {
 }
 
 TEST(ZipAdd, RefusalsCarryTheirCodes) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "a");
-  WriteFile(dir / "junk.zip", TextBytes(300));
-  TZipArchiver zip;
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "junk.zip", TextBytes(300));
+  files::TZipBaseArchiver zip;
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
-  zip.FileName = dir.Path() + "\\";
+  zip.FileName = dir.path();  // a folder
   EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
   EXPECT_EQ(ExpectFailure([&] { zip.AddMatching("*"); }), 13);
   EXPECT_EQ(ExpectFailure([&] { zip.ExtractMatching("*"); }), 13);
@@ -262,20 +261,20 @@ TEST(ZipAdd, RefusalsCarryTheirCodes) {
 }
 
 TEST(ZipAdd, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "a");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
   AddAndList(dir / "t.zip", dir / "src", "*");
-  Bytes before = ReadFile(dir / "t.zip");
+  Bytes before = ReadFileBytes(dir / "t.zip");
   SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY);
-  WriteFile(dir / "src\\b.txt", "b");
+  WriteFileBytes(dir / "src\\b.txt", "b");
   QuietZip q(dir / "t.zip", dir / "src");
   q.zip.OpenZip();
   EXPECT_TRUE(q.zip.OpenedReadOnly());
   EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
   q.zip.ExtractMatching("a.txt");  // reading still works
-  EXPECT_TRUE(Exists(dir / "src\\a.txt"));
+  EXPECT_TRUE(PathExists(dir / "src\\a.txt"));
   q.zip.CloseZip();
-  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
 
   // Another program holding the archive without sharing writes has the same effect.
   SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_ARCHIVE);
@@ -286,13 +285,13 @@ TEST(ZipAdd, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
   EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
   q.zip.CloseZip();
   CloseHandle(reader);
-  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
 }
 
 TEST(ZipAdd, UnreadableSourceAsksAndRetryIgnoreAbortDoWhatTheySay) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "aaa");
-  WriteFile(dir / "src\\b.txt", "bbb");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "aaa");
+  WriteFileBytes(dir / "src\\b.txt", "bbb");
   HANDLE lock = CreateFileW(core::Widen(dir / "src\\a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
@@ -304,7 +303,7 @@ TEST(ZipAdd, UnreadableSourceAsksAndRetryIgnoreAbortDoWhatTheySay) {
     EXPECT_EQ(q.failures[0].code, 33);
     EXPECT_EQ(q.failures[0].name, dir / "src\\a.txt");
   }
-  EXPECT_FALSE(Exists(dir / "abort.zip"));
+  EXPECT_FALSE(PathExists(dir / "abort.zip"));
   {  // Ignore: the other file is still added.
     QuietZip q(dir / "ignore.zip", dir / "src");
     q.answer = files::TZAAction::fxaIgnore;
@@ -328,13 +327,13 @@ TEST(ZipAdd, UnreadableSourceAsksAndRetryIgnoreAbortDoWhatTheySay) {
   QuietZip x(dir / "retry.zip", dir / "out");
   x.zip.OpenZip();
   x.zip.ExtractMatching("*");
-  EXPECT_EQ(ReadFile(dir / "out\\a.txt"), "aaa");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\a.txt"), "aaa");
 }
 
 TEST(ZipAdd, FileOf4GiBIsRefusedWith43) {
-  TempDir dir;
+  TempFolder dir;
   std::wstring big = core::Widen(dir / "src\\big.bin");
-  WriteFile(dir / "src\\big.bin", "");
+  WriteFileBytes(dir / "src\\big.bin", "");
   HANDLE h = CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   LARGE_INTEGER size;
   size.QuadPart = 0xFFFFFFFFLL;
@@ -346,15 +345,15 @@ TEST(ZipAdd, FileOf4GiBIsRefusedWith43) {
   q.zip.AddMatching("big.bin");
   ASSERT_EQ(q.failures.size(), 1u);
   EXPECT_EQ(q.failures[0].code, 43);
-  EXPECT_FALSE(Exists(dir / "t.zip"));
+  EXPECT_FALSE(PathExists(dir / "t.zip"));
 }
 
 TEST(ZipAdd, NamesAreStoredInTheOemCodePageUnlessItCannotHoldThem) {
-  TempDir dir;
-  WriteFile(dir / "src\\\xC3\x89t\xC3\xA9.bmp", "e");         // "Été.bmp": in code page 437
-  WriteFile(dir / "src\\prix \xE2\x82\xAC.txt", "euro");      // "prix €.txt": not in 437
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\\xC3\x89t\xC3\xA9.bmp", "e");         // "Été.bmp": in code page 437
+  WriteFileBytes(dir / "src\\prix \xE2\x82\xAC.txt", "euro");      // "prix €.txt": not in 437
   AddAndList(dir / "t.zip", dir / "src", "*");
-  Bytes zip = ReadFile(dir / "t.zip");
+  Bytes zip = ReadFileBytes(dir / "t.zip");
   if (GetOEMCP() == 437) {
     EXPECT_NE(zip.find("\x90t\x82.bmp"), std::string::npos);
   }
@@ -365,26 +364,26 @@ TEST(ZipAdd, NamesAreStoredInTheOemCodePageUnlessItCannotHoldThem) {
   x.zip.OpenZip();
   EXPECT_EQ(Names(x.zip), (std::vector<std::string>{"prix \xE2\x82\xAC.txt", "\xC3\x89t\xC3\xA9.bmp"}));
   x.zip.ExtractMatching("*");
-  EXPECT_EQ(ReadFile(dir / "out\\\xC3\x89t\xC3\xA9.bmp"), "e");
-  EXPECT_EQ(ReadFile(dir / "out\\prix \xE2\x82\xAC.txt"), "euro");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\\xC3\x89t\xC3\xA9.bmp"), "e");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\prix \xE2\x82\xAC.txt"), "euro");
 }
 
 TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "a");
-  WriteFile(dir / "src\\b.txt", "b");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "src\\b.txt", "b");
   QuietZip q(dir / "t.zip", dir / "src");
   q.zip.OpenZip();
   EXPECT_EQ(ExpectFailure([&] { q.zip.EndUpdate(); }), 22);
   q.zip.BeginUpdate();
   q.zip.AddMatching("a.txt");
   q.zip.AddMatching("b.txt");
-  EXPECT_FALSE(Exists(dir / "t.zip")) << "nothing is written inside the bracket";
+  EXPECT_FALSE(PathExists(dir / "t.zip")) << "nothing is written inside the bracket";
   q.zip.EndUpdate();
   EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"a.txt", "b.txt"}));
   q.zip.CloseZip();
 
-  WriteFile(dir / "src\\c.txt", "c");
+  WriteFileBytes(dir / "src\\c.txt", "c");
   QuietZip r(dir / "t.zip", dir / "src");
   r.zip.OpenZip();
   r.zip.BeginUpdate();
@@ -396,7 +395,7 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   EXPECT_FALSE(r.zip.OpenedReadOnly());
 
   // A commit that fails at close still releases the archive; the failure reaches the caller.
-  const Bytes before = ReadFile(dir / "t.zip");
+  const Bytes before = ReadFileBytes(dir / "t.zip");
   r.zip.OnOverallProgress = [](files::TZipBaseArchiver&, double, TZAProcessOperation, TZAProgressPhase, bool&) {
     throw EZAException(46);
   };
@@ -404,7 +403,7 @@ TEST(ZipAdd, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
   r.zip.AddMatching("a.txt");
   EXPECT_EQ(ExpectFailure([&] { r.zip.CloseZip(); }), 46);
   EXPECT_FALSE(r.zip.Active());
-  EXPECT_EQ(ReadFile(dir / "t.zip"), before);
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
   EXPECT_TRUE(DeleteFileW(core::Widen(dir / "t.zip").c_str())) << "the archive must not stay open";
 }
 
@@ -415,9 +414,9 @@ std::wstring CurrentDirectory() {
 }
 
 TEST(ZipAdd, RelativeNamesFollowTheCallersDirectoryWhichIsGivenBack) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", "a");
-  WriteFile(dir / "caller\\keep.txt", "k");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "caller\\keep.txt", "k");
   struct Restore {
     std::wstring saved = CurrentDirectory();
     ~Restore() { SetCurrentDirectoryW(saved.c_str()); }  // before the folder is removed
@@ -426,8 +425,8 @@ TEST(ZipAdd, RelativeNamesFollowTheCallersDirectoryWhichIsGivenBack) {
   ASSERT_TRUE(SetCurrentDirectoryW(caller.c_str()));
   EXPECT_EQ(AddAndList("..\\t.zip", "..\\src", "*"), std::vector<std::string>{"a.txt"});
   EXPECT_EQ(CurrentDirectory(), caller);
-  EXPECT_TRUE(Exists(dir / "t.zip"));
-  EXPECT_FALSE(Exists(dir / "caller\\t.zip"));
+  EXPECT_TRUE(PathExists(dir / "t.zip"));
+  EXPECT_FALSE(PathExists(dir / "caller\\t.zip"));
 
   QuietZip q(dir / "t.zip", dir / "missing");
   q.zip.OpenZip();
@@ -436,9 +435,9 @@ TEST(ZipAdd, RelativeNamesFollowTheCallersDirectoryWhichIsGivenBack) {
 }
 
 TEST(ZipAdd, StorePathAndRecurseOptions) {
-  TempDir dir;
-  WriteFile(dir / "src\\x.bmp", "top");
-  WriteFile(dir / "src\\sub\\y.bmp", "deep");
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\x.bmp", "top");
+  WriteFileBytes(dir / "src\\sub\\y.bmp", "deep");
   QuietZip flat(dir / "flat.zip", dir / "src");
   flat.zip.Options.Recurse = false;
   flat.zip.OpenZip();

@@ -9,9 +9,9 @@
 #include <set>
 
 #include "files/ZipArchiver.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
+using namespace testing_support;
 
 namespace {
 
@@ -23,11 +23,11 @@ const std::map<std::string, Bytes>& Originals() {
 }
 
 Bytes SmallArchive(int mode) {
-  TempDir dir;
+  TempFolder dir;
   for (const auto& [name, data] : Originals()) {
     std::string path = dir / ("src\\" + name);
     std::replace(path.begin(), path.end(), '/', '\\');
-    WriteFile(path, data);
+    WriteFileBytes(path, data);
   }
   files::TZipBaseArchiver zip;
   zip.FileName = dir / "t.zip";
@@ -36,7 +36,7 @@ Bytes SmallArchive(int mode) {
   zip.OpenZip();
   zip.AddMatching("*");
   zip.CloseZip();
-  return ReadFile(dir / "t.zip");
+  return ReadFileBytes(dir / "t.zip");
 }
 
 const std::set<int> kDamageCodes = {8, 19, 20, 35, 40, 44, 48, 55};
@@ -48,9 +48,9 @@ struct Outcome {
 
 // Extracts everything from `bytes` into a fresh folder and checks what came out.
 Outcome ExtractDamaged(const Bytes& bytes, const std::string& what) {
-  static TempDir dir;  // one folder for the whole corpus: thousands of cases stay quick
+  static TempFolder dir;  // one folder for the whole corpus: thousands of cases stay quick
   RemoveTree(dir / "out");
-  WriteFile(dir / "t.zip", bytes);
+  WriteFileBytes(dir / "t.zip", bytes);
   Outcome outcome;
   {
     QuietZip q(dir / "t.zip", dir / "out");
@@ -67,12 +67,12 @@ Outcome ExtractDamaged(const Bytes& bytes, const std::string& what) {
     EXPECT_TRUE(kDamageCodes.count(outcome.openCode)) << what << " code " << outcome.openCode;
   }
   for (const auto& f : outcome.fileFailures) EXPECT_TRUE(kDamageCodes.count(f.code)) << what << " code " << f.code;
-  for (const auto& name : ListTree(dir.Path())) {
+  for (const auto& name : ListTree(dir.path())) {
     EXPECT_TRUE(name == "t.zip" || name.starts_with("out/")) << what << ": " << name;
     if (!name.starts_with("out/") || name.ends_with("/")) continue;
     auto original = Originals().find(name.substr(4));
     if (original != Originals().end()) {
-      EXPECT_TRUE(ReadFile(dir / name) == original->second) << what << ": " << name;
+      EXPECT_TRUE(ReadFileBytes(dir / name) == original->second) << what << ": " << name;
     }
     EXPECT_EQ(name.find(".tmp"), std::string::npos) << what << ": temporary file left: " << name;
   }
@@ -169,14 +169,14 @@ TEST(ZipDamage, OverlappingEntriesEachComeOutChecked) {
   PutU16(rebuilt, rebuilt.size() - 12, 2);
   PutU16(rebuilt, rebuilt.size() - 14, 2);
   PutU32(rebuilt, rebuilt.size() - 10, static_cast<uint32_t>(2 * cdSize));
-  TempDir dir;
-  WriteFile(dir / "t.zip", rebuilt);
+  TempFolder dir;
+  WriteFileBytes(dir / "t.zip", rebuilt);
   QuietZip q(dir / "t.zip", dir / "out");
   q.zip.OpenZip();
   q.zip.ExtractMatching("*");
   EXPECT_TRUE(q.failures.empty());
-  EXPECT_EQ(ReadFile(dir / "out\\first.txt"), data);
-  EXPECT_EQ(ReadFile(dir / "out\\other.txt"), data);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\first.txt"), data);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\other.txt"), data);
 }
 
 TEST(ZipDamage, UpdatingADamagedArchiveLeavesItUntouched) {
@@ -184,9 +184,9 @@ TEST(ZipDamage, UpdatingADamagedArchiveLeavesItUntouched) {
   size_t cd = U32(whole, whole.size() - 6);
   Bytes broken = whole;
   broken[U32(whole, cd + 42)] = 'X';  // first local header signature
-  TempDir dir;
-  WriteFile(dir / "t.zip", broken);
-  WriteFile(dir / "src\\new.txt", "new");
+  TempFolder dir;
+  WriteFileBytes(dir / "t.zip", broken);
+  WriteFileBytes(dir / "src\\new.txt", "new");
   QuietZip q(dir / "t.zip", dir / "src");
   q.zip.OpenZip();
   int code = 0;
@@ -197,6 +197,6 @@ TEST(ZipDamage, UpdatingADamagedArchiveLeavesItUntouched) {
   }
   EXPECT_EQ(code, 35);
   q.zip.CloseZip();
-  EXPECT_EQ(ReadFile(dir / "t.zip"), broken);
-  EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"src/", "src/new.txt", "t.zip"}));
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), broken);
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"src/", "src/new.txt", "t.zip"}));
 }

@@ -7,9 +7,9 @@
 
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
+using namespace testing_support;
 
 namespace {
 
@@ -35,12 +35,12 @@ int RunFailingAt(QuietZip& q, int failAt, const std::function<void()>& request) 
 }  // namespace
 
 TEST(ZipFaults, FailureAtAnyMomentOfAnUpdateLeavesTheArchiveByteIdentical) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"kept.txt", TextBytes(100000)}, {"replaced.bin", NoiseBytes(1000)}});
-  const Bytes before = ReadFile(dir / "t.zip");
-  WriteFile(dir / "src\\replaced.bin", NoiseBytes(0x80000 * 2 + 5, 2));
-  WriteFile(dir / "src\\added.txt", TextBytes(0x80000 * 3, 3));
-  const auto tree = ListTree(dir.Path());
+  const Bytes before = ReadFileBytes(dir / "t.zip");
+  WriteFileBytes(dir / "src\\replaced.bin", NoiseBytes(0x80000 * 2 + 5, 2));
+  WriteFileBytes(dir / "src\\added.txt", TextBytes(0x80000 * 3, 3));
+  const auto tree = ListTree(dir.path());
 
   int events = 0;
   {
@@ -58,18 +58,18 @@ TEST(ZipFaults, FailureAtAnyMomentOfAnUpdateLeavesTheArchiveByteIdentical) {
       // The end event comes after the move: the new archive is complete.
       EXPECT_EQ(q.zip.Items().size(), 3u);
       q.zip.CloseZip();
-      WriteFile(dir / "t.zip", before);
+      WriteFileBytes(dir / "t.zip", before);
       continue;
     }
     q.zip.CloseZip();
-    EXPECT_EQ(ReadFile(dir / "t.zip"), before) << "fault at event " << failAt;
-    EXPECT_EQ(ListTree(dir.Path()), tree) << "fault at event " << failAt;
+    EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before) << "fault at event " << failAt;
+    EXPECT_EQ(ListTree(dir.path()), tree) << "fault at event " << failAt;
   }
 }
 
 TEST(ZipFaults, FailedOrCancelledNewArchiveLeavesNothingBehind) {
-  TempDir dir;
-  WriteFile(dir / "src\\a.txt", TextBytes(0x80000 * 2));
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", TextBytes(0x80000 * 2));
   {
     QuietZip q(dir / "new.zip", dir / "src");
     q.zip.OpenZip();
@@ -84,28 +84,28 @@ TEST(ZipFaults, FailedOrCancelledNewArchiveLeavesNothingBehind) {
     EXPECT_TRUE(q.failures.empty());
     EXPECT_TRUE(q.zip.Items().empty());
   }
-  EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"src/", "src/a.txt"}));
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"src/", "src/a.txt"}));
 }
 
 TEST(ZipFaults, FailedExtractionLeavesTheOldTargetByteIdentical) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"detail1.bmp", NoiseBytes(0x80000 * 3, 4)}});
-  WriteFile(dir / "out\\detail1.bmp", "the simulator's own texture");
+  WriteFileBytes(dir / "out\\detail1.bmp", "the simulator's own texture");
   SetAttributes(dir / "out\\detail1.bmp", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
   for (int failAt = 0; failAt < 4; ++failAt) {
     QuietZip q(dir / "t.zip", dir / "out");
     q.zip.OpenZip();
     RunFailingAt(q, failAt, [&] { q.zip.ExtractMatching("*"); });
-    EXPECT_EQ(ReadFile(dir / "out\\detail1.bmp"), "the simulator's own texture") << failAt;
+    EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "the simulator's own texture") << failAt;
     EXPECT_EQ(Attributes(dir / "out\\detail1.bmp"), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE) << failAt;
     EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"}) << failAt;
   }
 }
 
 TEST(ZipFaults, TargetHeldByAnotherProgramIsNotReplacedAndIsAskedAbout) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"detail1.bmp", TextBytes(5000)}});
-  WriteFile(dir / "out\\detail1.bmp", "in use");
+  WriteFileBytes(dir / "out\\detail1.bmp", "in use");
   HANDLE user = CreateFileW(core::Widen(dir / "out\\detail1.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(user, INVALID_HANDLE_VALUE);
@@ -115,6 +115,6 @@ TEST(ZipFaults, TargetHeldByAnotherProgramIsNotReplacedAndIsAskedAbout) {
   CloseHandle(user);
   ASSERT_EQ(q.failures.size(), 1u);
   EXPECT_EQ(q.failures[0].code, 19);
-  EXPECT_EQ(ReadFile(dir / "out\\detail1.bmp"), "in use");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "in use");
   EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"});
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/CheckBox.h"
 #include "ui/widgets/RadioButton.h"
 
@@ -20,7 +20,7 @@ ui::Image Square(uint32_t argb) {
 }
 
 TEST(Button, ARealClickRaisesTheEventOnceAndDisabledButtonsStayQuiet) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Button button;
   ASSERT_TRUE(button.Create({.parent = host.Handle(), .bounds = {446, 218, 91, 25}, .name = "q0", .tag = 2,
                              .text = "Renoncer"}));
@@ -37,7 +37,7 @@ TEST(Button, ARealClickRaisesTheEventOnceAndDisabledButtonsStayQuiet) {
 }
 
 TEST(GlyphButton, CarriesItsGlyphOnTheAskedSide) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Image red = Square(0xFFFF0000);
   ui::GlyphButton next, previous, bare;
   ASSERT_TRUE(next.Create({.parent = host.Handle(), .text = "Suivant"}, {&red, ui::GlyphButton::GlyphSide::Right}));
@@ -60,7 +60,7 @@ TEST(GlyphButton, CarriesItsGlyphOnTheAskedSide) {
 }
 
 TEST(RadioButton, CheckingOneReleasesItsSiblingsButNotOtherParents) {
-  testgui::Host host, other;
+  testing_support::Host host, other;
   ui::RadioButton fs9, fsx, elsewhere;
   fs9.Create({.parent = host.Handle(), .bounds = {112, 12, 89, 17}, .name = "rbFS9", .text = "FS2004"});
   fsx.Create({.parent = host.Handle(), .bounds = {240, 12, 65, 17}, .name = "rbFSX", .text = "FSX"});
@@ -82,7 +82,7 @@ TEST(RadioButton, CheckingOneReleasesItsSiblingsButNotOtherParents) {
 }
 
 TEST(ColouredText, LabelsOfButtonsAreDrawnInTheirColourOnTheParentBackground) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::RadioButton radio;
   ui::CheckBox box;
   radio.Create({.parent = host.Handle(), .text = "FSX", .colour = RGB(255, 255, 255)});
@@ -99,7 +99,7 @@ TEST(ColouredText, LabelsOfButtonsAreDrawnInTheirColourOnTheParentBackground) {
 }
 
 TEST(CheckBox, UserClicksToggleAndRaiseTheEventCodeDoesNot) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::CheckBox box;
   box.Create({.parent = host.Handle(), .bounds = {88, 220, 97, 17}, .name = "cb1", .tag = 5, .text = "I agree"});
   std::vector<bool> seen;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Edit.h"
 
 namespace {
 
 TEST(CheckListBox, LinesCarryTextCheckStateAndSelection) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::CheckListBox list;
   ASSERT_TRUE(list.Create({.parent = host.Handle(), .bounds = {112, 32, 425, 97}, .name = "clb7"}));
   EXPECT_EQ(list.AddLine("Sauvegarde de la texture originale"), 0);
@@ -35,7 +35,7 @@ TEST(CheckListBox, LinesCarryTextCheckStateAndSelection) {
 }
 
 TEST(CheckListBox, AClickOnALinesBoxTogglesIt) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::CheckListBox list;
   list.Create({.parent = host.Handle(), .bounds = {0, 0, 200, 97}});
   list.AddLine("a");
@@ -55,7 +55,7 @@ TEST(CheckListBox, AClickOnALinesBoxTogglesIt) {
 }
 
 TEST(Edit, ChangesFromTypingAndCodeRaiseTheEventUnchangedTextDoesNot) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Edit edit;
   ASSERT_TRUE(edit.Create({.parent = host.Handle(), .bounds = {120, 152, 393, 21}, .name = "e6"}));
   std::vector<std::string> seen;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/PageControl.h"
@@ -44,7 +44,7 @@ struct TwoPages {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    testgui::Pump();
+    testing_support::Pump();
   }
 };
 

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/LinkLabel.h"
 
 namespace {
 
 TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Label autoSized, fixed;
   autoSized.Create({.parent = host.Handle(), .bounds = {312, 48}, .name = "Label2", .text = "Quel est votre choix ?"});
   fixed.Create({.parent = host.Handle(), .bounds = {312, 8, 225, 41}, .name = "l2", .text = "x", .wordWrap = true});
@@ -32,7 +32,7 @@ TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
 }
 
 TEST(Label, PaintsInItsColourOnTheParentsBackground) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Label label;
   label.Create({.parent = host.Handle(), .text = "Ok", .colour = RGB(255, 255, 0)});
   HDC dc = GetDC(host.Handle());
@@ -46,7 +46,7 @@ TEST(Label, PaintsInItsColourOnTheParentsBackground) {
 
 TEST(Label, LiesUnderTheOtherControlsItOverlaps) {
   // A list created after a label that reaches into it must not be covered by the label's background.
-  testgui::Host host;
+  testing_support::Host host;
   ui::Label label, later;
   ui::Edit first, list, last;
   first.Create({.parent = host.Handle()});
@@ -63,7 +63,7 @@ TEST(Label, LiesUnderTheOtherControlsItOverlaps) {
 }
 
 TEST(LinkLabel, IsAquaUnderlinedWithAHandAndReportsClicks) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Font bold = ui::Font::Create({.bold = true});
   ui::LinkLabel link;
   ASSERT_TRUE(link.Create({.parent = host.Handle(), .bounds = {136, 56}, .name = "l6v", .tag = 22, .font = bold.Get(),
@@ -81,7 +81,7 @@ TEST(LinkLabel, IsAquaUnderlinedWithAHandAndReportsClicks) {
   link.onClick = [&] { ++clicks; };
   SendMessageW(link.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   SendMessageW(link.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  testgui::Pump();
+  testing_support::Pump();
   EXPECT_EQ(clicks, 1);
   link.SetText("Grille de test");  // a link sizes itself like a label
   EXPECT_GT(link.Bounds().w, 50);

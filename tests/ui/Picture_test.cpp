@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Panel.h"
 
 namespace {
@@ -37,7 +37,7 @@ COLORREF Printed(const ui::Picture& picture, int x, int y) {
 }
 
 TEST(Picture, TakesTheImagesSizeAndDrawsItOneToOne) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Panel window;
   ui::Picture picture;
   ASSERT_TRUE(window.Create({.parent = host.Handle(), .bounds = {0, 8, 300, 200}, .name = "pi2"}));
@@ -58,7 +58,7 @@ TEST(Picture, TakesTheImagesSizeAndDrawsItOneToOne) {
 }
 
 TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Picture picture;
   picture.Create({.parent = host.Handle(), .bounds = {0, 0, 20, 20}});
   picture.SetImage(Strip());
@@ -68,7 +68,7 @@ TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
 }
 
 TEST(Panel, GivesItsOwnColourOrItsParentsToChildren) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::Panel coloured, plain, inner;
   coloured.Create({.parent = host.Handle(), .background = RGB(94, 94, 42)});
   inner.Create({.parent = coloured.Handle()});

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(RadioGroupLayout, FillsColumnsTopToBottomAndSharesTheSpareHeight) {
 }
 
 struct Group {
-  testgui::Host host;
+  testing_support::Host host;
   ui::RadioGroup group;
   int clicks = 0;
   Group() {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ const ui::CharFormat kPlain{.font = "Verdana", .points = 9, .colour = RGB(0, 0, 
 const ui::CharFormat kLink{.font = "Verdana", .points = 9, .underline = true, .colour = RGB(0, 0, 255)};
 
 struct Box {
-  testgui::Host host;
+  testing_support::Host host;
   ui::RichText text;
   Box() {
     text.Create({.parent = host.Handle(), .bounds = {112, 32, 425, 179}, .name = "re0"});

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 
 TEST(StatusBar, KeepsItsPlaceAndCommonState) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::StatusBar bar;
   ASSERT_TRUE(bar.Create({.parent = host.Handle(), .bounds = {112, 212, 425, 31}, .name = "sb0", .tag = 7,
                           .visible = false, .background = RGB(94, 94, 42)}));
@@ -26,7 +26,7 @@ TEST(StatusBar, KeepsItsPlaceAndCommonState) {
 }
 
 TEST(StatusBar, SimpleTextRoundTripsUtf8AndReplacesTheLine) {
-  testgui::Host host;
+  testing_support::Host host;
   ui::StatusBar bar;
   ASSERT_TRUE(bar.Create({.parent = host.Handle(), .bounds = {0, 0, 300, 19}}));
   EXPECT_EQ(bar.SimpleText(), "");
@@ -47,7 +47,7 @@ TEST(StatusBar, WithoutWindowReportsFailure) {
 TEST(StatusBar, DestroyedWithItsParentWithoutDanglingHandle) {
   ui::StatusBar bar;
   {
-    testgui::Host host;
+    testing_support::Host host;
     ASSERT_TRUE(bar.Create({.parent = host.Handle(), .bounds = {0, 0, 100, 19}}));
   }
   EXPECT_EQ(bar.Handle(), nullptr);

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Label.h"
 
 namespace {
 
 struct Bar {
-  testgui::Host host;
+  testing_support::Host host;
   ui::ImageList images{ImageList_Create(16, 16, ILC_COLOR32, 2, 0)};
   ui::ToolBar tb;
   ui::ToolButton french, english, alone;
@@ -35,7 +35,7 @@ struct Bar {
     LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     SendMessageW(tb.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(tb.Handle(), WM_LBUTTONUP, 0, at);
-    testgui::Pump();
+    testing_support::Pump();
   }
 };
 

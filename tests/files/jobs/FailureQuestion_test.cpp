@@ -1,5 +1,5 @@
 // The question after a failure on one file, as a real message box answered by pressing its buttons.
-#include "files/FailureQuestion.h"
+#include "files/jobs/FailureQuestion.h"
 
 #include <windows.h>
 
@@ -8,10 +8,9 @@
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "support/DialogAnswerer.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
-using testing_support::DialogAnswerer;
+using namespace testing_support;
 using files::TZAAction;
 
 TEST(FailureQuestion, ShowsFrenchButtonsInOrderAndGivesTheAnswerPressed) {
@@ -33,10 +32,10 @@ TEST(FailureQuestion, ShowsFrenchButtonsInOrderAndGivesTheAnswerPressed) {
 }
 
 TEST(FailureQuestion, IsTheComponentsDefaultAnswerToAFailedFile) {
-  TempDir dir;
+  TempFolder dir;
   Bytes data = TextBytes(500);
-  WriteFile(dir / "t.zip", BuildZip({{"bad.txt", data, 0, 0, Crc(data) ^ 7}, {"good.txt", "good"}}));
-  WriteFile(dir / "out\\bad.txt", "old");
+  WriteFileBytes(dir / "t.zip", BuildZip({{"bad.txt", data, 0, 0, Crc(data) ^ 7}, {"good.txt", "good"}}));
+  WriteFileBytes(dir / "out\\bad.txt", "old");
   files::TZipArchiver zip;  // no handler assigned: the question is asked
   zip.FileName = dir / "t.zip";
   zip.BaseDir = dir / "out";
@@ -49,8 +48,8 @@ TEST(FailureQuestion, IsTheComponentsDefaultAnswerToAFailedFile) {
     EXPECT_EQ(seen[0].text, "Invalid size or check sum of file or unsupported compression format - Native error: 00008. "
                             "File processing error, possibly disk is full");
   }
-  EXPECT_EQ(ReadFile(dir / "out\\bad.txt"), "old");
-  EXPECT_EQ(ReadFile(dir / "out\\good.txt"), "good");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\bad.txt"), "old");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\good.txt"), "good");
   {
     // Retry asks again for the same file; Abort then ends the request before the next file.
     RemoveTree(dir / "out\\good.txt");
@@ -63,6 +62,24 @@ TEST(FailureQuestion, IsTheComponentsDefaultAnswerToAFailedFile) {
     zip.ExtractMatching("*");
     EXPECT_EQ(asked, 3);
     EXPECT_TRUE(retry.Finish().empty()) << "a handler replaces the question";
-    EXPECT_FALSE(Exists(dir / "out\\good.txt"));
+    EXPECT_FALSE(PathExists(dir / "out\\good.txt"));
   }
+}
+
+TEST(FailureQuestion, RetryAsksAgainAboutTheSameFileUntilAnotherAnswer) {
+  TempFolder dir;
+  Bytes data = TextBytes(300);
+  WriteFileBytes(dir / "t.zip", BuildZip({{"bad.txt", data, 0, 0, Crc(data) ^ 1}, {"good.txt", "good"}}));
+  files::TZipArchiver zip;
+  zip.FileName = dir / "t.zip";
+  zip.BaseDir = dir / "out";
+  zip.OpenZip();
+  DialogAnswerer answerer(L"Confirmation", std::vector<int>{IDRETRY, IDRETRY, IDIGNORE});
+  zip.ExtractMatching("*");
+  auto seen = answerer.Finish();
+  ASSERT_EQ(seen.size(), 3u) << "two retries, then the file is skipped";
+  for (const auto& box : seen) EXPECT_NE(box.text.find("Native error: 00008"), std::string::npos) << box.text;
+  EXPECT_EQ(seen[2].pressed, IDIGNORE);
+  EXPECT_FALSE(PathExists(dir / "out\\bad.txt"));
+  EXPECT_EQ(ReadFileBytes(dir / "out\\good.txt"), "good");
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace testgui {
+namespace testing_support {
 
 // Activates common controls version 6 for the whole test program; safe to call more than once.
 void UseCommonControls6();
@@ -26,4 +26,4 @@ class Host {
   HWND hwnd_ = nullptr;
 };
 
-}  // namespace testgui
+}  // namespace testing_support

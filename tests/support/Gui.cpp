@@ -1,4 +1,4 @@
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 #include <commctrl.h>
 
@@ -8,7 +8,7 @@
 #include "core/Utf8.h"
 #include "ui/widgets/Control.h"
 
-namespace testgui {
+namespace testing_support {
 
 namespace {
 
@@ -85,4 +85,4 @@ Host::~Host() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-}  // namespace testgui
+}  // namespace testing_support

@@ -1,4 +1,4 @@
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include "core/ValueText.h"
 #include "files/FileHandle.h"
 #include "files/FileOps.h"
+#include "files/jobs/FailureQuestion.h"
 #include "ui/widgets/StatusBar.h"
 
 namespace files {

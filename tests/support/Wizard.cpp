@@ -1,4 +1,4 @@
-#include "app/support/Wizard.h"
+#include "support/Wizard.h"
 
 #include <windows.h>
 
@@ -9,9 +9,11 @@
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
+#include "support/Bitmaps.h"
+#include "support/Gui.h"
 #include "ui/Image.h"
 
-namespace testapp {
+namespace testing_support {
 
 namespace {
 
@@ -24,26 +26,6 @@ ui::Image Filled(int width, int height, uint8_t shade) {
     image.bgra[i + 3] = 255;
   }
   return image;
-}
-
-std::string Bmp32(const ui::Image& image) {
-  std::string data(54 + image.bgra.size(), '\0');
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) data[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  data[0] = 'B';
-  data[1] = 'M';
-  put32(2, static_cast<uint32_t>(data.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(image.width));
-  put32(22, static_cast<uint32_t>(image.height));
-  data[26] = 1;
-  data[28] = 32;
-  for (int y = 0; y < image.height; ++y)  // bottom-up rows
-    std::copy_n(image.bgra.begin() + static_cast<ptrdiff_t>(y) * image.width * 4, image.width * 4,
-                data.begin() + 54 + static_cast<ptrdiff_t>(image.height - 1 - y) * image.width * 4);
-  return data;
 }
 
 bool environmentReady = [] {
@@ -66,7 +48,7 @@ void WriteStandInArtwork(const std::string& folder) {
     write("resolutions" + std::to_string(v) + ".jpg", ui::EncodeJpeg(Filled(900, 200, static_cast<uint8_t>(40 * v)), 90));
   for (const char* glyph : {"glyph_next.bmp", "glyph_previous.bmp", "glyph_quit.bmp", "glyph_uninstall.bmp",
                             "flag_fr.bmp", "flag_en.bmp"})
-    write(glyph, Bmp32(Filled(16, 16, 200)));
+    write(glyph, EncodeBmp(Filled(16, 16, 200)));
 }
 
 void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, core::Widen(core::SettingsKeyPath().substr(1)).c_str()); }
@@ -102,13 +84,13 @@ WizardTest::~WizardTest() {
 std::string WizardTest::MakeFolder(const std::string& name, std::initializer_list<const char*> files) const {
   std::string folder = temp_.path() + name + "\\";
   CreateDirectoryW(core::Widen(folder).c_str(), nullptr);
-  for (const char* file : files) testing_support::WriteFileBytes(temp_ / (name + "\\" + file), "x");
+  for (const char* file : files) WriteFileBytes(temp_ / (name + "\\" + file), "x");
   return folder;
 }
 
 void WizardTest::Click(HWND control) {
   SendMessageW(control, BM_CLICK, 0, 0);
-  testgui::Pump();
+  Pump();
 }
 
-}  // namespace testapp
+}  // namespace testing_support

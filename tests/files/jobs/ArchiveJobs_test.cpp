@@ -1,18 +1,17 @@
 // Whole archive jobs with a real status bar: percentages shown, cleared at the end, attributes kept.
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
-#include "support/Dialogs.h"
+#include "support/Gui.h"
 #include "support/DialogAnswerer.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 #include "ui/widgets/StatusBar.h"
 
-using namespace ztest;
-using testing_support::DialogAnswerer;
+using namespace testing_support;
 
 namespace {
 
@@ -20,7 +19,7 @@ constexpr uint32_t RO = FILE_ATTRIBUTE_READONLY, HID = FILE_ATTRIBUTE_HIDDEN, AR
 
 // Records every text the status bar is given while a job runs.
 struct WatchedBar {
-  HostWindow host;
+  Host host;
   ui::StatusBar bar;
   std::vector<std::string> texts;
   std::vector<bool> slotHeld;  // per text: the current controller was this bar's
@@ -49,8 +48,8 @@ TEST(ArchiveJobs, ProgressTextIsTheRoundedPercentBetweenBlanks) {
 }
 
 TEST(ArchiveJobs, AddShowsPercentagesClearsTheBarAndKeepsAReadOnlyArchiveReadOnly) {
-  TempDir dir;
-  WriteFile(dir / "tex\\detail1.bmp", NoiseBytes(0x80000 * 3 + 10));
+  TempFolder dir;
+  WriteFileBytes(dir / "tex\\detail1.bmp", NoiseBytes(0x80000 * 3 + 10));
   WatchedBar watched;
   ASSERT_TRUE(files::ArchiveAdd(dir / "backup.zip", dir / "tex", &watched.bar, "detail1.bmp"));
   EXPECT_EQ(watched.texts, (std::vector<std::string>{" 0 %", " 33 %", " 67 %", " 100 %", " 100 %", " 100 %", ""}));
@@ -62,7 +61,7 @@ TEST(ArchiveJobs, AddShowsPercentagesClearsTheBarAndKeepsAReadOnlyArchiveReadOnl
   EXPECT_EQ(Attributes(dir / "backup.zip") & (RO | HID | FILE_ATTRIBUTE_SYSTEM), 0u);
 
   SetAttributes(dir / "backup.zip", RO | HID | ARC);
-  WriteFile(dir / "tex\\other.bmp", "other");
+  WriteFileBytes(dir / "tex\\other.bmp", "other");
   EXPECT_TRUE(files::ArchiveAdd(dir / "backup.zip", dir / "tex", nullptr, "other.bmp"));
   EXPECT_EQ(Attributes(dir / "backup.zip"), RO | HID | ARC);
   EXPECT_TRUE(files::ArchiveExtract(dir / "backup.zip", dir / "out", nullptr, "*"));
@@ -70,38 +69,38 @@ TEST(ArchiveJobs, AddShowsPercentagesClearsTheBarAndKeepsAReadOnlyArchiveReadOnl
 }
 
 TEST(ArchiveJobs, ExtractFromAMissingArchiveGivesFalseAndLeavesTheBarAlone) {
-  TempDir dir;
+  TempFolder dir;
   WatchedBar watched;
   watched.bar.SetSimpleText("before");
   watched.texts.clear();
   EXPECT_FALSE(files::ArchiveExtract(dir / "missing.zip", dir / "out", &watched.bar, "detail1.bmp"));
   EXPECT_TRUE(watched.texts.empty());
   EXPECT_EQ(watched.bar.SimpleText(), "before");
-  EXPECT_FALSE(Exists(dir / "out"));
+  EXPECT_FALSE(PathExists(dir / "out"));
 }
 
 TEST(ArchiveJobs, ExtractMatchingNothingShowsZeroThenHundredAndCreatesNothing) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "Pratilo.bin", {{"T1_1024.bmp", "t1"}, {"T6.bmp", "t6"}});
   WatchedBar watched;
   EXPECT_TRUE(files::ArchiveExtract(dir / "Pratilo.bin", dir / "out", &watched.bar, "T2_512.bmp"));
   EXPECT_EQ(watched.texts, (std::vector<std::string>{" 0 %", " 100 %", ""}));
-  EXPECT_FALSE(Exists(dir / "out"));
+  EXPECT_FALSE(PathExists(dir / "out"));
   EXPECT_TRUE(files::ArchiveExtract(dir / "Pratilo.bin", dir / "out", &watched.bar, "T6.bmp"));
-  EXPECT_EQ(ReadFile(dir / "out\\T6.bmp"), "t6");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\T6.bmp"), "t6");
 }
 
 TEST(ArchiveJobs, FailurePassingThroughStillFreesEverythingAndRestoresAttributes) {
-  TempDir dir;
-  WriteFile(dir / "tex\\detail1.bmp", TextBytes(2000));
+  TempFolder dir;
+  WriteFileBytes(dir / "tex\\detail1.bmp", TextBytes(2000));
   ASSERT_TRUE(files::ArchiveAdd(dir / "backup.zip", dir / "tex", nullptr, "detail1.bmp"));
-  Bytes before = ReadFile(dir / "backup.zip");
+  Bytes before = ReadFileBytes(dir / "backup.zip");
   SetAttributes(dir / "backup.zip", RO | HID | ARC);
   // Another program reads the archive and does not let it be replaced: the commit fails with 36.
   HANDLE reader = CreateFileW(core::Widen(dir / "backup.zip").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-  WriteFile(dir / "tex\\more.bmp", "more");
+  WriteFileBytes(dir / "tex\\more.bmp", "more");
   WatchedBar watched;
   int code = -1;
   try {
@@ -116,15 +115,15 @@ TEST(ArchiveJobs, FailurePassingThroughStillFreesEverythingAndRestoresAttributes
   EXPECT_EQ(watched.texts.front(), " 0 %");
   EXPECT_EQ(watched.bar.SimpleText(), "");
   EXPECT_EQ(Attributes(dir / "backup.zip"), RO | HID | ARC);
-  EXPECT_EQ(ReadFile(dir / "backup.zip"), before);
-  EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"backup.zip", "tex/", "tex/detail1.bmp", "tex/more.bmp"}));
+  EXPECT_EQ(ReadFileBytes(dir / "backup.zip"), before);
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"backup.zip", "tex/", "tex/detail1.bmp", "tex/more.bmp"}));
 }
 
 TEST(ArchiveJobs, AFolderInThePlaceOfTheArchiveIsRefusedAndKeepsItsAttributes) {
-  TempDir dir;
+  TempFolder dir;
   CreateDirectoryW(core::Widen(dir / "backup.zip").c_str(), nullptr);
   SetAttributes(dir / "backup.zip", FILE_ATTRIBUTE_DIRECTORY | HID);
-  WriteFile(dir / "tex\\detail1.bmp", "x");
+  WriteFileBytes(dir / "tex\\detail1.bmp", "x");
   int code = -1;
   try {
     files::ArchiveAdd(dir / "backup.zip", dir / "tex", nullptr, "detail1.bmp");
@@ -136,14 +135,14 @@ TEST(ArchiveJobs, AFolderInThePlaceOfTheArchiveIsRefusedAndKeepsItsAttributes) {
 }
 
 TEST(ArchiveJobs, FileFailureAnsweredInTheQuestionDoesNotReachTheCaller) {
-  TempDir dir;
+  TempFolder dir;
   Bytes data = TextBytes(300);
-  WriteFile(dir / "Pratilo.bin", BuildZip({{"T3_256.bmp", data, 0, 0, Crc(data) + 1}}));
-  WriteFile(dir / "tex\\T3_256.bmp", "previous");
+  WriteFileBytes(dir / "Pratilo.bin", BuildZip({{"T3_256.bmp", data, 0, 0, Crc(data) + 1}}));
+  WriteFileBytes(dir / "tex\\T3_256.bmp", "previous");
   WatchedBar watched;
   DialogAnswerer answerer(L"Confirmation", IDABORT);
   EXPECT_TRUE(files::ArchiveExtract(dir / "Pratilo.bin", dir / "tex", &watched.bar, "T3_256.bmp"));
   EXPECT_EQ(answerer.Finish().size(), 1u);
-  EXPECT_EQ(ReadFile(dir / "tex\\T3_256.bmp"), "previous");
+  EXPECT_EQ(ReadFileBytes(dir / "tex\\T3_256.bmp"), "previous");
   EXPECT_EQ(watched.bar.SimpleText(), "");
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/ZipTypes.h"
+#include "files/ZipArchiver.h"
 
 namespace files {
 
@@ -15,5 +15,12 @@ std::string FileFailureQuestionText(std::string_view failureMessage);
 // Shows the modal question (question icon; buttons "&Abandonner", "&Retenter", "&Ignorer") owned by
 // the active window and gives the answer; closing the box counts as Abort.
 TZAAction AskFileFailureQuestion(std::string_view failureMessage);
+
+// The component as the program uses it: a failure on one file asks the user (Abort/Retry/Ignore).
+class TZipArchiver : public TZipBaseArchiver {
+ protected:
+  TZAAction DefaultFileFailureAction(const std::string& fileName, TZAProcessOperation operation,
+                                     const EZAException& failure) override;
+};
 
 }  // namespace files

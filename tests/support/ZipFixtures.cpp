@@ -1,4 +1,4 @@
-#include "ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
 #include <windows.h>
 
@@ -10,116 +10,7 @@
 #include "core/Utf8.h"
 #include "files/ZipRecords.h"
 
-namespace ztest {
-namespace {
-
-std::wstring W(const std::string& s) { return core::Widen(s); }
-
-void CreateParents(const std::wstring& path) {
-  for (size_t cut = path.find(L'\\', 3); cut != std::wstring::npos; cut = path.find(L'\\', cut + 1))
-    CreateDirectoryW(path.substr(0, cut).c_str(), nullptr);
-}
-
-void ListInto(const std::wstring& folder, const std::string& prefix, std::vector<std::string>& out) {
-  WIN32_FIND_DATAW d;
-  HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &d);
-  if (h == INVALID_HANDLE_VALUE) return;
-  do {
-    std::wstring name = d.cFileName;
-    if (name == L"." || name == L"..") continue;
-    std::string rel = prefix + core::Narrow(name);
-    if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      out.push_back(rel + "/");
-      ListInto(folder + L"\\" + name, rel + "/", out);
-    } else {
-      out.push_back(rel);
-    }
-  } while (FindNextFileW(h, &d));
-  FindClose(h);
-}
-
-}  // namespace
-
-TempDir::TempDir() {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  static unsigned counter = 0;
-  for (;;) {
-    wchar_t name[64];
-    swprintf(name, 64, L"ziptest-%lu-%u", GetCurrentProcessId(), ++counter);
-    std::wstring path = std::wstring(temp) + name;
-    if (CreateDirectoryW(path.c_str(), nullptr)) {
-      path_ = core::Narrow(path);
-      return;
-    }
-  }
-}
-
-TempDir::~TempDir() { RemoveTree(path_); }
-
-std::string TempDir::operator/(const std::string& relative) const { return path_ + "\\" + relative; }
-
-void WriteFile(const std::string& path, const Bytes& data) {
-  std::wstring w = W(path);
-  SetFileAttributesW(w.c_str(), FILE_ATTRIBUTE_NORMAL);
-  HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND) {
-    CreateParents(w);
-    h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  }
-  if (h == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  if (!data.empty()) ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
-  CloseHandle(h);
-}
-
-Bytes ReadFile(const std::string& path) {
-  HANDLE h = CreateFileW(W(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return {};
-  LARGE_INTEGER size;
-  GetFileSizeEx(h, &size);
-  Bytes out(static_cast<size_t>(size.QuadPart), '\0');
-  DWORD got = 0;
-  if (!out.empty()) ::ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
-  CloseHandle(h);
-  out.resize(got);
-  return out;
-}
-
-bool Exists(const std::string& path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }
-uint32_t Attributes(const std::string& path) { return GetFileAttributesW(W(path).c_str()); }
-void SetAttributes(const std::string& path, uint32_t attributes) { SetFileAttributesW(W(path).c_str(), attributes); }
-
-std::vector<std::string> ListTree(const std::string& folder) {
-  std::vector<std::string> out;
-  ListInto(W(folder), "", out);
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
-void RemoveTree(const std::string& path) {
-  std::wstring w = W(path);
-  DWORD a = GetFileAttributesW(w.c_str());
-  if (a == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesW(w.c_str(), (a & FILE_ATTRIBUTE_DIRECTORY) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL);
-  if (a & FILE_ATTRIBUTE_DIRECTORY) {
-    std::vector<std::string> children;
-    WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileW((w + L"\\*").c_str(), &d);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        std::wstring name = d.cFileName;
-        if (name != L"." && name != L"..") children.push_back(path + "\\" + core::Narrow(name));
-      } while (FindNextFileW(h, &d));
-      FindClose(h);
-    }
-    for (const auto& c : children) RemoveTree(c);
-    RemoveDirectoryW(w.c_str());
-  } else {
-    DeleteFileW(w.c_str());
-  }
-}
+namespace testing_support {
 
 Bytes TextBytes(size_t size, uint32_t seed) {
   static const char* kWords[] = {"herbe ", "texture ", "detail1 ", "piste ", "FS9 ", "FSX ", "\r\n", "sol "};
@@ -164,15 +55,15 @@ QuietZip::QuietZip(const std::string& archive, const std::string& baseDir) {
 }
 
 void MakeArchive(const std::string& archive, const std::vector<std::pair<std::string, Bytes>>& entries) {
-  TempDir scratch;
+  TempFolder scratch("scratch");
   for (const auto& [name, data] : entries) {
     std::string path = scratch / name;
     std::replace(path.begin(), path.end(), '/', '\\');
-    WriteFile(path, data);
+    WriteFileBytes(path, data);
   }
   files::TZipBaseArchiver zip;
   zip.FileName = archive;
-  zip.BaseDir = scratch.Path();
+  zip.BaseDir = scratch.path();
   zip.OpenZip();
   zip.AddMatching("*");
   zip.CloseZip();
@@ -224,4 +115,4 @@ uint32_t Crc(const Bytes& data) {
   return crc32(0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size()));
 }
 
-}  // namespace ztest
+}  // namespace testing_support

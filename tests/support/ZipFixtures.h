@@ -1,39 +1,16 @@
 #pragma once
-// Throwaway folders under %TEMP% and small file helpers for the archive tests.
+// Test data, hand-made archives and a quiet component for the archive tests.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "files/ZipArchiver.h"
+#include "support/TempFolder.h"
 
-namespace ztest {
+namespace testing_support {
 
 using Bytes = std::string;
-
-// A fresh folder under %TEMP%, removed with everything in it at the end of the test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& Path() const { return path_; }          // UTF-8, no trailing backslash
-  std::string operator/(const std::string& relative) const;  // Path() + "\" + relative
-
- private:
-  std::string path_;
-};
-
-void WriteFile(const std::string& path, const Bytes& data);  // creates missing folders
-Bytes ReadFile(const std::string& path);                     // empty when missing
-bool Exists(const std::string& path);
-uint32_t Attributes(const std::string& path);               // INVALID_FILE_ATTRIBUTES when missing
-void SetAttributes(const std::string& path, uint32_t attributes);
-// Names (not paths) of everything in a folder, recursively, "/"-separated, sorted.
-std::vector<std::string> ListTree(const std::string& folder);
-void RemoveTree(const std::string& path);
 
 // Deterministic test data: compressible text-like bytes and incompressible noise.
 Bytes TextBytes(size_t size, uint32_t seed = 1);
@@ -52,7 +29,7 @@ struct FailureRecord {
 
 // A component with no dialog: failures on one file are recorded and answered with `answer`.
 struct QuietZip {
-  files::TZipArchiver zip;
+  files::TZipBaseArchiver zip;
   std::vector<FailureRecord> failures;
   std::vector<double> progress;
   files::TZAAction answer = files::TZAAction::fxaAbort;
@@ -76,4 +53,4 @@ Bytes BuildZip(const std::vector<RawEntry>& entries, const std::string& comment 
 Bytes RawDeflate(const Bytes& data, int level = 6);
 uint32_t Crc(const Bytes& data);
 
-}  // namespace ztest
+}  // namespace testing_support

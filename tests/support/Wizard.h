@@ -6,9 +6,9 @@
 
 #include "app/TfMain.h"
 #include "support/TempFolder.h"
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
-namespace testapp {
+namespace testing_support {
 
 // Pictures of the sizes the program expects, written into a folder (the real artwork is not needed).
 void WriteStandInArtwork(const std::string& folder);
@@ -24,15 +24,15 @@ class WizardTest {
   ~WizardTest();
 
   app::TfMain& w() { return *window_; }
-  const testing_support::TempFolder& Temp() const { return temp_; }
+  const TempFolder& Temp() const { return temp_; }
   // A simulator folder inside the throwaway folder, with the given files; the folder ends in a backslash.
   std::string MakeFolder(const std::string& name, std::initializer_list<const char*> files) const;
   // A user's click on a radio button, radio group item, button or check box.
   static void Click(HWND control);
 
  private:
-  testing_support::TempFolder temp_;
+  TempFolder temp_;
   std::unique_ptr<app::TfMain> window_;
 };
 
-}  // namespace testapp
+}  // namespace testing_support

@@ -1,4 +1,4 @@
-#include "files/FailureQuestion.h"
+#include "files/jobs/FailureQuestion.h"
 
 #include <windows.h>
 
