@@ -58,7 +58,10 @@ void TZipBaseArchiver::Commit() {
 
   DWORD oldAttributes = onDisk_ ? GetFileAttributesW(archivePath_.c_str()) : INVALID_FILE_ATTRIBUTES;
   archive_.Close();  // an open file cannot be replaced
-  if (!MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // Made read-only since it was opened: not replaced, as at opening (rights may allow the move).
+  const bool readOnlyNow = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_READONLY);
+  if (readOnlyNow ||
+      !MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     if (onDisk_) ReopenArchive();
     Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   }

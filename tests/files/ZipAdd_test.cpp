@@ -265,7 +265,7 @@ TEST(ZipAdd, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
   WriteFileBytes(dir / "src\\a.txt", "a");
   AddAndList(dir / "t.zip", dir / "src", "*");
   Bytes before = ReadFileBytes(dir / "t.zip");
-  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY);
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   WriteFileBytes(dir / "src\\b.txt", "b");
   QuietZip q(dir / "t.zip", dir / "src");
   q.zip.OpenZip();
@@ -275,6 +275,7 @@ TEST(ZipAdd, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
   EXPECT_TRUE(PathExists(dir / "src\\a.txt"));
   q.zip.CloseZip();
   EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
+  EXPECT_EQ(Attributes(dir / "t.zip"), static_cast<uint32_t>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 
   // Another program holding the archive without sharing writes has the same effect.
   SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_ARCHIVE);
@@ -454,4 +455,61 @@ TEST(ZipAdd, StorePathAndRecurseOptions) {
   stored.zip.AddMatching("x.bmp");
   ASSERT_EQ(stored.zip.Items().size(), 1u);
   EXPECT_EQ(stored.zip.Items()[0].header.method, 0);
+}
+
+TEST(ZipAdd, UpdatedArchiveKeepsItsAttributes) {
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "src\\b.txt", "b");
+  AddAndList(dir / "t.zip", dir / "src", "a.txt");
+  const uint32_t kept[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE};
+  for (uint32_t attributes : kept) {
+    SetAttributes(dir / "t.zip", attributes);
+    QuietZip q(dir / "t.zip", dir / "src");
+    q.zip.OpenZip();
+    q.zip.AddMatching("b.txt");  // the update replaces the file with a new one
+    q.zip.CloseZip();
+    EXPECT_TRUE(q.failures.empty());
+    EXPECT_EQ(Attributes(dir / "t.zip"), attributes);
+  }
+  // Read-only while open (set by another program after the archive was opened for writing): the
+  // update cannot replace the file, fails with its code, and the file keeps its bytes and attributes.
+  const Bytes before = ReadFileBytes(dir / "t.zip");
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  ASSERT_FALSE(q.zip.OpenedReadOnly());
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  WriteFileBytes(dir / "src\\c.txt", "c");
+  EXPECT_NE(ExpectFailure([&] { q.zip.AddMatching("c.txt"); }), -1);
+  q.zip.CloseZip();
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
+  EXPECT_EQ(Attributes(dir / "t.zip"), static_cast<uint32_t>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"src/", "src/a.txt", "src/b.txt", "src/c.txt", "t.zip"}));
+}
+
+TEST(ZipAdd, EntryCountStopsBeforeTheZip64Marker) {
+  // 65,535 entries would be written as 0xFFFF, which readers take for "see the ZIP64 record".
+  TempFolder dir;
+  std::vector<RawEntry> entries;
+  for (int i = 0; i < 0xFFFD; ++i) entries.push_back({"e" + std::to_string(i)});
+  WriteFileBytes(dir / "t.zip", BuildZip(entries));
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "src\\b.txt", "b");
+  {
+    QuietZip q(dir / "t.zip", dir / "src");
+    q.zip.OpenZip();
+    ASSERT_EQ(q.zip.Items().size(), 0xFFFDu);
+    q.zip.AddMatching("a.txt");
+    EXPECT_EQ(q.zip.Items().size(), 0xFFFEu);
+  }
+  const Bytes full = ReadFileBytes(dir / "t.zip");
+  EXPECT_EQ(U16(full, full.size() - 12), 0xFFFE);
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  EXPECT_EQ(q.zip.Items().size(), 0xFFFEu);
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("b.txt"); }), 41);
+  q.zip.CloseZip();
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), full);
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"src/", "src/a.txt", "src/b.txt", "t.zip"}));
 }

@@ -137,6 +137,11 @@ TEST(ZipDamage, HandMadeMaliciousDirectories) {
       {"second disk", [&](Bytes& b) { PutU16(b, b.size() - 18, 1); }, 48, 0},
       {"ZIP64 markers", [&](Bytes& b) { PutU32(b, b.size() - 6, 0xFFFFFFFF); }, 40, 0},
       {"name longer than the directory", [&](Bytes& b) { PutU16(b, cd + 28, 0xFFFF); }, 48, 0},
+      // "alpha.txt" fills the directory exactly: one byte more runs past its end.
+      {"name one byte past the directory", [&](Bytes& b) { PutU16(b, cd + 28, 10); }, 48, 0},
+      {"extra field one byte past the directory", [&](Bytes& b) { PutU16(b, cd + 30, 1); }, 48, 0},
+      {"comment one byte past the directory", [&](Bytes& b) { PutU16(b, cd + 32, 1); }, 48, 0},
+      {"name running into the end record", [&](Bytes& b) { PutU16(b, cd + 28, 9 + 22); }, 48, 0},
       {"local header offset inside the directory", [&](Bytes& b) { PutU32(b, cd + 42, static_cast<uint32_t>(cd)); }, 48, 0},
       {"local header offset past the end", [&](Bytes& b) { PutU32(b, cd + 42, 0xFFFFFF00); }, 48, 0},
       {"huge compressed size", [&](Bytes& b) { PutU32(b, cd + 20, 0xFFFFFF00); }, 0, 35},

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ArtworkFiles.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -36,19 +37,13 @@ bool environmentReady = [] {
 }  // namespace
 
 void WriteStandInArtwork(const std::string& folder) {
-  auto write = [&](const std::string& name, const std::string& bytes) {
-    HANDLE file = CreateFileW(core::Widen(folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-  };
-  write("banner.jpg", ui::EncodeJpeg(Filled(105, 233, 40), 90));
-  write("variants.jpg", ui::EncodeJpeg(Filled(1800, 200, 80), 90));
-  for (int v = 1; v <= 5; ++v)
-    write("resolutions" + std::to_string(v) + ".jpg", ui::EncodeJpeg(Filled(900, 200, static_cast<uint8_t>(40 * v)), 90));
-  for (const char* glyph : {"glyph_next.bmp", "glyph_previous.bmp", "glyph_quit.bmp", "glyph_uninstall.bmp",
-                            "flag_fr.bmp", "flag_en.bmp"})
-    write(glyph, EncodeBmp(Filled(16, 16, 200)));
+  uint8_t shade = 40;
+  for (const auto& file : artwork_files::kFiles) {
+    if (!file.embedded) continue;
+    const ui::Image picture = Filled(file.width, file.height, shade += 40);
+    const std::string name = file.name;
+    WriteFileBytes(folder + name, name.ends_with(".jpg") ? ui::EncodeJpeg(picture, 90) : EncodeBmp(picture));
+  }
 }
 
 void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, core::Widen(core::SettingsKeyPath().substr(1)).c_str()); }
