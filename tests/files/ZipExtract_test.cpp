@@ -1,4 +1,5 @@
-// Extracting: what lands where, verified replacement of targets, refused names and methods.
+// Extracting: what lands where, verified replacement of targets, refused names and methods, and
+// faults in the middle that must leave existing targets as they were.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,25 +12,6 @@ using namespace testing_support;
 using files::TZAAction;
 using files::TZAProcessOperation;
 using files::TZAProgressPhase;
-
-namespace {
-
-std::vector<FailureRecord> Extract(const std::string& archive, const std::string& dest, const std::string& mask,
-                                   TZAAction answer = TZAAction::fxaIgnore) {
-  QuietZip q(archive, dest);
-  q.answer = answer;
-  q.zip.OpenZip();
-  q.zip.ExtractMatching(mask);
-  return q.failures;
-}
-
-FILETIME WriteTime(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA d{};
-  GetFileAttributesExW(core::Widen(path).c_str(), GetFileExInfoStandard, &d);
-  return d.ftLastWriteTime;
-}
-
-}  // namespace
 
 TEST(ZipExtract, PlainNameAlsoTakesEntriesInFoldersAndCreatesThem) {
   TempFolder dir;
@@ -231,4 +213,36 @@ TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
     EXPECT_EQ(q.failures[0].code, 20);
   }
   EXPECT_EQ(ReadFileBytes(dir / "out\\x.txt"), "new x");
+}
+
+TEST(ZipExtract, FailedExtractionLeavesTheOldTargetByteIdentical) {
+  TempFolder dir;
+  MakeArchive(dir / "t.zip", {{"detail1.bmp", NoiseBytes(0x80000 * 3, 4)}});
+  WriteFileBytes(dir / "out\\detail1.bmp", "the simulator's own texture");
+  SetAttributes(dir / "out\\detail1.bmp", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+  for (int failAt = 0; failAt < 4; ++failAt) {
+    QuietZip q(dir / "t.zip", dir / "out");
+    q.zip.OpenZip();
+    RunFailingAt(q, failAt, [&] { q.zip.ExtractMatching("*"); });
+    EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "the simulator's own texture") << failAt;
+    EXPECT_EQ(Attributes(dir / "out\\detail1.bmp"), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE) << failAt;
+    EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"}) << failAt;
+  }
+}
+
+TEST(ZipExtract, TargetHeldByAnotherProgramIsNotReplacedAndIsAskedAbout) {
+  TempFolder dir;
+  MakeArchive(dir / "t.zip", {{"detail1.bmp", TextBytes(5000)}});
+  WriteFileBytes(dir / "out\\detail1.bmp", "in use");
+  HANDLE user = CreateFileW(core::Widen(dir / "out\\detail1.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(user, INVALID_HANDLE_VALUE);
+  QuietZip q(dir / "t.zip", dir / "out");
+  q.zip.OpenZip();
+  q.zip.ExtractMatching("*");
+  CloseHandle(user);
+  ASSERT_EQ(q.failures.size(), 1u);
+  EXPECT_EQ(q.failures[0].code, 19);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "in use");
+  EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"});
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <stdexcept>
 
 #include <zlib.h>
 
@@ -52,6 +53,62 @@ QuietZip::QuietZip(const std::string& archive, const std::string& baseDir) {
   };
   zip.OnOverallProgress = [this](files::TZipBaseArchiver&, double p, files::TZAProcessOperation,
                                  files::TZAProgressPhase, bool&) { progress.push_back(p); };
+}
+
+std::vector<std::string> Names(const files::TZipBaseArchiver& zip) {
+  std::vector<std::string> out;
+  for (const auto& item : zip.Items()) out.push_back(item.name);
+  return out;
+}
+
+std::vector<std::string> AddAndList(const std::string& archive, const std::string& base, const std::string& mask) {
+  QuietZip q(archive, base);
+  q.zip.OpenZip();
+  q.zip.AddMatching(mask);
+  return Names(q.zip);
+}
+
+std::vector<FailureRecord> Extract(const std::string& archive, const std::string& dest, const std::string& mask,
+                                   files::TZAAction answer) {
+  QuietZip q(archive, dest);
+  q.answer = answer;
+  q.zip.OpenZip();
+  q.zip.ExtractMatching(mask);
+  return q.failures;
+}
+
+int ExpectFailure(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const files::EZAException& e) {
+    return e.code();
+  }
+  return -1;
+}
+
+namespace {
+struct InjectedFault : std::runtime_error {
+  InjectedFault() : std::runtime_error("injected fault") {}
+};
+}  // namespace
+
+int RunFailingAt(QuietZip& q, int failAt, const std::function<void()>& request) {
+  int seen = 0;
+  q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double, files::TZAProcessOperation,
+                                files::TZAProgressPhase, bool&) {
+    if (seen++ == failAt) throw InjectedFault();
+  };
+  try {
+    request();
+  } catch (const InjectedFault&) {
+  }
+  return seen;
+}
+
+FILETIME WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA d{};
+  GetFileAttributesExW(core::Widen(path).c_str(), GetFileExInfoStandard, &d);
+  return d.ftLastWriteTime;
 }
 
 void MakeArchive(const std::string& archive, const std::vector<std::pair<std::string, Bytes>>& entries) {
@@ -109,6 +166,19 @@ Bytes RawDeflate(const Bytes& data, int level) {
   out.resize(s.total_out);
   deflateEnd(&s);
   return out;
+}
+
+Bytes Inflate(const Bytes& compressed, size_t size) {
+  Bytes out(size, '\xA5');
+  z_stream s{};
+  inflateInit2(&s, -15);
+  s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+  s.avail_in = static_cast<uInt>(compressed.size());
+  s.next_out = reinterpret_cast<Bytef*>(out.data());
+  s.avail_out = static_cast<uInt>(out.size());
+  const int rc = inflate(&s, Z_FINISH);
+  inflateEnd(&s);
+  return rc == Z_STREAM_END ? out : Bytes("inflate failed");
 }
 
 uint32_t Crc(const Bytes& data) {

@@ -1,5 +1,6 @@
-// Damaged and malicious archives: every case ends in correct data or a coded failure, never a
-// crash, a hang or a file outside the destination.
+// Opening archives: refusals, read-only archives, the update bracket, and damaged or malicious
+// archives, where every case ends in correct data or a coded failure, never a crash, a hang or a
+// file outside the destination.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,10 +9,14 @@
 #include <random>
 #include <set>
 
+#include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "support/ZipFixtures.h"
 
 using namespace testing_support;
+using files::EZAException;
+using files::TZAProcessOperation;
+using files::TZAProgressPhase;
 
 namespace {
 
@@ -81,7 +86,7 @@ Outcome ExtractDamaged(const Bytes& bytes, const std::string& what) {
 
 }  // namespace
 
-TEST(ZipDamage, EveryTruncationEndsInACodedFailureOrGoodData) {
+TEST(ZipArchiver, EveryTruncationEndsInACodedFailureOrGoodData) {
   for (int mode : {1, 0}) {
     Bytes whole = SmallArchive(mode);
     for (size_t length = 0; length < whole.size(); ++length) {
@@ -95,7 +100,7 @@ TEST(ZipDamage, EveryTruncationEndsInACodedFailureOrGoodData) {
   }
 }
 
-TEST(ZipDamage, RandomByteFlipsEndInACodedFailureOrGoodData) {
+TEST(ZipArchiver, RandomByteFlipsEndInACodedFailureOrGoodData) {
   std::mt19937 rng(20261208);
   int failed = 0, clean = 0;
   for (int mode : {1, 0}) {
@@ -119,7 +124,7 @@ TEST(ZipDamage, RandomByteFlipsEndInACodedFailureOrGoodData) {
   EXPECT_GT(clean, 100);
 }
 
-TEST(ZipDamage, HandMadeMaliciousDirectories) {
+TEST(ZipArchiver, HandMadeMaliciousDirectories) {
   Bytes data = TextBytes(2000, 5);
   Bytes good = BuildZip({{"alpha.txt", RawDeflate(data), 8, 0, Crc(data), 2000}});
   const size_t cd = U32(good, good.size() - 6);
@@ -163,7 +168,7 @@ TEST(ZipDamage, HandMadeMaliciousDirectories) {
   }
 }
 
-TEST(ZipDamage, OverlappingEntriesEachComeOutChecked) {
+TEST(ZipArchiver, OverlappingEntriesEachComeOutChecked) {
   // Two directory entries share one local header and its data: both names get the same bytes.
   Bytes data = TextBytes(2000, 9);
   Bytes zip = BuildZip({{"first.txt", RawDeflate(data), 8, 0, Crc(data), 2000}});
@@ -184,7 +189,7 @@ TEST(ZipDamage, OverlappingEntriesEachComeOutChecked) {
   EXPECT_EQ(ReadFileBytes(dir / "out\\other.txt"), data);
 }
 
-TEST(ZipDamage, UpdatingADamagedArchiveLeavesItUntouched) {
+TEST(ZipArchiver, UpdatingADamagedArchiveLeavesItUntouched) {
   Bytes whole = SmallArchive(1);
   size_t cd = U32(whole, whole.size() - 6);
   Bytes broken = whole;
@@ -204,4 +209,110 @@ TEST(ZipDamage, UpdatingADamagedArchiveLeavesItUntouched) {
   q.zip.CloseZip();
   EXPECT_EQ(ReadFileBytes(dir / "t.zip"), broken);
   EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"src/", "src/new.txt", "t.zip"}));
+}
+
+TEST(ZipArchiver, RefusalsCarryTheirCodes) {
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "junk.zip", TextBytes(300));
+  files::TZipBaseArchiver zip;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
+  zip.FileName = dir.path();  // a folder
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 9);
+  EXPECT_EQ(ExpectFailure([&] { zip.AddMatching("*"); }), 13);
+  EXPECT_EQ(ExpectFailure([&] { zip.ExtractMatching("*"); }), 13);
+  EXPECT_EQ(ExpectFailure([&] { zip.SetCompressionMode(10); }), 5);
+  EXPECT_EQ(zip.CompressionMode(), 1);
+  zip.SetCompressionMode(7);
+  EXPECT_EQ(zip.CompressionLevel(), files::TZACompressionLevel::clMax);
+  zip.SetCompressionLevel(files::TZACompressionLevel::clNormal);
+  EXPECT_EQ(zip.CompressionMode(), 6);
+  zip.FileName = dir / "junk.zip";
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 44);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "junk.zip").c_str())) << "a refused archive must not stay open";
+  // Features that are not built are refused, not ignored.
+  zip.InMemory = true;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 28);
+  zip.InMemory = false;
+  zip.SpanningMode = files::TZASpanningMode::smSplitting;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 51);
+  zip.SpanningMode = files::TZASpanningMode::smNone;
+  zip.Password = "secret";
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 0);
+  zip.Password.clear();
+  zip.Zip64Mode = files::TZip64Mode::zmAuto;
+  EXPECT_EQ(ExpectFailure([&] { zip.OpenZip(); }), 0);
+  zip.Zip64Mode = files::TZip64Mode::zmDisabled;
+  zip.FileName = dir / "new.zip";
+  zip.OpenZip();
+  zip.BeginUpdate();
+  EXPECT_EQ(ExpectFailure([&] { zip.ExtractMatching("*"); }), 26);
+}
+
+TEST(ZipArchiver, ReadOnlyArchiveIsRefusedWith32AndLeftAlone) {
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  AddAndList(dir / "t.zip", dir / "src", "*");
+  Bytes before = ReadFileBytes(dir / "t.zip");
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  WriteFileBytes(dir / "src\\b.txt", "b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  EXPECT_TRUE(q.zip.OpenedReadOnly());
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
+  q.zip.ExtractMatching("a.txt");  // reading still works
+  EXPECT_TRUE(PathExists(dir / "src\\a.txt"));
+  q.zip.CloseZip();
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
+  EXPECT_EQ(Attributes(dir / "t.zip"), static_cast<uint32_t>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+
+  // Another program holding the archive without sharing writes has the same effect.
+  SetAttributes(dir / "t.zip", FILE_ATTRIBUTE_ARCHIVE);
+  HANDLE reader = CreateFileW(core::Widen(dir / "t.zip").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  q.zip.OpenZip();
+  EXPECT_TRUE(q.zip.OpenedReadOnly());
+  EXPECT_EQ(ExpectFailure([&] { q.zip.AddMatching("*"); }), 32);
+  q.zip.CloseZip();
+  CloseHandle(reader);
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
+}
+
+TEST(ZipArchiver, UpdateBracketCommitsOnceAtTheOutermostEndOrAtClose) {
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\a.txt", "a");
+  WriteFileBytes(dir / "src\\b.txt", "b");
+  QuietZip q(dir / "t.zip", dir / "src");
+  q.zip.OpenZip();
+  EXPECT_EQ(ExpectFailure([&] { q.zip.EndUpdate(); }), 22);
+  q.zip.BeginUpdate();
+  q.zip.AddMatching("a.txt");
+  q.zip.AddMatching("b.txt");
+  EXPECT_FALSE(PathExists(dir / "t.zip")) << "nothing is written inside the bracket";
+  q.zip.EndUpdate();
+  EXPECT_EQ(Names(q.zip), (std::vector<std::string>{"a.txt", "b.txt"}));
+  q.zip.CloseZip();
+
+  WriteFileBytes(dir / "src\\c.txt", "c");
+  QuietZip r(dir / "t.zip", dir / "src");
+  r.zip.OpenZip();
+  r.zip.BeginUpdate();
+  r.zip.AddMatching("c.txt");
+  r.zip.CloseZip();  // the pending update is written
+  r.zip.OpenZip();
+  EXPECT_EQ(Names(r.zip), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+  r.zip.OpenZip();  // reopening an open archive keeps it writable
+  EXPECT_FALSE(r.zip.OpenedReadOnly());
+
+  // A commit that fails at close still releases the archive; the failure reaches the caller.
+  const Bytes before = ReadFileBytes(dir / "t.zip");
+  r.zip.OnOverallProgress = [](files::TZipBaseArchiver&, double, TZAProcessOperation, TZAProgressPhase, bool&) {
+    throw EZAException(46);
+  };
+  r.zip.BeginUpdate();
+  r.zip.AddMatching("a.txt");
+  EXPECT_EQ(ExpectFailure([&] { r.zip.CloseZip(); }), 46);
+  EXPECT_FALSE(r.zip.Active());
+  EXPECT_EQ(ReadFileBytes(dir / "t.zip"), before);
+  EXPECT_TRUE(DeleteFileW(core::Widen(dir / "t.zip").c_str())) << "the archive must not stay open";
 }
