@@ -3,8 +3,9 @@ BUILD     ?= build
 JOBS      ?= 2
 TOOLCHAIN := cmake/mingw-w64-x86_64.cmake
 RUNPREFIX := $(BUILD)/wineprefix-run
-# Third-party builds (libjpeg-turbo) live here; configuring only looks for them.
-DEPS      ?= $(BUILD)/deps
+# Third-party builds (libjpeg-turbo): the folder the build was configured with, else $(BUILD)/deps.
+# Configuring only looks for them there.
+DEPS      ?= $(or $(shell sed -n 's/^PRATILO_DEPS_DIR:PATH=//p' $(BUILD)/CMakeCache.txt 2>/dev/null),$(BUILD)/deps)
 
 .PHONY: all deps configure build test run screenshots clean
 
