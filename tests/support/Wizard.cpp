@@ -12,6 +12,7 @@
 #include "core/Utf8.h"
 #include "support/Bitmaps.h"
 #include "support/Gui.h"
+#include "support/RegistryFixture.h"
 #include "ui/Image.h"
 
 namespace testing_support {
@@ -28,6 +29,9 @@ ui::Image Filled(int width, int height, uint8_t shade) {
   }
   return image;
 }
+
+// The settings key of this test program, below HKEY_CURRENT_USER.
+std::wstring SettingsKey() { return core::Widen(core::SettingsKeyPath().substr(1)); }
 
 bool environmentReady = [] {
   core::InitEnvironment();
@@ -46,19 +50,14 @@ void WriteStandInArtwork(const std::string& folder) {
   }
 }
 
-void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, core::Widen(core::SettingsKeyPath().substr(1)).c_str()); }
+void ClearSettings() { DeleteRegTree(HKEY_CURRENT_USER, SettingsKey()); }
 
 std::string StoredSetting(const char* name) {
-  std::wstring key = core::Widen(core::SettingsKeyPath().substr(1));
-  HKEY handle = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &handle) != ERROR_SUCCESS)
-    return "<missing>";
-  wchar_t data[512]{};
-  DWORD size = sizeof data - sizeof(wchar_t);
   DWORD type = 0;
-  LONG status = RegQueryValueExW(handle, core::Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(handle);
-  if (status != ERROR_SUCCESS || type != REG_SZ) return "<missing>";
+  std::wstring data;
+  if (!GetRawValue(HKEY_CURRENT_USER, SettingsKey(), core::Widen(name), type, data) || type != REG_SZ)
+    return "<missing>";
+  while (!data.empty() && data.back() == L'\0') data.pop_back();
   return core::Narrow(data);
 }
 
