@@ -51,7 +51,7 @@ TEST(FormatNumber, WidthDecimalsFillAndFixedFormat) {
       {-2.5, {.spec = 0.0}, "-3"},
       {12345678, {.spec = 3}, "12,345,678"},  // a narrow width never cuts digits
       {7, {.spec = 0.9}, "7.000000000"},
-      // The decimals of a spec such as 1.2 or 2.3 are not exact in binary: they must still count.
+      // Widths with decimals such as 1.2 or 2.3 are not exact in binary: the decimals must still count.
       {3.14159, {.spec = 1.2}, "3.14"},
       {1.23456, {.spec = 1.2}, "1.23"},
       {3.14159, {.spec = 2.3}, "3.142"},
