@@ -40,6 +40,8 @@ class TfMain {
   };
 
   TfMain() = default;
+  // The windows go first, whatever the order of the members: they borrow the fonts and images.
+  ~TfMain() { form.Destroy(); }
   TfMain(const TfMain&) = delete;
   TfMain& operator=(const TfMain&) = delete;
 

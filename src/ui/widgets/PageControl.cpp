@@ -1,5 +1,7 @@
 #include "ui/widgets/PageControl.h"
 
+#include "ui/widgets/Event.h"
+
 #include "core/Utf8.h"
 
 namespace ui {
@@ -76,7 +78,7 @@ void PageControl::ShowOnly(int index) {
 bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->code == TCN_SELCHANGE) {
     ShowOnly(ActivePageIndex());
-    if (onChange) onChange();
+    Raise(onChange);
     result = 0;
     return true;
   }

@@ -169,18 +169,74 @@ TEST(PageControl, PagesFillTheDisplayAreaAndOnlyTheActiveOneIsShown) {
   EXPECT_FALSE(GetWindowLongPtrW(w.pc.Handle(), GWL_STYLE) & WS_TABSTOP);
 }
 
-TEST(ProcessMessages, RoutesKeysThroughTheFormsRules) {
-  TwoPages w;
-  SetFocus(w.form.Handle());
-  PostMessageW(w.form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
-  ui::ProcessMessages();
-  EXPECT_EQ(w.next1Clicks, 1);
+struct FrameCase {
+  ui::Frame frame;
+  bool caption, closeBox, tool;
+};
+
+TEST(Form, FramesGiveTheirCaptionAndButtons) {
+  for (const FrameCase& c : {FrameCase{ui::Frame::Tool, true, false, true},
+                             FrameCase{ui::Frame::None, false, false, false},
+                             FrameCase{ui::Frame::ToolWithClose, true, true, true}}) {
+    ui::Form form;
+    ASSERT_TRUE(form.Create({.className = L"TPratiloTestForm", .name = "f", .clientWidth = 200, .clientHeight = 80,
+                             .frame = c.frame}));
+    LONG_PTR style = GetWindowLongPtrW(form.Handle(), GWL_STYLE);
+    LONG_PTR exStyle = GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE);
+    EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, c.caption);
+    EXPECT_EQ((style & WS_SYSMENU) != 0, c.closeBox);
+    EXPECT_EQ((exStyle & WS_EX_TOOLWINDOW) != 0, c.tool);
+    EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 80);
+  }
 }
 
-TEST(RunMessageLoop, ReturnsOnceTheFormIsClosed) {
+TEST(Form, TakesAnOwnerAndStaysOnTopWhenAsked) {
+  TwoPages owner;
+  ui::Form form;
+  ASSERT_TRUE(form.Create({.className = L"TPratiloTestForm", .name = "f", .clientWidth = 100, .clientHeight = 50,
+                           .frame = ui::Frame::None, .owner = owner.form.Handle(), .topMost = true}));
+  EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), owner.form.Handle());
+  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetParent(owner.next1.Handle()), owner.first.Handle());  // children keep their parents
+  form.SetClientSize(160, 70);
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 160);
+  EXPECT_EQ(client.bottom, 70);
+}
+
+TEST(Form, WaitCursorCoversEveryControlWhileSet) {
   TwoPages w;
-  PostMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
-  ui::RunMessageLoop(w.form);  // would wait for ever if the closing did not wake it
+  HCURSOR hourglass = LoadCursorW(nullptr, IDC_WAIT);
+  w.form.SetWaitCursor(true);
+  SetCursor(nullptr);
+  // A control deep inside the window asks its parents first, up to the form.
+  EXPECT_TRUE(SendMessageW(w.next1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(w.next1.Handle()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_EQ(GetCursor(), hourglass);
+  w.form.SetWaitCursor(false);
+  SetCursor(nullptr);
+  SendMessageW(w.next1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(w.next1.Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), hourglass);
+}
+
+TEST(Form, ClosingAModalFormOnlyGivesTheCancelResult) {
+  TwoPages w;
+  bool asked = false;
+  w.form.onClose = [&](ui::CloseEvent&) { asked = true; };
+  w.form.SetModal(true);
+  SendMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(w.form.ModalResult(), ui::kModalCancel);
+  EXPECT_NE(w.form.Handle(), nullptr);
+  EXPECT_FALSE(asked);
+  w.form.SetModal(false);
+  SendMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(asked);
   EXPECT_EQ(w.form.Handle(), nullptr);
 }
 
