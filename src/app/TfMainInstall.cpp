@@ -4,7 +4,7 @@
 #include "app/InstallPlan.h"
 #include "app/TfMain.h"
 #include "core/Settings.h"
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 #include "files/FileOps.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"

@@ -2,7 +2,7 @@
 // the texture really is back.
 #include "app/Choices.h"
 #include "app/TfMain.h"
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 #include "files/EntryCheck.h"
 #include "files/FileOps.h"
 #include "ui/MessageBoxes.h"

@@ -2,22 +2,22 @@
 
 #include <windows.h>
 
-#include "app/support/Runs.h"
+#include "support/Runs.h"
 #include "core/Utf8.h"
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"
 
 namespace {
 
-using testapp::kOriginalTexture;
-using testapp::PayloadBytes;
-using testapp::StoredSetting;
+using testing_support::kOriginalTexture;
+using testing_support::PayloadBytes;
+using testing_support::StoredSetting;
 using testing_support::DialogAnswerer;
 using testing_support::ReadFileBytes;
 
-class Install : public testapp::RunTest, public ::testing::Test {
+class Install : public testing_support::RunTest, public ::testing::Test {
  protected:
   void SetUp() override {
     ui::App().Initialize();

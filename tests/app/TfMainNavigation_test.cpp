@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
-#include "app/support/Wizard.h"
+#include "support/Wizard.h"
 #include "support/DialogAnswerer.h"
 #include "ui/Application.h"
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 
 using testing_support::DialogAnswerer;
 
-class Navigation : public testapp::WizardTest, public ::testing::Test {
+class Navigation : public testing_support::WizardTest, public ::testing::Test {
  protected:
   void SetUp() override {
     ui::App().Initialize();
@@ -118,10 +118,10 @@ TEST_F(Navigation, TheTabsNeverChangeThePage) {
   LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
   SendMessageW(w().pc.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(w().pc.Handle(), WM_LBUTTONUP, 0, at);
-  testgui::Pump();
+  testing_support::Pump();
   EXPECT_EQ(Page(), &w().ts0);
   SendMessageW(w().pc.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
-  testgui::Pump();
+  testing_support::Pump();
   EXPECT_EQ(Page(), &w().ts0);
   EXPECT_EQ(w().pc.ActivePageIndex(), 0);
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/support/Runs.h"
+#include "support/Runs.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-using testapp::StoredSetting;
+using testing_support::StoredSetting;
 using testing_support::DialogAnswerer;
 
 const std::wstring kFS9Key = L"Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
@@ -23,7 +23,7 @@ void Register(const std::wstring& key, const std::wstring& name, const std::stri
                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-class StartUp : public testapp::RunTest, public ::testing::Test {
+class StartUp : public testing_support::RunTest, public ::testing::Test {
  protected:
   void SetUp() override {
     ui::App().Initialize();
@@ -103,7 +103,7 @@ TEST_F(StartUp, AnAcceptedLicenceNeedsNoTickingAgain) {
   EXPECT_TRUE(w().s1.Enabled());
 }
 
-class MissingPayload : public testapp::WizardTest, public ::testing::Test {
+class MissingPayload : public testing_support::WizardTest, public ::testing::Test {
  public:
   MissingPayload()
       : WizardTest([this](app::TfMain::Options& options) {

@@ -2,23 +2,23 @@
 
 #include <windows.h>
 
-#include "app/support/Runs.h"
+#include "support/Runs.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
-#include "files/ArchiveJobs.h"
+#include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"
 
 namespace {
 
-using testapp::kOriginalTexture;
-using testapp::StoredSetting;
+using testing_support::kOriginalTexture;
+using testing_support::StoredSetting;
 using testing_support::DialogAnswerer;
 using testing_support::FileExists;
 using testing_support::ReadFileBytes;
 
-class Uninstall : public testapp::RunTest, public ::testing::Test {
+class Uninstall : public testing_support::RunTest, public ::testing::Test {
  protected:
   void SetUp() override {
     ui::App().Initialize();
