@@ -69,6 +69,6 @@ void TfMain::PreselectSimulator() {
   Clic(*chosen);
 }
 
-void TfMain::FormClose() { ui::SaveFormPos(form, 0); }
+void TfMain::FormClose() { ui::SaveFormPos(form, ui::WindowState::Normal); }
 
 }  // namespace app
