@@ -7,13 +7,17 @@
 #include "core/Environment.h"
 #include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
+#include "support/Gui.h"
 #include "ui/MessageBoxes.h"
-#include "ui/support/Gui.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/Form.h"
 
 namespace {
+
+// Not the program's own title: a running Pratilo.exe must never take a test for another copy of itself.
+constexpr char kTitle[] = "Pratilo (essai)";
+constexpr wchar_t kWideTitle[] = L"Pratilo (essai)";
 
 using testing_support::DialogAnswerer;
 
@@ -36,7 +40,7 @@ struct ApplicationTest : ::testing::Test {
   void SetUp() override {
     core::InitEnvironment();
     ui::App().Initialize();
-    ui::App().SetTitle("Pratilo");
+    ui::App().SetTitle(kTitle);
   }
   void TearDown() override { ui::App().SetMainForm(nullptr); }
 };
@@ -49,7 +53,7 @@ TEST_F(ApplicationTest, StandsForTheProgramWithAHiddenWindowOfItsOwnClassAndTitl
   GetClassNameW(app, buffer, 256);
   EXPECT_STREQ(buffer, ui::kApplicationClass);
   GetWindowTextW(app, buffer, 256);
-  EXPECT_STREQ(buffer, L"Pratilo");
+  EXPECT_STREQ(buffer, kWideTitle);
   ui::App().SetTitle("Autre");
   GetWindowTextW(app, buffer, 256);
   EXPECT_STREQ(buffer, L"Autre");
@@ -89,7 +93,7 @@ TEST_F(ApplicationTest, AThrowingHandlerShowsItsTextAndTheWindowGoesOn) {
   w.button.onClick = [&] {
     if (++clicks == 1) throw std::runtime_error("Le disque est plein");
   };
-  DialogAnswerer answerer(L"Pratilo", IDOK);
+  DialogAnswerer answerer(kWideTitle, IDOK);
   SendMessageW(w.button.Handle(), BM_CLICK, 0, 0);  // a real click, through the window procedure
   auto seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 1u);
@@ -106,7 +110,7 @@ TEST_F(ApplicationTest, AThrowingHandlerShowsItsTextAndTheWindowGoesOn) {
 TEST_F(ApplicationTest, AnErrorOfAnUnknownKindIsShownToo) {
   Window w;
   w.button.onClick = [] { throw 42; };
-  DialogAnswerer answerer(L"Pratilo", IDOK);
+  DialogAnswerer answerer(kWideTitle, IDOK);
   w.button.Click();
   auto seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 1u);
@@ -153,7 +157,7 @@ TEST_F(ApplicationTest, MessageBoxCaptionsDefaultPerKind) {
     EXPECT_FALSE(seen[0].hasIcon);
   }
   {
-    DialogAnswerer answerer(L"Pratilo", IDOK);
+    DialogAnswerer answerer(kWideTitle, IDOK);
     ui::ErrorBox("Erreur grave", "");
     ui::WarningBox("Attention", "");
     auto seen = answerer.Finish();
@@ -182,7 +186,7 @@ TEST_F(ApplicationTest, MsgBoxGivesTheFocusBackToWhereItWas) {
 
 TEST_F(ApplicationTest, ErrorBoxWithoutAMainWindowStandsAlone) {
   ui::App().SetMainForm(nullptr);
-  DialogAnswerer answerer(L"Pratilo", IDOK);
+  DialogAnswerer answerer(kWideTitle, IDOK);
   ui::ErrorBox("Pas de fenêtre", "");
   auto seen = answerer.Finish();
   ASSERT_EQ(seen.size(), 1u);
