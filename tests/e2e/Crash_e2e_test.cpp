@@ -34,20 +34,34 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
   const std::string& original = scene.Original(Sim::FSX);
   const Choice killed{Sim::FSX, 0, 0};
 
-  // An uncut installation gives the time to spread the moments over.
-  double fullMs = 0;
-  ASSERT_TRUE(InstallOnce(scene.Exe(), killed, Language::French, &fullMs));
+  // An uncut installation gives the times to spread the moments over: when the backup archive
+  // appears, and when the finished page shows.
+  double backupMs = 0, fullMs = 0;
+  {
+    Wizard w;
+    ASSERT_TRUE(w.Start(scene.Exe()));
+    ASSERT_TRUE(w.WalkToSummary(killed));
+    auto pressed = Clock::now();
+    ASSERT_TRUE(w.ClickButton(w.Texts().install));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(fsx.Backup()); }, 60000, 1)) << w.Describe();
+    backupMs = MillisecondsSince(pressed);
+    ASSERT_TRUE(WaitUntil([&] { return w.Button(w.Texts().ok) != nullptr; }, 60000)) << w.Describe();
+    fullMs = MillisecondsSince(pressed);
+    ASSERT_TRUE(w.FinishWithOk());
+  }
   ASSERT_TRUE(ZipEntryData(ReadFileBytes(fsx.Backup()), "detail1.bmp") == original);
   RecordMilliseconds("Install to finished page, 1024 texture, 24 MB original, first installation", fullMs);
+  RecordMilliseconds("Of which until the backup archive is in place", backupMs);
 
-  int keptInPlace = 0, keptInBackup = 0, lost = 0;
+  int noBackup = 0, both = 0, backupOnly = 0, lost = 0;
   std::vector<std::string> strayFiles;
   for (int moment = 0; moment < kMoments; ++moment) {
-    // Half the moments spread over the whole run, half over its last quarter, where the short
-    // steps lie (the end of the backup, the extraction, the rename, the remembering).
+    // Half the moments spread over the backup, half over the short steps after it (extraction,
+    // rename, remembering the choice).
     constexpr int kHalf = kMoments / 2;
-    double fraction = moment < kHalf ? (moment + 0.5) / kHalf : 0.75 + 0.25 * (moment - kHalf + 0.5) / kHalf;
-    int delayMs = static_cast<int>(fullMs * fraction);
+    double delay = moment < kHalf ? backupMs * (moment + 0.5) / kHalf
+                                  : backupMs + (fullMs - backupMs) * (moment - kHalf + 0.5) / kHalf;
+    int delayMs = static_cast<int>(delay);
     SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms after Install");
     scene.ResetFolder(Sim::FSX);
     ClearSettings();
@@ -64,8 +78,9 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
     bool inPlace = ReadFileBytes(fsx.Texture()) == original;
     bool inBackup = FileExists(fsx.Backup()) &&
                     ZipEntryData(ReadFileBytes(fsx.Backup()), "detail1.bmp").value_or(std::string()) == original;
-    keptInPlace += inPlace;
-    keptInBackup += !inPlace && inBackup;
+    noBackup += inPlace && !inBackup;
+    both += inPlace && inBackup;
+    backupOnly += !inPlace && inBackup;
     lost += !inPlace && !inBackup;
     EXPECT_TRUE(inPlace || inBackup) << "the original texture is lost; the folder holds:" << Listing(fsx);
     if (!inPlace && !inBackup) continue;
@@ -79,8 +94,10 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
     for (const auto& [name, data] : fsx.Snapshot())
       if (!filesBefore.contains(name)) strayFiles.push_back(name + " (" + std::to_string(data.size()) + ")");
   }
-  RecordFigure("Kills: original still in place / only in the backup / lost",
-               std::to_string(keptInPlace) + " / " + std::to_string(keptInBackup) + " / " + std::to_string(lost));
+  RecordFigure("Kills that left the original in place without a backup / in place and in the backup / only in "
+               "the backup / nowhere",
+               std::to_string(noBackup) + " / " + std::to_string(both) + " / " + std::to_string(backupOnly) + " / " +
+                   std::to_string(lost));
   std::string stray = std::to_string(strayFiles.size());
   for (size_t i = 0; i < strayFiles.size() && i < 3; ++i) stray += (i ? ", " : "; e.g. ") + strayFiles[i];
   RecordFigure("Files left behind by the killed runs", stray);
