@@ -329,13 +329,16 @@ TEST(WizardEndToEnd, UninstallWhileTheTextureIsHeldKeepsTheBackupAndSaysSo) {
 
   // Answer what comes: the question about the file with Ignore, messages with OK.
   std::vector<Box> told;
+  std::string seen = "boxes seen:";
   for (int boxes = 0; boxes < 10 && w.Process().Running(); ++boxes) {
     auto box = WaitForBox(w.Id(), 3000);
     if (!box) break;
+    seen += "\n  " + box->Describe();
     bool fileQuestion = box->caption == "Confirmation";
     if (!fileQuestion) told.push_back(*box);
     ASSERT_TRUE(Answer(*box, fileQuestion ? IDIGNORE : IDOK)) << box->Describe();
   }
+  SCOPED_TRACE(seen);
   for (const Box& box : told) EXPECT_NE(box.text, t.uninstallDone) << "success announced, but the file is held";
   EXPECT_FALSE(told.empty()) << "the user was not told that the original texture was not restored";
   EXPECT_TRUE(ReadFileBytes(fsx.Backup()) == backup) << "the backup archive was not kept as it was";

@@ -4,8 +4,7 @@
 
 namespace e2e {
 
-// A path below the build folder (PRATILO_BINARY_DIR, a Linux path) as the programs under Wine see it;
-// `relative` uses backslashes. Empty when the variable is not set.
+// A path below the build folder as the programs under Wine see it; `relative` uses backslashes.
 std::string BuildPath(const std::string& relative);
 
 }  // namespace e2e
