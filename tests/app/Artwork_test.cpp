@@ -22,7 +22,7 @@ const Art kArt[] = {
     {"resolutions2.jpg", 900, 200},   {"resolutions3.jpg", 900, 200},  {"resolutions4.jpg", 900, 200},
     {"resolutions5.jpg", 900, 200},   {"glyph_next.bmp", 16, 16},      {"glyph_previous.bmp", 16, 16},
     {"glyph_quit.bmp", 16, 16},       {"glyph_uninstall.bmp", 16, 16}, {"flag_fr.bmp", 16, 16},
-    {"flag_en.bmp", 16, 16},
+    {"flag_en.bmp", 16, 16},          {"hourglass.bmp", 32, 32},
 };
 
 // A Linux path from the test environment, as Wine sees it.

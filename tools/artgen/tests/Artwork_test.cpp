@@ -65,7 +65,8 @@ std::map<std::string, Bytes>* Artwork::files_ = nullptr;
 TEST_F(Artwork, WritesEveryFileTheWizardAndThePayloadNeed) {
   std::set<std::string> expected = {"banner.jpg",        "variants.jpg",       "glyph_next.bmp",
                                     "glyph_previous.bmp", "glyph_quit.bmp",     "glyph_uninstall.bmp",
-                                    "flag_fr.bmp",       "flag_en.bmp",        "payload/T6.bmp"};
+                                    "flag_fr.bmp",       "flag_en.bmp",        "payload/T6.bmp",
+                                    "hourglass.bmp"};
   for (int v = 1; v <= 5; ++v) {
     expected.insert("resolutions" + std::to_string(v) + ".jpg");
     for (const char* size : {"1024", "512", "256"})
@@ -104,6 +105,10 @@ TEST_F(Artwork, BitmapsHaveTheirFormats) {
       EXPECT_EQ(info.height, size) << name;  // positive: bottom-up
       EXPECT_EQ(info.bits, 24) << name;
     }
+  BmpInfo hourglass = ReadBmp(File("hourglass.bmp"));
+  EXPECT_EQ(hourglass.width, 32);
+  EXPECT_EQ(hourglass.height, 32);
+  EXPECT_EQ(hourglass.bits, 24);
   BmpInfo grid = ReadBmp(File("payload/T6.bmp"));
   EXPECT_EQ(grid.width, 1024);
   EXPECT_EQ(grid.height, 1024);
