@@ -63,9 +63,9 @@ void SetHourglassSource(std::function<Image()> source) {
 
 bool TfWait::Create(const Image& hourglass) {
   titleFont_ = Font::Create({.face = "MS Sans Serif", .points = 12, .bold = true});
+  const HWND owner = App().Handle();  // the application keeps the window out of the task bar
   if (!form.Create({.className = L"TfWait", .name = "fWait", .clientWidth = kWaitClientWidth,
-                    .clientHeight = kWaitClientHeight, .frame = Frame::None, .owner = App().Handle(),
-                    .topMost = true}))
+                    .clientHeight = kWaitClientHeight, .frame = Frame::None, .owner = owner, .topMost = true}))
     return false;
   Panneau.Create({.parent = form.Handle(), .bounds = {0, 0, kWaitClientWidth, kWaitClientHeight}, .name = "Panneau",
                   .background = kSkyBlue, .loweredBevel = 2});
