@@ -84,7 +84,7 @@ bool TfWait::Create(const Image& hourglass) {
     c->onMouseMove = [this](const MouseEvent& e) { MMove(e); };
     c->onMouseUp = [this, h](const MouseEvent&) { MUp(h); };
   }
-  form.onClose = [this](CloseEvent&) { FormClose(); };
+  form.onClose = [this](CloseEvent& event) { FormClose(event); };
 
   form.Hide();
   shown_ = false;
@@ -133,7 +133,13 @@ void TfWait::Stop() {
   BoutonStop.tag = 1;
 }
 
-void TfWait::FormClose() {
+void TfWait::FormClose(CloseEvent& event) {
+  // The operation that shows the window holds the controller and goes on calling it: freeing it now
+  // (Alt+F4 reaches even a window without a frame) would leave that operation with a dangling one.
+  if (shown_) {
+    event.cancel = true;
+    return;
+  }
   SaveFormPos(form, 0);
   Controller().reset();
 }

@@ -53,7 +53,7 @@ class TfWait {
   void MMove(const MouseEvent& event);
   void MUp(HWND control);
   void Stop();
-  void FormClose();
+  void FormClose(CloseEvent& event);
 
   Font titleFont_;
   int DownX = 0, DownY = 0;  // where a drag started, in the pressed control's coordinates

@@ -71,7 +71,10 @@ class WaitWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     // Closing the wait form frees the controller: every test starts without one.
-    if (ui::TfWait* f = ui::CurrentWaitForm()) f->form.Close();
+    if (ui::TfWait* f = ui::CurrentWaitForm()) {
+      while (f->Shown()) ui::GetWait()->Finish();
+      f->form.Close();
+    }
     ui::App().SetMainForm(nullptr);
     core::WriteSetting("fWait", "");
   }
@@ -369,6 +372,24 @@ TEST_F(WaitWindowTest, ClosingTheFormSavesItsPlaceAndFreesTheController) {
   EXPECT_TRUE(second->Start("Copie", false));
   EXPECT_TRUE(second->Active());
   second->Finish();
+}
+
+TEST_F(WaitWindowTest, AShownWaitWindowRefusesToCloseSoItsControllerStays) {
+  ui::TWait* wait = ui::GetWait();
+  HWND window = W().form.Handle();
+  wait->Start("Copie\tdetail1.bmp", true);
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // what Alt+F4 sends
+  wait->SetText("42 %");
+  W().form.Close();
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(ui::GetWait(), wait);
+  EXPECT_TRUE(wait->Active());
+  EXPECT_EQ(W().Texte.Text(), "42 %");
+  EXPECT_EQ(core::ReadSetting("fWait"), "");
+  EXPECT_FALSE(wait->Finish());
+  // Idle again, it closes.
+  W().form.Close();
+  EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(WaitWindowTest, AFormMadeAtStartUpStaysHiddenAndTheControllerMakesItsOwn) {
