@@ -70,7 +70,8 @@ TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
 // A 4 x 4 magenta square with a blue pixel in the middle and a magenta-like one beside it.
 ui::Image Keyed() {
   ui::Image image{4, 4, std::vector<uint8_t>(4 * 4 * 4)};
-  for (size_t i = 0; i < image.bgra.size(); i += 4) image.bgra[i] = 255, image.bgra[i + 2] = 255, image.bgra[i + 3] = 255;
+  for (size_t i = 0; i < image.bgra.size(); i += 4)
+    image.bgra[i] = 255, image.bgra[i + 2] = 255, image.bgra[i + 3] = 255;
   image.bgra[(1 * 4 + 1) * 4 + 2] = 0;    // (1, 1) blue
   image.bgra[(1 * 4 + 2) * 4 + 1] = 1;    // (2, 1) almost magenta
   return image;

@@ -313,7 +313,8 @@ TEST_F(WaitWindowTest, DraggingWithTheRightButtonDoesNothing) {
   ui::GetWait()->Start("Copie\tdetail1.bmp", true);
   ui::TfWait& f = W();
   RECT start = WindowRect(f.form.Handle());
-  for (const ui::Control* c : {static_cast<const ui::Control*>(&f.Panneau), static_cast<const ui::Control*>(&f.Icone)}) {
+  for (const ui::Control* c :
+       {static_cast<const ui::Control*>(&f.Panneau), static_cast<const ui::Control*>(&f.Icone)}) {
     Mouse(*c, WM_RBUTTONDOWN, MK_RBUTTON, 10, 10);
     Mouse(*c, WM_MOUSEMOVE, MK_RBUTTON, 40, 30);
     Mouse(*c, WM_RBUTTONUP, 0, 40, 30);

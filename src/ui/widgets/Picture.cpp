@@ -11,7 +11,8 @@ void Picture::SetImage(const Image& image) {
   if (transparent_) {
     // The background is plain, so the key colour can be painted over once instead of at each paint.
     LOGBRUSH lb{};
-    COLORREF back = GetObjectW(BackgroundBrush(), sizeof lb, &lb) == sizeof lb ? lb.lbColor : GetSysColor(COLOR_BTNFACE);
+    COLORREF back =
+        GetObjectW(BackgroundBrush(), sizeof lb, &lb) == sizeof lb ? lb.lbColor : GetSysColor(COLOR_BTNFACE);
     bitmap_ = MakeBitmap(ReplaceKeyColour(image, back));
   } else {
     bitmap_ = MakeBitmap(image);
