@@ -3,6 +3,7 @@
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "ui/Application.h"
+#include "ui/WaitWindow.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   core::InitEnvironment();
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       wizard.FormCreate();
       if (wizard.Handle()) {
         ui::App().SetMainForm(&wizard.form);
+        ui::CreateWaitForm();
         wizard.Show();
         ui::App().Run();
         ui::App().SetMainForm(nullptr);
