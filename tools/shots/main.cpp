@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/InstallPlan.h"
 #include "app/TfMain.h"
 #include "ui/Application.h"
 #include "ui/WaitWindow.h"
@@ -77,8 +78,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.s1.SetEnabled(true);
     // The last page as it looks while the texture is being put in place.
     w.clb7.Clear();
-    w.clb7.AddLine(w.PickText(app::texts::kProgressBackup));
-    w.clb7.AddLine(w.PickText(app::texts::kProgressInstall) + " " + w.l6v.Text() + " " + w.l6q.Text());
+    for (const auto& line : app::ProgressLines(w.Lang, true, w.l6v.Text(), w.l6q.Text())) w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);
     w.sb7.SetSimpleText(" 42 %");
