@@ -1,0 +1,32 @@
+#pragma once
+// Only one copy of the program runs: a later copy hands its command line to the running one, brings it
+// to the front and ends before showing anything.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace core {
+
+// Sent to the running copy; wParam is a global atom naming the forwarded command line, lParam is 0.
+inline constexpr UINT InstanceMessage = WM_USER + 101;  // 1125
+
+// Exit codes of a copy that stops here.
+inline constexpr int kOtherCopyRunsExitCode = 0;
+inline constexpr int kWrongNameExitCode = 1;
+
+struct SingleInstanceOptions {
+  // Shows the wrong-name error; empty: an ownerless system box with the error icon.
+  std::function<void(const std::string& text, const std::string& caption)> errorBox;
+  // A running copy that does not answer within this time is not waited for any longer.
+  unsigned sendTimeoutMs = 5000;
+  // How long a later copy waits for the running copy's application window to appear.
+  unsigned windowWaitMs = 5000;
+};
+
+// appWindow: this copy's application window, the hidden top-level window standing for the program;
+// its class name and title identify the program. Returns only when this copy may go on starting;
+// otherwise it ends the program (the environment is still released).
+void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const SingleInstanceOptions& options = {});
+
+}  // namespace core
