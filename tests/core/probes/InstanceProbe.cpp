@@ -82,15 +82,16 @@ int main() {
   const std::string temp = EnvVar("PROBE_TEMP");
   if (!temp.empty()) core::Env().TempFiles.push_back(temp);  // removed by the environment's shutdown
 
+  HWND app = MakeWindow(core::Widen(EnvVar("PROBE_CLASS")), AppProc, core::Widen(EnvVar("PROBE_TITLE")),
+                        WS_POPUP, nullptr);
+  if (!app) return 3;
+
+  // Copies started together: each has its window before any of them looks for the others.
   const std::string startEvent = EnvVar("PROBE_START_EVENT");
   if (!startEvent.empty()) {
     HANDLE event = OpenEventW(SYNCHRONIZE, FALSE, core::Widen(startEvent).c_str());
     if (event) WaitForSingleObject(event, 20000);
   }
-
-  HWND app = MakeWindow(core::Widen(EnvVar("PROBE_CLASS")), AppProc, core::Widen(EnvVar("PROBE_TITLE")),
-                        WS_POPUP, nullptr);
-  if (!app) return 3;
 
   core::SingleInstanceOptions options;
   options.sendTimeoutMs = EnvNumber("PROBE_SEND_TIMEOUT", options.sendTimeoutMs);
