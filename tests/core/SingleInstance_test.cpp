@@ -21,6 +21,9 @@ namespace {
 
 constexpr DWORD kProbeWentOn = 10;
 
+// The stand-in's settings, passed as environment variables.
+using Settings = std::map<std::string, std::string>;
+
 std::wstring ProbePath() {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -45,7 +48,7 @@ std::vector<std::string> Lines(const std::string& path) {
 // One copy of the stand-in program with its own record file.
 class Copy {
  public:
-  Copy(const TempFolder& folder, const std::string& name, std::map<std::string, std::string> settings,
+  Copy(const TempFolder& folder, const std::string& name, Settings settings,
        const std::string& parameters = "")
       : record_(folder / (name + ".txt")) {
     settings["PROBE_RECORD"] = record_;
@@ -110,6 +113,13 @@ std::string UniqueClass(const char* label) {
   return std::string("InstanceProbe.") + label + "." + std::to_string(GetCurrentProcessId());
 }
 
+// A copy whose application window is of the test's own class, titled like the program's.
+Settings CopyOf(const std::string& cls, Settings more = {}) {
+  more["PROBE_CLASS"] = cls;
+  more.emplace("PROBE_TITLE", "Pratilo");
+  return more;
+}
+
 // A window of the test itself, made the foreground window so that a change of foreground shows.
 class Bystander {
  public:
@@ -147,7 +157,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms = 5000) {
 
 TEST(SingleInstance, AloneTheCopyGoesOnAndEndsNormally) {
   TempFolder folder("instance");
-  const std::map<std::string, std::string> settings{{"PROBE_CLASS", UniqueClass("alone")}, {"PROBE_TITLE", "Pratilo"}};
+  const Settings settings = CopyOf(UniqueClass("alone"));
   Copy first(folder, "first", settings, "a b");
   ASSERT_TRUE(first.started());
   ASSERT_TRUE(first.WaitWentOn());
@@ -158,7 +168,7 @@ TEST(SingleInstance, AloneTheCopyGoesOnAndEndsNormally) {
 
 TEST(SingleInstance, ASecondCopyForwardsItsParametersEndsAndBringsTheFirstToTheFront) {
   TempFolder folder("instance");
-  const std::map<std::string, std::string> settings{{"PROBE_CLASS", UniqueClass("forward")}, {"PROBE_TITLE", "Pratilo"}};
+  const Settings settings = CopyOf(UniqueClass("forward"));
   Copy first(folder, "first", settings);
   ASSERT_TRUE(first.WaitWentOn());
   HWND main = first.MainWindow();
@@ -187,7 +197,7 @@ TEST(SingleInstance, ASecondCopyForwardsItsParametersEndsAndBringsTheFirstToTheF
 
 TEST(SingleInstance, ForwardedTextsAsReceivedByTheRunningCopy) {
   TempFolder folder("instance");
-  const std::map<std::string, std::string> settings{{"PROBE_CLASS", UniqueClass("texts")}, {"PROBE_TITLE", "Pratilo"}};
+  const Settings settings = CopyOf(UniqueClass("texts"));
   Copy first(folder, "first", settings);
   ASSERT_TRUE(first.WaitWentOn());
   struct Case {
@@ -215,7 +225,7 @@ TEST(SingleInstance, ForwardedTextsAsReceivedByTheRunningCopy) {
 
 TEST(SingleInstance, AMinimisedRunningCopyIsRestored) {
   TempFolder folder("instance");
-  auto settings = std::map<std::string, std::string>{{"PROBE_CLASS", UniqueClass("minimised")}, {"PROBE_TITLE", "Pratilo"}};
+  const Settings settings = CopyOf(UniqueClass("minimised"));
   auto firstSettings = settings;
   firstSettings["PROBE_MINIMISE"] = "1";
   Copy first(folder, "first", firstSettings);
@@ -230,13 +240,13 @@ TEST(SingleInstance, AMinimisedRunningCopyIsRestored) {
 TEST(SingleInstance, OnlyTheSameClassAndTitleCountAsACopy) {
   TempFolder folder("instance");
   const std::string cls = UniqueClass("identity");
-  Copy first(folder, "first", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}});
+  Copy first(folder, "first", CopyOf(cls));
   ASSERT_TRUE(first.WaitWentOn());
   const std::pair<std::string, std::string> others[] = {
       {cls, "Autre"}, {cls, "pratilo"}, {cls + "2", "Pratilo"}};
   int n = 0;
   for (const auto& [otherClass, otherTitle] : others) {
-    Copy other(folder, "other" + std::to_string(n++), {{"PROBE_CLASS", otherClass}, {"PROBE_TITLE", otherTitle}}, "q");
+    Copy other(folder, "other" + std::to_string(n++), CopyOf(otherClass, {{"PROBE_TITLE", otherTitle}}), "q");
     EXPECT_TRUE(other.WaitWentOn()) << otherClass << "|" << otherTitle;
   }
   EXPECT_TRUE(first.LinesStartingWith("atom").empty());
@@ -249,9 +259,8 @@ TEST(SingleInstance, TwoCopiesStartedTogetherLeaveExactlyOneRunning) {
                                    std::to_wstring(round);
     HANDLE start = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
     ASSERT_NE(start, nullptr);
-    const std::map<std::string, std::string> settings{{"PROBE_CLASS", UniqueClass("together") + std::to_string(round)},
-                                                      {"PROBE_TITLE", "Pratilo"},
-                                                      {"PROBE_START_EVENT", Narrow(eventName)}};
+    const Settings settings =
+        CopyOf(UniqueClass("together") + std::to_string(round), {{"PROBE_START_EVENT", Narrow(eventName)}});
     const std::string r = std::to_string(round);
     Copy a(folder, "a" + r, settings, "from a"), b(folder, "b" + r, settings, "from b");
     Sleep(1500);  // both copies are up and waiting for the signal
@@ -274,7 +283,7 @@ TEST(SingleInstance, TwoCopiesStartedTogetherLeaveExactlyOneRunning) {
 
 TEST(SingleInstance, ARunningCopyThatDoesNotAnswerDoesNotHoldUpTheNewOne) {
   TempFolder folder("instance");
-  const std::map<std::string, std::string> settings{{"PROBE_CLASS", UniqueClass("hung")}, {"PROBE_TITLE", "Pratilo"}};
+  const Settings settings = CopyOf(UniqueClass("hung"));
   auto firstSettings = settings;
   firstSettings["PROBE_BLOCK_MS"] = "60000";
   Copy first(folder, "first", firstSettings);
@@ -293,12 +302,12 @@ TEST(SingleInstance, ARunningCopyThatDoesNotAnswerDoesNotHoldUpTheNewOne) {
 TEST(SingleInstance, AWrongProgramNameShowsTheErrorAndEnds) {
   TempFolder folder("instance");
   const std::string cls = UniqueClass("name");
-  Copy wrong(folder, "wrong", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}, {"PROBE_EXPECTED", "Pratilo"}});
+  Copy wrong(folder, "wrong", CopyOf(cls, {{"PROBE_EXPECTED", "Pratilo"}}));
   EXPECT_EQ(wrong.WaitExit(), static_cast<DWORD>(kWrongNameExitCode));
   EXPECT_EQ(wrong.lines(), std::vector<std::string>{"box Erreur|Veuillez renommez ce programme \"Pratilo.exe\", il "
                                                     "ne peut pas fonctionner sans cela !|icon"});
 
-  Copy right(folder, "right", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}, {"PROBE_EXPECTED", "INSTANCEPROBE"}});
+  Copy right(folder, "right", CopyOf(cls, {{"PROBE_EXPECTED", "INSTANCEPROBE"}}));
   EXPECT_TRUE(right.WaitWentOn());
   EXPECT_TRUE(right.LinesStartingWith("box").empty());
 }
@@ -341,7 +350,7 @@ TEST(SingleInstanceWait, ALaterCopyWaitsForTheRunningCopysWindowAndHandsItsTextT
   const std::string cls = UniqueClass("late");
   HeldMutex held(cls, "Pratilo");
   ASSERT_TRUE(held.held());
-  Copy second(folder, "second", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}}, "a b");
+  Copy second(folder, "second", CopyOf(cls), "a b");
   Sleep(1500);  // the copy is searching by now, and finds nothing yet
   ASSERT_EQ(second.WaitExit(0), STILL_ACTIVE);
 
@@ -352,7 +361,8 @@ TEST(SingleInstanceWait, ALaterCopyWaitsForTheRunningCopysWindowAndHandsItsTextT
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = wcls.c_str();
   ASSERT_TRUE(RegisterClassW(&wc));
-  HWND app = CreateWindowExW(0, wcls.c_str(), L"Pratilo", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND app =
+      CreateWindowExW(0, wcls.c_str(), L"Pratilo", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_NE(app, nullptr);
   EXPECT_TRUE(WaitFor([&] { return second.WaitExit(0) != STILL_ACTIVE; }, 10000));
   EXPECT_EQ(second.WaitExit(0), static_cast<DWORD>(kOtherCopyRunsExitCode));
@@ -367,7 +377,7 @@ TEST(SingleInstanceWait, WithNoWindowToHandOverToTheLaterCopyGoesOnAfterTheWait)
   HeldMutex held(cls, "Pratilo");
   ASSERT_TRUE(held.held());
   const ULONGLONG started = GetTickCount64();
-  Copy second(folder, "second", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}, {"PROBE_WAIT_MS", "1500"}});
+  Copy second(folder, "second", CopyOf(cls, {{"PROBE_WAIT_MS", "1500"}}));
   ASSERT_TRUE(second.WaitWentOn());
   EXPECT_GE(GetTickCount64() - started, 1500u);
 }
@@ -377,14 +387,14 @@ TEST(SingleInstanceWait, ACopyEndingWhileTheLaterOneWaitsLeavesItTheRun) {
   const std::string cls = UniqueClass("ending");
   HeldMutex held(cls, "Pratilo");
   ASSERT_TRUE(held.held());
-  Copy second(folder, "second", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}, {"PROBE_WAIT_MS", "60000"}});
+  Copy second(folder, "second", CopyOf(cls, {{"PROBE_WAIT_MS", "60000"}}));
   Sleep(1500);
   ASSERT_EQ(second.MainWindow(), nullptr);
   held.Release();
   EXPECT_TRUE(second.WaitWentOn(10000));
 
   // It now holds the run: a copy after it gives way to it.
-  Copy third(folder, "third", {{"PROBE_CLASS", cls}, {"PROBE_TITLE", "Pratilo"}}, "3");
+  Copy third(folder, "third", CopyOf(cls), "3");
   EXPECT_EQ(third.WaitExit(), static_cast<DWORD>(kOtherCopyRunsExitCode));
   EXPECT_EQ(second.LinesStartingWith("atom"), std::vector<std::string>{"atom main 3 "});
 }
