@@ -3,16 +3,22 @@ BUILD     ?= build
 JOBS      ?= 2
 TOOLCHAIN := cmake/mingw-w64-x86_64.cmake
 RUNPREFIX := $(BUILD)/wineprefix-run
+# Third-party builds (libjpeg-turbo): the folder the build was configured with, else $(BUILD)/deps.
+# Configuring only looks for them there.
+DEPS      ?= $(or $(shell sed -n 's/^PRATILO_DEPS_DIR:PATH=//p' $(BUILD)/CMakeCache.txt 2>/dev/null),$(BUILD)/deps)
 
 .PHONY: all deps configure build test run screenshots clean
 
 all: build
 
+# Debian packages, then libjpeg-turbo cross-built from Debian's sources; both skip what is already there.
 deps:
 	@scripts/install-packages.sh
+	@scripts/build-libjpeg.sh $(DEPS)/libjpeg
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
+	      -DPRATILO_DEPS_DIR=$(abspath $(DEPS))
 
 configure: $(BUILD)/CMakeCache.txt
 

@@ -36,6 +36,9 @@ inline constexpr Bilingual kUninstallQuestion{
     "Do you really want to uninstall Pratilo ?"};
 inline constexpr Bilingual kUninstallDone{"Pratilo désinstallé, textures originales restaurées.",
                                           "Pratilo uninstalled, original textures restored."};
+inline constexpr Bilingual kRestoreFailed{
+    "ERREUR ! Je ne peux pas restaurer la texture originale, la sauvegarde Pratilo_Original_Tex.zip est conservée !",
+    "ERROR : Unable to restore the original texture, the backup Pratilo_Original_Tex.zip is kept !"};
 inline constexpr Bilingual kProgressBackup{"Sauvegarde de la texture originale", "Backup of the original texture"};
 inline constexpr Bilingual kProgressInstall{"Installation de Pratilo", "Pratilo setup"};
 inline constexpr Bilingual kBackupFailed{

@@ -40,10 +40,13 @@ bool TfMain::Create() { return Create(Options{}); }
 
 bool TfMain::Create(const Options& options) {
   artwork_ = options.artwork;
+  halt_ = options.halt;
+  payloadArchive_ = options.payloadArchive;
   if (!form.Create({.className = L"TfMain", .name = "fMain", .caption = "Pratilo", .clientWidth = kClientWidth,
                     .clientHeight = kClientHeight, .background = kWindowColour,
                     .font = {.face = "MS Sans Serif", .points = 8}}))
     return false;
+  form.onClose = [this](ui::CloseEvent&) { FormClose(); };
   CreatePages();
   CreateToolBar();
   // A control the system refused would leave a page that cannot be used: report it instead.
@@ -76,7 +79,9 @@ std::string TfMain::TagText(int tag, std::string_view current) const {
 
 void TfMain::SetCaption() { form.SetText(core::VersionText(4) + " " + TagText(10, "")); }
 
-std::string TfMain::PayloadArchive() const { return core::Env().ProgramDir + kPayloadName; }
+std::string TfMain::PayloadArchive() const {
+  return payloadArchive_.empty() ? core::Env().ProgramDir + kPayloadName : payloadArchive_;
+}
 std::string TfMain::BackupArchive() const { return FolderFS + kBackupName; }
 std::string TfMain::TextureFolder() const { return FolderFS + kTextureSubfolder; }
 

@@ -2,6 +2,7 @@
 // The wizard window "fMain": its pages and controls, its state, the paths derived from the state,
 // the language switch and the choice operations. Every control sends its events to Clic.
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +38,15 @@ class TfMain {
  public:
   struct Options {
     ArtworkSource artwork = ArtworkFromResources();
+    // How the program stops at once (payload missing, a failed installation step); tests watch it.
+    std::function<void()> halt;
+    // The payload archive; empty: "Pratilo.bin" beside the program.
+    std::string payloadArchive;
   };
 
   TfMain() = default;
+  // The windows go first, whatever the order of the members: they borrow the fonts and images.
+  ~TfMain() { form.Destroy(); }
   TfMain(const TfMain&) = delete;
   TfMain& operator=(const TfMain&) = delete;
 
@@ -64,6 +71,13 @@ class TfMain {
 
   // The one event handler of every control; also run from code with a chosen sender.
   void Clic(ui::Component& sender);
+
+  // Start-up and closing of the window.
+  void FormCreate();
+  void FormClose();
+  // The runs started from the pages.
+  void Install();
+  void Uninstall();
 
   // Derived values.
   std::string PayloadArchive() const;
@@ -134,15 +148,23 @@ class TfMain {
 
  private:
   // Branches of Clic that come with the navigation and the runs.
-  void LicenceBox() {}
-  void BrowseFolder() {}
-  void UninstallQuestion() {}
-  void PageChange() {}
-  void NextPage() {}
-  void PreviousPage() {}
-  void QuitQuestion() {}
-  void CloseOk() {}
-  void MailLink(ui::RichText& /*text*/) {}
+  void LicenceBox();
+  void BrowseFolder();
+  void UninstallQuestion();
+  void PageChange();
+  void NextPage();
+  void PreviousPage();
+  void QuitQuestion();
+  void CloseOk();
+  void MailLink(ui::RichText& text);
+  void MoveToPage(int index);
+
+  // Start-up steps.
+  void PreselectSimulator();
+  // Installation steps; false when the step failed and the program is to stop.
+  bool InstallSteps();
+  void ShowInstallFinished();
+  void Halt();
 
   void CreatePages();
   void CreatePage0();
@@ -160,6 +182,8 @@ class TfMain {
   C& Add(C& component);
 
   ArtworkSource artwork_;
+  std::function<void()> halt_;
+  std::string payloadArchive_;
   std::vector<ui::Component*> components_;
 };
 

@@ -25,7 +25,9 @@ void TfMain::CreatePages() {
   glyphs = &loaded;
   Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kWindowColour,
                   // Low tabs: the pages start high enough for their bottom row to stay inside the window.
-                  .tabHeight = 14});
+                  .tabHeight = 14,
+                  // Pages change only through the wizard's buttons, never by the keyboard or the tabs.
+                  .userSwitching = false});
   CreatePage0();
   CreatePage1();
   CreatePage2();
@@ -89,6 +91,8 @@ void TfMain::CreatePage0() {
   CreatePageButton(form, page, {q0, "q0", 446, 2, Role::Quit}, nullptr);
   Add(sb0).Create({.parent = page, .bounds = {112, 212, 425, 31}, .name = "sb0", .visible = false,
                    .background = kWindowColour});
+  // While it shows the restoration it covers the row of buttons, so that none can be clicked.
+  sb0.BringToFront();
 }
 
 void TfMain::CreatePage1() {

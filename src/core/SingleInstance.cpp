@@ -87,7 +87,8 @@ void OwnerlessErrorBox(const std::string& text, const std::string& caption) {
 
 }  // namespace
 
-void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const SingleInstanceOptions& options) {
+void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const ErrorBoxFunction& errorBox,
+                         const SingleInstanceOptions& options) {
   const TopWindow self = Describe(appWindow);
 
   static HANDLE mutex = nullptr;  // held for the life of the process
@@ -104,7 +105,7 @@ void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const 
   }
 
   if (const auto message = WrongNameMessage(expectedName, Env().ProgramName)) {
-    (options.errorBox ? options.errorBox : OwnerlessErrorBox)(*message, "Erreur");
+    (errorBox ? errorBox : OwnerlessErrorBox)(*message, "Erreur");
     HaltProgram(kWrongNameExitCode);
   }
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "core/Halt.h"
+
 namespace core {
 
 // Sent to the running copy; wParam is a global atom naming the forwarded command line, lParam is 0.
@@ -15,9 +17,10 @@ inline constexpr UINT InstanceMessage = WM_USER + 101;  // 1125
 inline constexpr int kOtherCopyRunsExitCode = 0;
 inline constexpr int kWrongNameExitCode = 1;
 
+// Shows the wrong-name error; empty: an ownerless system box with the error icon.
+using ErrorBoxFunction = std::function<void(const std::string& text, const std::string& caption)>;
+
 struct SingleInstanceOptions {
-  // Shows the wrong-name error; empty: an ownerless system box with the error icon.
-  std::function<void(const std::string& text, const std::string& caption)> errorBox;
   // A running copy that does not answer within this time is not waited for any longer.
   unsigned sendTimeoutMs = 5000;
   // How long a later copy waits for the running copy's application window to appear.
@@ -27,6 +30,7 @@ struct SingleInstanceOptions {
 // appWindow: this copy's application window, the hidden top-level window standing for the program;
 // its class name and title identify the program. Returns only when this copy may go on starting;
 // otherwise it ends the program (the environment is still released).
-void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const SingleInstanceOptions& options = {});
+void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const ErrorBoxFunction& errorBox = {},
+                         const SingleInstanceOptions& options = {});
 
 }  // namespace core

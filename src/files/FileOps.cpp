@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "core/FolderNames.h"
+#include "core/MessagePump.h"
 #include "core/Utf8.h"
 #include "files/FileHandle.h"
 
@@ -11,18 +12,6 @@ namespace files {
 namespace {
 
 constexpr DWORD kGuardBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-void ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the program's own loop
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // The shell's rename, as the installer has always made it: silent, no confirmation, undoable.
 bool ShellRenameRequest(const std::wstring& source, const std::wstring& target) {
@@ -52,7 +41,7 @@ bool RemoveFile(std::string_view fileName) {
   if (!FileExists(name)) return false;
   SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (DeleteFileW(name.c_str())) return true;
-  ProcessPendingMessages();
+  core::ProcessMessages();
   return DeleteFileW(name.c_str()) != 0;
 }
 

@@ -138,11 +138,4 @@ class TZipBaseArchiver {
   std::vector<Pending> pending_;
 };
 
-// The component as the program uses it: a failure on one file asks the user (Abort/Retry/Ignore).
-class TZipArchiver : public TZipBaseArchiver {
- protected:
-  TZAAction DefaultFileFailureAction(const std::string& fileName, TZAProcessOperation operation,
-                                     const EZAException& failure) override;
-};
-
 }  // namespace files

@@ -58,7 +58,10 @@ void TZipBaseArchiver::Commit() {
 
   DWORD oldAttributes = onDisk_ ? GetFileAttributesW(archivePath_.c_str()) : INVALID_FILE_ATTRIBUTES;
   archive_.Close();  // an open file cannot be replaced
-  if (!MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // Made read-only since it was opened: not replaced, as at opening (rights may allow the move).
+  const bool readOnlyNow = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_READONLY);
+  if (readOnlyNow ||
+      !MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     if (onDisk_) ReopenArchive();
     Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   }
@@ -100,7 +103,8 @@ void TZipBaseArchiver::WriteArchive(const FileHandle& out, bool& abandoned) {
 
   uint64_t directoryOffset = 0;
   if (!out.Position(directoryOffset)) Fail(zerr::WriteError);
-  if (written.size() > 0xFFFF || directoryOffset >= zip::kZip32Limit) Fail(zerr::Zip64CompressedSize, FileName);
+  // A count of 0xFFFF would be read back as the ZIP64 marker, so the last plain count is 0xFFFE.
+  if (written.size() >= 0xFFFF || directoryOffset >= zip::kZip32Limit) Fail(zerr::Zip64CompressedSize, FileName);
   std::string directory;
   for (const auto& w : written) {
     auto bytes = zip::EncodeCentralHeader(w.header);

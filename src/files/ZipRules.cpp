@@ -59,8 +59,10 @@ bool IsDeviceName(std::wstring_view component) {
                                                               L"CONIN$", L"CONOUT$"};
   for (auto name : kPlain)
     if (SameText(stem, name)) return true;
+  // Windows reserves the superscript digits one to three as well (COM\u00B9, LPT\u00B2...).
   if (stem.size() == 4 && (SameText(stem.substr(0, 3), L"COM") || SameText(stem.substr(0, 3), L"LPT")))
-    return stem[3] >= L'0' && stem[3] <= L'9';
+    return (stem[3] >= L'0' && stem[3] <= L'9') || stem[3] == L'\u00B9' || stem[3] == L'\u00B2' ||
+           stem[3] == L'\u00B3';
   return false;
 }
 

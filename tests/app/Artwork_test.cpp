@@ -4,26 +4,23 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <set>
+#include <vector>
 
+#include "ArtworkFiles.h"
 #include "core/Utf8.h"
 #include "support/TempFolder.h"
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 
 // Every picture the window loads, with the size it needs.
-struct Art {
-  const char* file;
-  int width, height;
-};
-const Art kArt[] = {
-    {"banner.jpg", 105, 233},         {"variants.jpg", 1800, 200},     {"resolutions1.jpg", 900, 200},
-    {"resolutions2.jpg", 900, 200},   {"resolutions3.jpg", 900, 200},  {"resolutions4.jpg", 900, 200},
-    {"resolutions5.jpg", 900, 200},   {"glyph_next.bmp", 16, 16},      {"glyph_previous.bmp", 16, 16},
-    {"glyph_quit.bmp", 16, 16},       {"glyph_uninstall.bmp", 16, 16}, {"flag_fr.bmp", 16, 16},
-    {"flag_en.bmp", 16, 16},
-};
+std::vector<artwork_files::File> EmbeddedArt() {
+  std::vector<artwork_files::File> art;
+  for (const auto& file : artwork_files::kFiles)
+    if (file.embedded) art.push_back(file);
+  return art;
+}
 
 // A Linux path from the test environment, as Wine sees it.
 std::string WinePath(const char* variable, const std::string& rest) {
@@ -43,13 +40,16 @@ TEST(ResourceNameFor, UpperCaseWithUnderscores) {
 }
 
 TEST(Artwork, EveryPictureOfTheWindowIsDeclaredAsAResource) {
-  std::ifstream in(WinePath("PRATILO_SOURCE_DIR", "src/app/resources/Artwork.rc.in").c_str());
-  ASSERT_TRUE(in) << "Artwork.rc.in not found";
-  std::stringstream text;
-  text << in.rdbuf();
-  for (const Art& a : kArt) {
-    std::string line = app::ResourceNameFor(a.file) + " RCDATA \"@PRATILO_ARTWORK_DIR@/" + a.file + "\"";
-    EXPECT_NE(text.str().find(line), std::string::npos) << line;
+  std::ifstream in(WinePath("PRATILO_BINARY_DIR", "src/Artwork.rc").c_str());
+  ASSERT_TRUE(in) << "Artwork.rc not found";
+  std::set<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.insert(line);
+  for (const auto& a : EmbeddedArt()) {
+    const std::string prefix = app::ResourceNameFor(a.name) + " RCDATA \"";
+    const std::string suffix = "/" + std::string(a.name) + "\"";
+    auto line = lines.lower_bound(prefix);
+    ASSERT_TRUE(line != lines.end() && line->starts_with(prefix)) << prefix;
+    EXPECT_TRUE(line->ends_with(suffix)) << *line;
   }
 }
 
@@ -68,10 +68,10 @@ TEST(Artwork, FolderSourceReadsFilesAndMissingOnesGiveNothing) {
 // The generator's pictures (built before the tests) have the sizes the window is laid out for.
 TEST(Artwork, GeneratedPicturesHaveTheSizesOfTheWindow) {
   app::ArtworkSource source = app::ArtworkFromFolder(WinePath("PRATILO_BINARY_DIR", "artwork"));
-  for (const Art& a : kArt) {
-    ui::Image image = app::LoadPicture(source, a.file);
-    EXPECT_EQ(image.width, a.width) << a.file;
-    EXPECT_EQ(image.height, a.height) << a.file;
+  for (const auto& a : EmbeddedArt()) {
+    ui::Image image = app::LoadPicture(source, a.name);
+    EXPECT_EQ(image.width, a.width) << a.name;
+    EXPECT_EQ(image.height, a.height) << a.name;
   }
   // Glyphs are drawn on a transparent ground.
   ui::Image next = app::LoadPicture(source, "glyph_next.bmp");
@@ -84,10 +84,10 @@ TEST(Artwork, TheProgramCarriesEveryPictureAsAResource) {
   HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
   app::ArtworkSource source = app::ArtworkFromResources(module);
-  for (const Art& a : kArt) {
-    ui::Image image = app::LoadPicture(source, a.file);
-    EXPECT_EQ(image.width, a.width) << a.file;
-    EXPECT_EQ(image.height, a.height) << a.file;
+  for (const auto& a : EmbeddedArt()) {
+    ui::Image image = app::LoadPicture(source, a.name);
+    EXPECT_EQ(image.width, a.width) << a.name;
+    EXPECT_EQ(image.height, a.height) << a.name;
   }
   EXPECT_FALSE(source("nothing.jpg"));
   FreeLibrary(module);

@@ -4,7 +4,7 @@
 
 #include "core/Utf8.h"
 #include "support/TempFolder.h"
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/support/Wizard.h"
+#include "support/Wizard.h"
 #include "core/Utf8.h"
 
 namespace {
 
-using testapp::WizardTest;
+using testing_support::WizardTest;
 
 enum class Kind { Picture, Radio, Rich, Glyph, Plain, Status, Check, CheckList, Panel, Label, Link, Group, Edit };
 
@@ -248,7 +248,7 @@ TEST_F(Window, SummaryLinksJumpToTheirPagesWithoutAPageChange) {
     w().pc.SetActivePage(w().ts6);
     SendMessageW(link->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(link->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    testgui::Pump();
+    testing_support::Pump();
     EXPECT_EQ(w().pc.ActivePage(), page) << link->name;
   }
   EXPECT_EQ(pageChanges, 0);

@@ -51,6 +51,14 @@ TEST(FormatNumber, WidthDecimalsFillAndFixedFormat) {
       {-2.5, {.spec = 0.0}, "-3"},
       {12345678, {.spec = 3}, "12,345,678"},  // a narrow width never cuts digits
       {7, {.spec = 0.9}, "7.000000000"},
+      // Widths with decimals such as 1.2 or 2.3 are not exact in binary: the decimals must still count.
+      {3.14159, {.spec = 1.2}, "3.14"},
+      {1.23456, {.spec = 1.2}, "1.23"},
+      {3.14159, {.spec = 2.3}, "3.142"},
+      {1.23456, {.spec = 2.3}, "1.235"},
+      {3.14159, {.spec = 0.1}, "3.1"},
+      {1.23456, {.spec = 0.3}, "1.235"},
+      {-1.23456, {.spec = 7.3}, " -1.235"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatNumberWith(kEnglish, c.value, c.args), c.expected) << c.value;
 }

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
+using namespace testing_support;
 
 namespace {
 constexpr uint32_t RO = FILE_ATTRIBUTE_READONLY, HID = FILE_ATTRIBUTE_HIDDEN, SYS = FILE_ATTRIBUTE_SYSTEM,
@@ -15,8 +15,8 @@ constexpr uint32_t RO = FILE_ATTRIBUTE_READONLY, HID = FILE_ATTRIBUTE_HIDDEN, SY
 }
 
 TEST(FileOps, ClearReadOnlyKeepsOtherBitsAndGivesTheOldOnes) {
-  TempDir dir;
-  WriteFile(dir / "a.zip", "x");
+  TempFolder dir;
+  WriteFileBytes(dir / "a.zip", "x");
   SetAttributes(dir / "a.zip", RO | HID | SYS | ARC);
   EXPECT_EQ(files::ClearReadOnly(dir / "a.zip"), RO | HID | SYS | ARC);
   EXPECT_EQ(Attributes(dir / "a.zip"), ARC);
@@ -31,20 +31,20 @@ TEST(FileOps, ClearReadOnlyKeepsOtherBitsAndGivesTheOldOnes) {
 }
 
 TEST(FileOps, RemoveFileDeletesReadOnlyFilesButNotFolders) {
-  TempDir dir;
-  WriteFile(dir / "a.zip", "x");
+  TempFolder dir;
+  WriteFileBytes(dir / "a.zip", "x");
   SetAttributes(dir / "a.zip", RO | HID);
   EXPECT_TRUE(files::RemoveFile(dir / "a.zip"));
-  EXPECT_FALSE(Exists(dir / "a.zip"));
+  EXPECT_FALSE(PathExists(dir / "a.zip"));
   EXPECT_FALSE(files::RemoveFile(dir / "a.zip"));
   CreateDirectoryW(core::Widen(dir / "folder").c_str(), nullptr);
   EXPECT_FALSE(files::RemoveFile(dir / "folder"));
-  EXPECT_TRUE(Exists(dir / "folder"));
+  EXPECT_TRUE(PathExists(dir / "folder"));
 }
 
 TEST(FileOps, RemoveFileRetriesOnceAfterPendingMessages) {
-  TempDir dir;
-  WriteFile(dir / "held.bmp", "x");
+  TempFolder dir;
+  WriteFileBytes(dir / "held.bmp", "x");
   // Held open by "another part of the program", released by a message handled during the retry.
   HANDLE held = CreateFileW(core::Widen(dir / "held.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, 0, nullptr);
@@ -57,29 +57,29 @@ TEST(FileOps, RemoveFileRetriesOnceAfterPendingMessages) {
   SetTimer(window, 1, 0, closer);
   Sleep(20);
   EXPECT_TRUE(files::RemoveFile(dir / "held.bmp"));
-  EXPECT_FALSE(Exists(dir / "held.bmp"));
+  EXPECT_FALSE(PathExists(dir / "held.bmp"));
   KillTimer(window, 1);
   DestroyWindow(window);
 }
 
 TEST(FileOps, ShellRenameReplacesAReadOnlyTargetWithTheSourcesAttributes) {
-  TempDir dir;
-  WriteFile(dir / "T2_512.bmp", "new texture");
+  TempFolder dir;
+  WriteFileBytes(dir / "T2_512.bmp", "new texture");
   SetAttributes(dir / "T2_512.bmp", HID | ARC);
-  WriteFile(dir / "detail1.bmp", "old texture");
+  WriteFileBytes(dir / "detail1.bmp", "old texture");
   SetAttributes(dir / "detail1.bmp", RO);
   EXPECT_TRUE(files::ShellRename(dir / "T2_512.bmp", dir / "detail1.bmp"));
-  EXPECT_EQ(ReadFile(dir / "detail1.bmp"), "new texture");
+  EXPECT_EQ(ReadFileBytes(dir / "detail1.bmp"), "new texture");
   EXPECT_EQ(Attributes(dir / "detail1.bmp"), HID | ARC);
-  EXPECT_FALSE(Exists(dir / "T2_512.bmp"));
+  EXPECT_FALSE(PathExists(dir / "T2_512.bmp"));
 }
 
 TEST(FileOps, ShellRenameWithoutTargetAndWithTrailingBackslashes) {
-  TempDir dir;
-  WriteFile(dir / "a.bmp", "a");
+  TempFolder dir;
+  WriteFileBytes(dir / "a.bmp", "a");
   SetAttributes(dir / "a.bmp", RO | ARC);
   EXPECT_TRUE(files::ShellRename(dir / "a.bmp\\", dir / "b.bmp\\"));
-  EXPECT_EQ(ReadFile(dir / "b.bmp"), "a");
+  EXPECT_EQ(ReadFileBytes(dir / "b.bmp"), "a");
   EXPECT_EQ(Attributes(dir / "b.bmp"), RO | ARC);
   // A folder as source: no attributes remembered, none set afterwards.
   CreateDirectoryW(core::Widen(dir / "folder").c_str(), nullptr);
@@ -89,13 +89,13 @@ TEST(FileOps, ShellRenameWithoutTargetAndWithTrailingBackslashes) {
 }
 
 TEST(FileOps, FailedRenameLeavesTheOldTargetInPlace) {
-  TempDir dir;
-  WriteFile(dir / "T1_1024.bmp", "new");
+  TempFolder dir;
+  WriteFileBytes(dir / "T1_1024.bmp", "new");
   SetAttributes(dir / "T1_1024.bmp", RO | ARC);
   EXPECT_FALSE(files::ShellRename(dir / "missing.bmp", dir / "T1_1024.bmp"));
-  EXPECT_EQ(ReadFile(dir / "T1_1024.bmp"), "new");
+  EXPECT_EQ(ReadFileBytes(dir / "T1_1024.bmp"), "new");
 
-  WriteFile(dir / "detail1.bmp", "simulator's texture");
+  WriteFileBytes(dir / "detail1.bmp", "simulator's texture");
   SetAttributes(dir / "detail1.bmp", RO | ARC);
   // The simulator holds its texture open without letting it be deleted: the rename must fail.
   HANDLE sim = CreateFileW(core::Widen(dir / "detail1.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -103,16 +103,16 @@ TEST(FileOps, FailedRenameLeavesTheOldTargetInPlace) {
   ASSERT_NE(sim, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(files::ShellRename(dir / "T1_1024.bmp", dir / "detail1.bmp"));
   CloseHandle(sim);
-  EXPECT_EQ(ReadFile(dir / "detail1.bmp"), "simulator's texture");
+  EXPECT_EQ(ReadFileBytes(dir / "detail1.bmp"), "simulator's texture");
   EXPECT_EQ(Attributes(dir / "detail1.bmp"), RO | ARC);
-  EXPECT_EQ(ReadFile(dir / "T1_1024.bmp"), "new");
+  EXPECT_EQ(ReadFileBytes(dir / "T1_1024.bmp"), "new");
   EXPECT_EQ(Attributes(dir / "T1_1024.bmp"), RO | ARC);
 }
 
 TEST(FileOps, ShellRenameOntoAFolderDoesNotRemoveIt) {
-  TempDir dir;
-  WriteFile(dir / "a.bmp", "a");
-  WriteFile(dir / "target\\inside.txt", "kept");
+  TempFolder dir;
+  WriteFileBytes(dir / "a.bmp", "a");
+  WriteFileBytes(dir / "target\\inside.txt", "kept");
   files::ShellRename(dir / "a.bmp", dir / "target");
-  EXPECT_EQ(ReadFile(dir / "target\\inside.txt"), "kept");
+  EXPECT_EQ(ReadFileBytes(dir / "target\\inside.txt"), "kept");
 }

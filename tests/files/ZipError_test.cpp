@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "files/FailureQuestion.h"
 
 using files::EZAException;
 using files::FormatZipError;
@@ -35,6 +34,4 @@ TEST(ZipError, ExceptionCarriesCodeAndText) {
     EXPECT_EQ(z->code(), 8);
     EXPECT_STREQ(e.what(), "Invalid size or check sum of file or unsupported compression format - Native error: 00008");
   }
-  EXPECT_EQ(files::FileFailureQuestionText("Write to stream error - Native error: 00046"),
-            "Write to stream error - Native error: 00046. File processing error, possibly disk is full");
 }

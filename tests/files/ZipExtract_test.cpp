@@ -1,51 +1,33 @@
-// Extracting: what lands where, verified replacement of targets, refused names and methods.
+// Extracting: what lands where, verified replacement of targets, refused names and methods, and
+// faults in the middle that must leave existing targets as they were.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
-#include "support/ZipTestSupport.h"
+#include "support/ZipFixtures.h"
 
-using namespace ztest;
+using namespace testing_support;
 using files::TZAAction;
 using files::TZAProcessOperation;
 using files::TZAProgressPhase;
 
-namespace {
-
-std::vector<FailureRecord> Extract(const std::string& archive, const std::string& dest, const std::string& mask,
-                                   TZAAction answer = TZAAction::fxaIgnore) {
-  QuietZip q(archive, dest);
-  q.answer = answer;
-  q.zip.OpenZip();
-  q.zip.ExtractMatching(mask);
-  return q.failures;
-}
-
-FILETIME WriteTime(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA d{};
-  GetFileAttributesExW(core::Widen(path).c_str(), GetFileExInfoStandard, &d);
-  return d.ftLastWriteTime;
-}
-
-}  // namespace
-
 TEST(ZipExtract, PlainNameAlsoTakesEntriesInFoldersAndCreatesThem) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"detail1.bmp", "top"}, {"a/b/detail1.bmp", "deep"}, {"a/other.bmp", "other"}});
   EXPECT_TRUE(Extract(dir / "t.zip", dir / "out", "DETAIL1.BMP").empty());
   EXPECT_EQ(ListTree(dir / "out"), (std::vector<std::string>{"a/", "a/b/", "a/b/detail1.bmp", "detail1.bmp"}));
-  EXPECT_EQ(ReadFile(dir / "out\\a\\b\\detail1.bmp"), "deep");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\a\\b\\detail1.bmp"), "deep");
   EXPECT_TRUE(Extract(dir / "t.zip", dir / "out2", "a\\other.bmp").empty());
   EXPECT_EQ(ListTree(dir / "out2"), (std::vector<std::string>{"a/", "a/other.bmp"}));
   EXPECT_TRUE(Extract(dir / "t.zip", dir / "out3", "nothing").empty());
-  EXPECT_FALSE(Exists(dir / "out3"));
+  EXPECT_FALSE(PathExists(dir / "out3"));
 }
 
 TEST(ZipExtract, ReadOnlyTargetIsReplacedAndGetsTheEntrysAttributesAndTime) {
-  TempDir dir;
-  WriteFile(dir / "src\\t.bmp", TextBytes(70000));
+  TempFolder dir;
+  WriteFileBytes(dir / "src\\t.bmp", TextBytes(70000));
   SetAttributes(dir / "src\\t.bmp", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
   SYSTEMTIME local = {2007, 12, 1, 24, 13, 25, 2, 0};  // a time DOS can hold exactly
   FILETIME localTime, old;
@@ -60,10 +42,10 @@ TEST(ZipExtract, ReadOnlyTargetIsReplacedAndGetsTheEntrysAttributesAndTime) {
   add.zip.OpenZip();
   add.zip.AddMatching("t.bmp");
   add.zip.CloseZip();
-  WriteFile(dir / "out\\t.bmp", "old target");
+  WriteFileBytes(dir / "out\\t.bmp", "old target");
   SetAttributes(dir / "out\\t.bmp", FILE_ATTRIBUTE_READONLY);
   EXPECT_TRUE(Extract(dir / "t.zip", dir / "out", "t.bmp").empty());
-  EXPECT_EQ(ReadFile(dir / "out\\t.bmp"), TextBytes(70000));
+  EXPECT_EQ(ReadFileBytes(dir / "out\\t.bmp"), TextBytes(70000));
   EXPECT_EQ(Attributes(dir / "out\\t.bmp"), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
   FILETIME got = WriteTime(dir / "out\\t.bmp");
   EXPECT_EQ(CompareFileTime(&got, &old), 0);
@@ -71,19 +53,19 @@ TEST(ZipExtract, ReadOnlyTargetIsReplacedAndGetsTheEntrysAttributesAndTime) {
 }
 
 TEST(ZipExtract, CrcMismatchFailsWith8AndLeavesTheOldTargetAlone) {
-  TempDir dir;
+  TempFolder dir;
   Bytes good = TextBytes(3000);
   Bytes zip = BuildZip({{"bad.txt", RawDeflate(good), 8, 0, Crc(good) ^ 1, good.size()},
                         {"stored.txt", "stored!", 0, 0, Crc("stored?")},
                         {"fine.txt", "fine"}});
-  WriteFile(dir / "t.zip", zip);
-  WriteFile(dir / "out\\bad.txt", "precious old file");
+  WriteFileBytes(dir / "t.zip", zip);
+  WriteFileBytes(dir / "out\\bad.txt", "precious old file");
   auto failures = Extract(dir / "t.zip", dir / "out", "*");
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_EQ(failures[0].name, "bad.txt");
   EXPECT_EQ(failures[0].code, 8);
   EXPECT_EQ(failures[1].code, 8);
-  EXPECT_EQ(ReadFile(dir / "out\\bad.txt"), "precious old file");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\bad.txt"), "precious old file");
   EXPECT_EQ(ListTree(dir / "out"), (std::vector<std::string>{"bad.txt", "fine.txt"}));
 
   // Keeping corrupted files is a choice the caller can make.
@@ -92,22 +74,22 @@ TEST(ZipExtract, CrcMismatchFailsWith8AndLeavesTheOldTargetAlone) {
   keep.zip.OpenZip();
   keep.zip.ExtractMatching("bad.txt");
   EXPECT_TRUE(keep.failures.empty());
-  EXPECT_EQ(ReadFile(dir / "kept\\bad.txt"), good);
+  EXPECT_EQ(ReadFileBytes(dir / "kept\\bad.txt"), good);
 }
 
 TEST(ZipExtract, UnsupportedMethodsAndEncryptionAreRefused) {
-  TempDir dir;
-  WriteFile(dir / "t.zip", BuildZip({{"d64.bin", "xxxx", 9}, {"bz.bin", "xxxx", 12}, {"enc.bin", "xxxx", 0, 1}}));
+  TempFolder dir;
+  WriteFileBytes(dir / "t.zip", BuildZip({{"d64.bin", "xxxx", 9}, {"bz.bin", "xxxx", 12}, {"enc.bin", "xxxx", 0, 1}}));
   auto failures = Extract(dir / "t.zip", dir / "out", "*");
   ASSERT_EQ(failures.size(), 3u);
   EXPECT_EQ(failures[0].code, 55);
   EXPECT_EQ(failures[1].code, 8);
   EXPECT_EQ(failures[2].code, 8);
-  EXPECT_FALSE(Exists(dir / "out\\d64.bin"));
+  EXPECT_FALSE(PathExists(dir / "out\\d64.bin"));
 }
 
 TEST(ZipExtract, EntriesThatWouldLeaveTheDestinationAreRefusedOneByOne) {
-  TempDir dir;
+  TempFolder dir;
   std::string absolute = dir / "abs.txt";  // an absolute name, drive included
   std::replace(absolute.begin(), absolute.end(), '\\', '/');
   const char* names[] = {"../up.txt", "a/../../up2.txt", "/rooted.txt", "\\rooted2.txt", "C:up3.txt",
@@ -116,29 +98,29 @@ TEST(ZipExtract, EntriesThatWouldLeaveTheDestinationAreRefusedOneByOne) {
   for (auto n : names) entries.push_back({n, "evil"});
   entries.push_back({absolute, "evil"});
   entries.back().name = absolute;
-  WriteFile(dir / "dest\\t.zip", BuildZip(entries));
+  WriteFileBytes(dir / "dest\\t.zip", BuildZip(entries));
   auto failures = Extract(dir / "dest\\t.zip", dir / "dest\\out", "*");
   EXPECT_EQ(failures.size(), 8u);
   for (const auto& f : failures) EXPECT_EQ(f.code, 19) << f.name;
-  EXPECT_EQ(ReadFile(dir / "dest\\out\\ok.txt"), "evil");
-  EXPECT_EQ(ListTree(dir.Path()), (std::vector<std::string>{"dest/", "dest/out/", "dest/out/ok.txt", "dest/t.zip"}));
+  EXPECT_EQ(ReadFileBytes(dir / "dest\\out\\ok.txt"), "evil");
+  EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"dest/", "dest/out/", "dest/out/ok.txt", "dest/t.zip"}));
 }
 
 TEST(ZipExtract, InflationStopsAtTheDeclaredSize) {
-  TempDir dir;
+  TempFolder dir;
   Bytes big = Bytes(5 << 20, 'z');  // 5 MiB of one letter deflates to a few kilobytes
-  WriteFile(dir / "t.zip", BuildZip({{"bomb.bin", RawDeflate(big), 8, 0, Crc(big), 1000},
+  WriteFileBytes(dir / "t.zip", BuildZip({{"bomb.bin", RawDeflate(big), 8, 0, Crc(big), 1000},
                                      {"short.bin", RawDeflate(big), 8, 0, Crc(big), (6u << 20)}}));
   auto failures = Extract(dir / "t.zip", dir / "out", "*");
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_EQ(failures[0].code, 8);
   EXPECT_EQ(failures[1].code, 8);
-  EXPECT_FALSE(Exists(dir / "out\\bomb.bin"));
+  EXPECT_FALSE(PathExists(dir / "out\\bomb.bin"));
   EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{});
 }
 
 TEST(ZipExtract, ProgressAndCancel) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"a.bin", NoiseBytes(0x80000 * 2)}, {"b.bin", NoiseBytes(10)}});
   {
     QuietZip q(dir / "t.zip", dir / "out");
@@ -155,7 +137,7 @@ TEST(ZipExtract, ProgressAndCancel) {
     EXPECT_EQ(phases.front(), TZAProgressPhase::ppStart);
     EXPECT_EQ(phases.back(), TZAProgressPhase::ppEnd);
   }
-  WriteFile(dir / "old\\a.bin", "old a");
+  WriteFileBytes(dir / "old\\a.bin", "old a");
   QuietZip q(dir / "t.zip", dir / "old");
   q.zip.OnOverallProgress = [&](files::TZipBaseArchiver&, double p, TZAProcessOperation, TZAProgressPhase, bool& cancel) {
     cancel = p > 0;
@@ -163,15 +145,15 @@ TEST(ZipExtract, ProgressAndCancel) {
   q.zip.OpenZip();
   q.zip.ExtractMatching("*");
   EXPECT_TRUE(q.failures.empty());
-  EXPECT_EQ(ReadFile(dir / "old\\a.bin"), "old a");
+  EXPECT_EQ(ReadFileBytes(dir / "old\\a.bin"), "old a");
   EXPECT_EQ(ListTree(dir / "old"), std::vector<std::string>{"a.bin"});
 }
 
 TEST(ZipExtract, ArchivesWithCommentsAndUtf8FlaggedNamesAreRead) {
-  TempDir dir;
+  TempFolder dir;
   RawEntry utf8{"caf\xC3\xA9/\xE2\x82\xAC.txt", "euro", 0, 0x800};
   RawEntry oem{"\x82t\x82.txt", "oem"};  // "été" in code page 437
-  WriteFile(dir / "t.zip", BuildZip({utf8, oem}, "archive comment PK\x05\x06 with a fake signature"));
+  WriteFileBytes(dir / "t.zip", BuildZip({utf8, oem}, "archive comment PK\x05\x06 with a fake signature"));
   {
     QuietZip q(dir / "t.zip", dir / "out");
     q.zip.OpenZip();
@@ -184,10 +166,10 @@ TEST(ZipExtract, ArchivesWithCommentsAndUtf8FlaggedNamesAreRead) {
     q.zip.ExtractMatching("*");
     EXPECT_TRUE(q.failures.empty());
   }
-  EXPECT_EQ(ReadFile(dir / "out\\caf\xC3\xA9\\\xE2\x82\xAC.txt"), "euro");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\caf\xC3\xA9\\\xE2\x82\xAC.txt"), "euro");
 
   // The comment survives an update.
-  WriteFile(dir / "src\\new.txt", "n");
+  WriteFileBytes(dir / "src\\new.txt", "n");
   QuietZip add(dir / "t.zip", dir / "src");
   add.zip.OpenZip();
   add.zip.AddMatching("*");
@@ -196,9 +178,9 @@ TEST(ZipExtract, ArchivesWithCommentsAndUtf8FlaggedNamesAreRead) {
 }
 
 TEST(ZipExtract, TestChecksEveryEntryAndWritesNothing) {
-  TempDir dir;
+  TempFolder dir;
   Bytes data = TextBytes(1000);
-  WriteFile(dir / "t.zip", BuildZip({{"good.txt", RawDeflate(data), 8, 0, Crc(data), 1000},
+  WriteFileBytes(dir / "t.zip", BuildZip({{"good.txt", RawDeflate(data), 8, 0, Crc(data), 1000},
                                      {"bad.txt", RawDeflate(data), 8, 0, Crc(data) + 1, 1000}}));
   QuietZip q(dir / "t.zip", dir / "out");
   q.answer = TZAAction::fxaIgnore;
@@ -206,13 +188,13 @@ TEST(ZipExtract, TestChecksEveryEntryAndWritesNothing) {
   q.zip.TestMatching("*");
   ASSERT_EQ(q.failures.size(), 1u);
   EXPECT_EQ(q.failures[0].name, "bad.txt");
-  EXPECT_FALSE(Exists(dir / "out"));
+  EXPECT_FALSE(PathExists(dir / "out"));
 }
 
 TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
-  TempDir dir;
+  TempFolder dir;
   MakeArchive(dir / "t.zip", {{"x.txt", "new x"}, {"sub/x.txt", "new sub x"}});
-  WriteFile(dir / "out\\x.txt", "old x");
+  WriteFileBytes(dir / "out\\x.txt", "old x");
   {
     QuietZip q(dir / "t.zip", dir / "out");
     q.zip.Options.OverwriteMode = files::TZAOverwriteMode::omNever;
@@ -220,7 +202,7 @@ TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
     q.zip.OpenZip();
     q.zip.ExtractMatching("x.txt");
   }
-  EXPECT_EQ(ReadFile(dir / "out\\x.txt"), "old x");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\x.txt"), "old x");
   EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"x.txt"});
   {
     QuietZip q(dir / "t.zip", dir / "out");
@@ -230,5 +212,37 @@ TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
     ASSERT_EQ(q.failures.size(), 1u);  // sub\ does not exist and may not be created
     EXPECT_EQ(q.failures[0].code, 20);
   }
-  EXPECT_EQ(ReadFile(dir / "out\\x.txt"), "new x");
+  EXPECT_EQ(ReadFileBytes(dir / "out\\x.txt"), "new x");
+}
+
+TEST(ZipExtract, FailedExtractionLeavesTheOldTargetByteIdentical) {
+  TempFolder dir;
+  MakeArchive(dir / "t.zip", {{"detail1.bmp", NoiseBytes(0x80000 * 3, 4)}});
+  WriteFileBytes(dir / "out\\detail1.bmp", "the simulator's own texture");
+  SetAttributes(dir / "out\\detail1.bmp", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+  for (int failAt = 0; failAt < 4; ++failAt) {
+    QuietZip q(dir / "t.zip", dir / "out");
+    q.zip.OpenZip();
+    RunFailingAt(q, failAt, [&] { q.zip.ExtractMatching("*"); });
+    EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "the simulator's own texture") << failAt;
+    EXPECT_EQ(Attributes(dir / "out\\detail1.bmp"), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE) << failAt;
+    EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"}) << failAt;
+  }
+}
+
+TEST(ZipExtract, TargetHeldByAnotherProgramIsNotReplacedAndIsAskedAbout) {
+  TempFolder dir;
+  MakeArchive(dir / "t.zip", {{"detail1.bmp", TextBytes(5000)}});
+  WriteFileBytes(dir / "out\\detail1.bmp", "in use");
+  HANDLE user = CreateFileW(core::Widen(dir / "out\\detail1.bmp").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(user, INVALID_HANDLE_VALUE);
+  QuietZip q(dir / "t.zip", dir / "out");
+  q.zip.OpenZip();
+  q.zip.ExtractMatching("*");
+  CloseHandle(user);
+  ASSERT_EQ(q.failures.size(), 1u);
+  EXPECT_EQ(q.failures[0].code, 19);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\detail1.bmp"), "in use");
+  EXPECT_EQ(ListTree(dir / "out"), std::vector<std::string>{"detail1.bmp"});
 }

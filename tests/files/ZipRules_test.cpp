@@ -91,6 +91,9 @@ TEST(ZipRules, EntryNamesThatCouldEscapeAreRefused) {
       L"", L"/", L"/etc/passwd", L"\\x.bmp", L"C:/x.bmp", L"C:x.bmp", L"..", L"../x.bmp", L"a/../../x",
       L"a/..", L"a\\..\\..\\x", L"./../x", L"\\\\server\\share\\x", L"//server/share/x", L"x.bmp:stream",
       L"con", L"sub/NUL.txt", L"com1", L"LPT9.bmp", L"a./b", L"a /b", L"...", L"a\x01" L"b", L"a*b", L"a?b",
+      // Device names stay devices whatever follows the first dot, and the superscript digits count too.
+      L"CON.tar.gz", L"sub/com1.a.b", L"nul.txt.bak", L"Aux.x.y", L"COM\u00B9", L"lpt\u00B2.txt", L"sub/Com\u00B3.a.b",
+      L"LPT\u00B3",
   };
   for (auto name : refused) EXPECT_FALSE(SafeRelativePath(name)) << name;
   EXPECT_EQ(SafeRelativePath(L"detail1.bmp"), L"detail1.bmp");
@@ -102,6 +105,9 @@ TEST(ZipRules, EntryNamesThatCouldEscapeAreRefused) {
   EXPECT_EQ(SafeRelativePath(L"..a/b..c"), L"..a\\b..c");
   EXPECT_EQ(SafeRelativePath(L"console.txt"), L"console.txt");
   EXPECT_EQ(SafeRelativePath(L"com10"), L"com10");
+  EXPECT_EQ(SafeRelativePath(L"com\u2074.txt"), L"com\u2074.txt");  // superscript four is no device
+  EXPECT_EQ(SafeRelativePath(L"a.con.b"), L"a.con.b");
+  EXPECT_EQ(SafeRelativePath(L"sub.com1/x.bmp"), L"sub.com1\\x.bmp");
 }
 
 TEST(ZipRules, StoredNamesAndStoragePaths) {

@@ -35,10 +35,19 @@ BOOL CALLBACK FindBox(HWND h, LPARAM lp) {
   return TRUE;
 }
 
+// An empty queue answers Cancel, which closes any box that can be closed.
+std::vector<int> AtLeastOne(std::vector<int> answers) {
+  if (answers.empty()) answers.push_back(IDCANCEL);
+  return answers;
+}
+
 }  // namespace
 
 DialogAnswerer::DialogAnswerer(std::wstring title, int buttonId)
-    : title_(std::move(title)), buttonId_(buttonId), thread_([this] { Watch(); }) {}
+    : DialogAnswerer(std::move(title), std::vector<int>{buttonId}) {}
+
+DialogAnswerer::DialogAnswerer(std::wstring title, std::vector<int> answers)
+    : title_(std::move(title)), answers_(AtLeastOne(std::move(answers))), thread_([this] { Watch(); }) {}
 
 DialogAnswerer::~DialogAnswerer() { Finish(); }
 
@@ -83,8 +92,10 @@ void DialogAnswerer::Watch() {
     }
     std::sort(buttons.begin(), buttons.end(), [](const Button& a, const Button& b) { return a.x < b.x; });
     for (const auto& b : buttons) seen.buttons.push_back(b.text);
+    const int answer = answers_[std::min(seen_.size(), answers_.size() - 1)];
+    seen.pressed = answer;
     seen_.push_back(seen);
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId_, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId_)));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
     while (!stop_ && IsWindow(box)) Sleep(10);
   }
 }

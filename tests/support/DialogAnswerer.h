@@ -10,11 +10,13 @@
 
 namespace testing_support {
 
-// Watches (from its own thread) for a dialog titled `title` owned by this process; answers every
-// one that appears by pressing the button with the given id, and records what it saw.
+// Watches (from its own thread) for dialogs titled `title` owned by this process and records what
+// each one shows. The n-th box is answered by pressing the n-th button id of `answers`; once the
+// queue is used up its last answer is given again, so a box is never left waiting.
 class DialogAnswerer {
  public:
   DialogAnswerer(std::wstring title, int buttonId);
+  DialogAnswerer(std::wstring title, std::vector<int> answers);
   ~DialogAnswerer();
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -24,6 +26,7 @@ class DialogAnswerer {
     std::vector<std::string> buttons;  // captions from left to right
     bool hasIcon = false;
     bool questionIcon = false;
+    int pressed = 0;                   // the button id given as the answer
   };
   // Stops watching and gives what was seen.
   std::vector<Seen> Finish();
@@ -31,7 +34,7 @@ class DialogAnswerer {
  private:
   void Watch();
   std::wstring title_;
-  int buttonId_;
+  std::vector<int> answers_;
   std::atomic<bool> stop_{false};
   std::vector<Seen> seen_;
   std::thread thread_;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "core/Utf8.h"
@@ -13,10 +14,16 @@ using core::Widen;
 
 namespace {
 
+std::wstring WithoutTrailingSlash(const std::string& path) {
+  std::wstring p = Widen(path);
+  while (p.size() > 3 && (p.back() == L'\\' || p.back() == L'/')) p.pop_back();
+  return p;
+}
+
 void RemoveRecursive(const std::wstring& path) {
   const DWORD attr = GetFileAttributesW(path.c_str());
   if (attr == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(path.c_str(), (attr & FILE_ATTRIBUTE_DIRECTORY) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL);
   if (!(attr & FILE_ATTRIBUTE_DIRECTORY)) {
     DeleteFileW(path.c_str());
     return;
@@ -30,6 +37,29 @@ void RemoveRecursive(const std::wstring& path) {
     FindClose(h);
   }
   RemoveDirectoryW(path.c_str());
+}
+
+void CreateParents(const std::wstring& path) {
+  for (size_t cut = path.find(L'\\', 3); cut != std::wstring::npos; cut = path.find(L'\\', cut + 1))
+    CreateDirectoryW(path.substr(0, cut).c_str(), nullptr);
+}
+
+void ListInto(const std::wstring& folder, const std::string& prefix, std::vector<std::string>& out) {
+  WIN32_FIND_DATAW d;
+  HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &d);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = d.cFileName;
+    if (name == L"." || name == L"..") continue;
+    std::string relative = prefix + Narrow(name);
+    if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      out.push_back(relative + "/");
+      ListInto(folder + L"\\" + name, relative + "/", out);
+    } else {
+      out.push_back(relative);
+    }
+  } while (FindNextFileW(h, &d));
+  FindClose(h);
 }
 
 }  // namespace
@@ -46,17 +76,19 @@ TempFolder::TempFolder(const std::string& label) {
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
-void RemoveTree(const std::string& path) {
-  std::wstring p = Widen(path);
-  while (!p.empty() && p.back() == L'\\') p.pop_back();
-  RemoveRecursive(p);
-}
+void RemoveTree(const std::string& path) { RemoveRecursive(WithoutTrailingSlash(path)); }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::wstring w = Widen(path);
+  SetFileAttributesW(w.c_str(), FILE_ATTRIBUTE_NORMAL);
+  HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_PATH_NOT_FOUND) {
+    CreateParents(w);
+    h = CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
   if (h == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL ok = bytes.empty() || WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(h);
   return ok && written == bytes.size();
 }
@@ -76,13 +108,26 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD a = GetFileAttributesW(Widen(path).c_str());
+  const uint32_t a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FolderExists(const std::string& path) {
-  const DWORD a = GetFileAttributesW(Widen(path).c_str());
+  const uint32_t a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool PathExists(const std::string& path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }
+
+uint32_t Attributes(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
+
+void SetAttributes(const std::string& path, uint32_t attributes) { SetFileAttributesW(Widen(path).c_str(), attributes); }
+
+std::vector<std::string> ListTree(const std::string& folder) {
+  std::vector<std::string> out;
+  ListInto(WithoutTrailingSlash(folder), "", out);
+  std::sort(out.begin(), out.end());
+  return out;
 }
 
 }  // namespace testing_support

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "support/Bitmaps.h"
+
 namespace {
 
 ui::Image Gradient(int width, int height) {
@@ -27,31 +29,6 @@ void ExpectNear(uint32_t actual, uint32_t expected, int tolerance) {
   for (int shift : {0, 8, 16, 24}) EXPECT_NEAR(Channel(actual, shift), Channel(expected, shift), tolerance) << shift;
 }
 
-// A .bmp file image: 24 or 32 bits, bottom-up unless topDown.
-std::string MakeBmp(const ui::Image& image, int bits, bool topDown) {
-  size_t stride = (static_cast<size_t>(image.width) * bits / 8 + 3) & ~size_t{3};
-  std::string data(54 + stride * image.height, '\0');
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) data[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  data[0] = 'B';
-  data[1] = 'M';
-  put32(2, static_cast<uint32_t>(data.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(image.width));
-  put32(22, static_cast<uint32_t>(topDown ? -image.height : image.height));
-  data[26] = 1;
-  data[28] = static_cast<char>(bits);
-  for (int y = 0; y < image.height; ++y) {
-    size_t row = 54 + stride * (topDown ? y : image.height - 1 - y);
-    for (int x = 0; x < image.width; ++x)
-      for (int c = 0; c < bits / 8; ++c)
-        data[row + x * (bits / 8) + c] = static_cast<char>(image.bgra[(static_cast<size_t>(y) * image.width + x) * 4 + c]);
-  }
-  return data;
-}
-
 TEST(Jpeg, RoundTripKeepsSizeAndColoursWithinCompressionLoss) {
   ui::Image source = Gradient(300, 200);
   std::string jpeg = ui::EncodeJpeg(source, 95);
@@ -69,7 +46,7 @@ TEST(Jpeg, RoundTripKeepsSizeAndColoursWithinCompressionLoss) {
 
 TEST(Jpeg, RejectsDataThatIsNoJpeg) {
   ui::Image source = Gradient(16, 16);
-  std::string bmp = MakeBmp(source, 24, false);
+  std::string bmp = testing_support::EncodeBmp(source, 24, false);
   for (const std::string& data : {std::string(), std::string("\xFF\xD8"), std::string(1000, '\0'), bmp,
                                   std::string("\xFF\xD8\xFF\xE0garbage that ends here", 26)})
     EXPECT_FALSE(ui::DecodeJpeg(data)) << data.size();
@@ -81,7 +58,7 @@ TEST(Bmp, ReadsBottomUpAndTopDownIn24And32Bits) {
   source.bgra[7] = 0x80;
   for (int bits : {24, 32})
     for (bool topDown : {false, true}) {
-      auto decoded = ui::DecodeBmp(MakeBmp(source, bits, topDown));
+      auto decoded = ui::DecodeBmp(testing_support::EncodeBmp(source, bits, topDown));
       ASSERT_TRUE(decoded) << bits << topDown;
       EXPECT_EQ(decoded->width, 5);
       EXPECT_EQ(decoded->height, 3);
@@ -95,7 +72,7 @@ TEST(Bmp, ReadsBottomUpAndTopDownIn24And32Bits) {
 }
 
 TEST(Bmp, RejectsTruncatedAndUnsupportedFiles) {
-  std::string good = MakeBmp(Gradient(4, 4), 32, false);
+  std::string good = testing_support::EncodeBmp(Gradient(4, 4), 32, false);
   ASSERT_TRUE(ui::DecodeBmp(good));
   std::string truncated = good.substr(0, good.size() - 1);
   std::string eightBits = good;

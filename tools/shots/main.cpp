@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/TfMain.h"
+#include "ui/Application.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -18,7 +19,7 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 void Settle(int milliseconds) {
   DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
   while (GetTickCount() < until) {
-    ui::ProcessMessages();
+    ui::App().ProcessMessages();
     Sleep(20);
   }
 }
@@ -43,7 +44,7 @@ bool Shoot(app::TfMain& w, const std::wstring& folder, const std::string& name) 
   CloseHandle(file);
   for (int waited = 0; Exists(ready); waited += 50) {
     if (waited > 30000) return false;
-    ui::ProcessMessages();
+    ui::App().ProcessMessages();
     Sleep(50);
   }
   return true;

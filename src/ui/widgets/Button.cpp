@@ -1,5 +1,7 @@
 #include "ui/widgets/Button.h"
 
+#include "ui/widgets/Event.h"
+
 namespace ui {
 
 bool Button::Create(const CreateArgs& args) {
@@ -8,7 +10,7 @@ bool Button::Create(const CreateArgs& args) {
 }
 
 void Button::Click() {
-  if (onClick) onClick();
+  Raise(onClick);
 }
 
 bool Button::OnCommand(int code, int) {

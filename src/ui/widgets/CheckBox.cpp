@@ -1,5 +1,7 @@
 #include "ui/widgets/CheckBox.h"
 
+#include "ui/widgets/Event.h"
+
 #include <uxtheme.h>
 
 namespace ui {
@@ -20,7 +22,7 @@ void CheckBox::SetChecked(bool checked) {
 
 bool CheckBox::OnCommand(int code, int) {
   if (code != BN_CLICKED) return false;
-  if (onClick) onClick();
+  Raise(onClick);
   return true;
 }
 

@@ -65,6 +65,8 @@ class Control : public Component {
   Rect Bounds() const;
   void SetBounds(const Rect& bounds);
   void Move(int x, int y);
+  // Above every sibling, so that it covers what lies under it.
+  void BringToFront();
   std::string Text() const;
   virtual void SetText(std::string_view utf8);
   void SetFont(HFONT borrowed);

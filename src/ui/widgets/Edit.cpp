@@ -1,5 +1,7 @@
 #include "ui/widgets/Edit.h"
 
+#include "ui/widgets/Event.h"
+
 namespace ui {
 
 bool Edit::Create(const CreateArgs& args) {
@@ -12,7 +14,7 @@ void Edit::SetText(std::string_view utf8) {
 
 bool Edit::OnCommand(int code, int) {
   if (code != EN_CHANGE) return false;
-  if (onChange) onChange();
+  Raise(onChange);
   return true;
 }
 

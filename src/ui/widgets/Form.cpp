@@ -2,10 +2,36 @@
 
 #include "core/Utf8.h"
 #include "ui/widgets/Button.h"
+#include "ui/widgets/Event.h"
 
 namespace ui {
 
 namespace {
+
+struct FrameStyles {
+  DWORD style, exStyle;
+};
+
+FrameStyles StylesOf(Frame frame) {
+  switch (frame) {
+    case Frame::None: return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case Frame::ToolWithClose:
+      return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW};
+    case Frame::Tool:
+    default:
+      // No system menu: no caption buttons at all.
+      return {WS_CAPTION | WS_CLIPCHILDREN | WS_BORDER, WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW};
+  }
+}
+
+bool UnderWindow(HWND window) {
+  POINT p{};
+  if (!GetCursorPos(&p)) return false;
+  HWND under = WindowFromPoint(p);
+  return under && (under == window || IsChild(window, under));
+}
+
+}  // namespace
 
 bool PreTranslateForForms(MSG& msg) {
   if (!msg.hwnd) return false;
@@ -14,25 +40,41 @@ bool PreTranslateForForms(MSG& msg) {
   return form && form->PreTranslate(msg);
 }
 
-}  // namespace
-
 Form::~Form() {
   // The window goes before the font it uses.
   DestroyHandle();
 }
 
+SIZE Form::OuterFor(int clientWidth, int clientHeight) const {
+  RECT r{0, 0, clientWidth, clientHeight};
+  if (Handle()) {
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  }
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 bool Form::Create(const CreateArgs& args) {
   brush_ = SolidBrush(args.background);
   defaultFont_ = ui::Font::Create(args.font);
-  DWORD style = WS_CAPTION | WS_CLIPCHILDREN | WS_BORDER;  // no system menu: no caption buttons at all
-  DWORD exStyle = WS_EX_CONTROLPARENT | (args.toolWindow ? WS_EX_TOOLWINDOW : 0);
+  auto [style, exStyle] = StylesOf(args.frame);
+  if (args.topMost) exStyle |= WS_EX_TOPMOST;
   RECT r{0, 0, args.clientWidth, args.clientHeight};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   outer_ = {r.right - r.left, r.bottom - r.top};
   CommonArgs common{.parent = nullptr, .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer_.cx, outer_.cy},
                     .name = args.name, .visible = false, .font = defaultFont_.Get()};
+  if (args.frame == Frame::None) common.bounds.x = common.bounds.y = 0;  // pop-ups take no default place
   if (!CreateHandle(common, PlainWindowClass(args.className.c_str()), style, exStyle, args.caption)) return false;
+  // A top-level window's owner is set through its parent slot.
+  if (args.owner) SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(args.owner));
   return true;
+}
+
+void Form::SetClientSize(int width, int height) {
+  outer_ = OuterFor(width, height);
+  if (Handle())
+    SetWindowPos(Handle(), nullptr, 0, 0, outer_.cx, outer_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Show() {
@@ -43,8 +85,27 @@ void Form::Show() {
   }
 }
 
+void Form::Hide() {
+  if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
 void Form::Close() {
   if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void Form::SetWaitCursor(bool wait) {
+  waitCursor_ = wait;
+  if (Handle() && UnderWindow(Handle())) SetCursor(LoadCursorW(nullptr, wait ? IDC_WAIT : IDC_ARROW));
+}
+
+void Form::SetModal(bool modal) {
+  modal_ = modal;
+  modalResult_ = 0;
+}
+
+void Form::ClearKeyButtons() {
+  defaultButtons_.clear();
+  cancelButtons_.clear();
 }
 
 bool Form::PressFirstAvailable(const std::vector<Button*>& buttons) {
@@ -87,42 +148,35 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       result = 0;
       return true;
     }
+    case WM_SETCURSOR:
+      // Children ask their parents first, so this covers every control of the window.
+      if (!waitCursor_) return Panel::OnMessage(msg, wParam, lParam, result);
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      result = TRUE;
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) Raise(onActivate);
+      return false;
     case WM_CLOSE: {
+      if (modal_) {
+        // A modal form is only hidden by its loop; closing it is the cancel answer.
+        modalResult_ = kModalCancel;
+        result = 0;
+        return true;
+      }
       CloseEvent event;
-      if (onClose) onClose(event);
+      Raise(onClose, event);
       if (!event.cancel) DestroyWindow(Handle());
       result = 0;
       return true;
     }
     case WM_DESTROY:
-      if (onDestroy) onDestroy();
+      Raise(onDestroy);
       // A message loop waiting for this window to go must wake up to see it gone.
       PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
       return false;
     default:
       return Panel::OnMessage(msg, wParam, lParam, result);
-  }
-}
-
-void ProcessMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-      return;
-    }
-    if (PreTranslateForForms(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void RunMessageLoop(const Form& form) {
-  MSG msg;
-  while (form.Handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (PreTranslateForForms(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// A top-level window: tool-window caption without caption buttons, fixed size, background colour,
-// default font, and the keyboard rules of a dialog (Tab, default button on Enter, cancel on Escape).
+// A top-level window: fixed size, background colour, default font, one of three frames, and the
+// keyboard rules of a dialog (Tab, default button on Enter, cancel on Escape).
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +16,15 @@ struct CloseEvent {
   bool cancel = false;  // set by the handler to keep the window open
 };
 
+enum class Frame {
+  Tool,           // small caption without any caption button (the wizard)
+  None,           // no border, no caption (the wait window)
+  ToolWithClose,  // small caption with a close box (the prompt dialog)
+};
+
+// The result a modal form gives when it is closed other than by one of its buttons.
+inline constexpr int kModalCancel = 2;
+
 class Form : public Panel {
  public:
   struct CreateArgs {
@@ -25,38 +34,59 @@ class Form : public Panel {
     int clientWidth = 0, clientHeight = 0;
     COLORREF background = GetSysColor(COLOR_BTNFACE);
     FontSpec font;
-    bool toolWindow = true;
+    Frame frame = Frame::Tool;
+    HWND owner = nullptr;  // stays above its owner and goes with it
+    bool topMost = false;
   };
 
   ~Form() override;
   bool Create(const CreateArgs& args);
   void Show();
+  void Hide();
   void Close();
+  // Destroys the window and every child now; owners of borrowed fonts and images call it first.
+  void Destroy() { DestroyHandle(); }
   // Outer size, fixed by equal minimum and maximum tracking sizes.
   SIZE OuterSize() const { return outer_; }
+  // Changes the fixed size; the window keeps its top-left corner.
+  void SetClientSize(int width, int height);
   HFONT DefaultFont() const { return defaultFont_.Get(); }
+
+  // Hourglass over the whole window while set.
+  void SetWaitCursor(bool wait);
+  bool WaitCursor() const { return waitCursor_; }
+
+  // Set while the form runs modally; a non-zero result ends the modal loop.
+  bool Modal() const { return modal_; }
+  void SetModal(bool modal);
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
 
   // Buttons that answer Enter and Escape; the first visible and enabled one wins.
   void AddDefaultButton(Button& button) { defaultButtons_.push_back(&button); }
   void AddCancelButton(Button& button) { cancelButtons_.push_back(&button); }
+  void ClearKeyButtons();
   // Keyboard handling for a message of this window's thread; true when the message was used.
   bool PreTranslate(MSG& msg);
 
   std::function<void(CloseEvent&)> onClose;
   std::function<void()> onDestroy;
+  std::function<void()> onActivate;
 
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   bool PressFirstAvailable(const std::vector<Button*>& buttons);
+  SIZE OuterFor(int clientWidth, int clientHeight) const;
   ui::Font defaultFont_;
   SIZE outer_{};
+  bool waitCursor_ = false;
+  bool modal_ = false;
+  int modalResult_ = 0;
   std::vector<Button*> defaultButtons_, cancelButtons_;
 };
 
-// Runs pending messages with the forms' keyboard rules (the application's ProcessMessages).
-void ProcessMessages();
-// Runs messages until the window is gone.
-void RunMessageLoop(const Form& form);
+// The forms' keyboard rules for a message of this thread; installed as the message filter.
+bool PreTranslateForForms(MSG& msg);
 
 }  // namespace ui

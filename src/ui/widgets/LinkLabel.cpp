@@ -1,5 +1,7 @@
 #include "ui/widgets/LinkLabel.h"
 
+#include "ui/widgets/Event.h"
+
 namespace ui {
 
 bool LinkLabel::Create(CreateArgs args) {
@@ -16,7 +18,7 @@ bool LinkLabel::Create(CreateArgs args) {
 }
 
 void LinkLabel::Click() {
-  if (onClick) onClick();
+  Raise(onClick);
 }
 
 bool LinkLabel::OnCommand(int code, int) {

@@ -1,11 +1,14 @@
 #include "ui/widgets/PageControl.h"
 
+#include "ui/widgets/Event.h"
+
 #include "core/Utf8.h"
 
 namespace ui {
 
 bool PageControl::Create(const CreateArgs& args) {
   pageColour_ = args.pageColour;
+  userSwitching_ = args.userSwitching;
   // The pages change only through the program: the tabs never take the focus or keyboard.
   if (!CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT))
     return false;
@@ -57,6 +60,7 @@ void PageControl::SetActivePageIndex(int index) {
 
 void PageControl::ShowOnly(int index) {
   Page* shown = PageAt(index);
+  if (shown) shown_ = index;
   // Show the new page before hiding the old one so that nothing flashes between them.
   if (shown) shown->SetVisible(true);
   HWND focus = GetFocus();
@@ -74,9 +78,27 @@ void PageControl::ShowOnly(int index) {
 }
 
 bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->code == TCN_SELCHANGING) {
+    result = userSwitching_ ? FALSE : TRUE;  // TRUE refuses the change
+    return true;
+  }
+  if (header->code == TCN_SELCHANGE && !userSwitching_) {
+    SendMessageW(Handle(), TCM_SETCURSEL, shown_, 0);  // whatever got past the refusal is undone
+    result = 0;
+    return true;
+  }
   if (header->code == TCN_SELCHANGE) {
     ShowOnly(ActivePageIndex());
-    if (onChange) onChange();
+    Raise(onChange);
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+bool PageControl::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+  // The tab control's own arrow keys would switch pages behind the program's back.
+  if (!userSwitching_ && msg == WM_KEYDOWN) {
     result = 0;
     return true;
   }

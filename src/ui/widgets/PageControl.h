@@ -33,6 +33,7 @@ class PageControl : public Control {
     HFONT font = nullptr;  // borrowed
     COLORREF pageColour = GetSysColor(COLOR_BTNFACE);
     int tabHeight = 0;  // 0: the system's
+    bool userSwitching = true;  // false: only code changes the page
   };
 
   bool Create(const CreateArgs& args);
@@ -49,6 +50,7 @@ class PageControl : public Control {
   Rect DisplayArea() const;
 
   bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   std::function<void()> onChange;
 
@@ -56,6 +58,8 @@ class PageControl : public Control {
   void ShowOnly(int index);
   std::vector<Page*> pages_;
   COLORREF pageColour_ = 0;
+  bool userSwitching_ = true;
+  int shown_ = -1;
 };
 
 }  // namespace ui

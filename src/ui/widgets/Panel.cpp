@@ -25,6 +25,10 @@ bool Panel::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     case WM_GETFONT:
       result = reinterpret_cast<LRESULT>(font_);
       return true;
+    case WM_CLOSE:
+      // A multi-line rich edit answers Escape by closing its parent; a container never closes.
+      result = 0;
+      return true;
     default:
       return false;
   }

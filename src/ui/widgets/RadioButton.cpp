@@ -1,5 +1,7 @@
 #include "ui/widgets/RadioButton.h"
 
+#include "ui/widgets/Event.h"
+
 #include <uxtheme.h>
 
 namespace ui {
@@ -33,7 +35,7 @@ bool RadioButton::OnCommand(int code, int) {
   // Only a change is a choice: clicking the item already chosen must not run the choice again.
   bool wasChecked = Checked();
   SetChecked(true);
-  if (!wasChecked && onClick) onClick();
+  if (!wasChecked) Raise(onClick);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/widgets/RadioGroup.h"
 
+#include "ui/widgets/Event.h"
+
 #include <uxtheme.h>
 
 #include <algorithm>
@@ -73,7 +75,7 @@ void RadioGroup::SetSelectedIndex(int index) {
 
 void RadioGroup::ItemClicked(int index) {
   SetSelectedIndex(index);
-  if (onClick) onClick();
+  Raise(onClick);
 }
 
 void RadioGroup::Arrange() {

@@ -1,5 +1,7 @@
 #include "ui/widgets/RichText.h"
 
+#include "ui/widgets/Event.h"
+
 #include <richedit.h>
 
 #include "core/Utf8.h"
@@ -103,7 +105,7 @@ CharFormat RichText::FormatAt(int position) {
 
 bool RichText::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->code != EN_SELCHANGE) return false;
-  if (onSelectionChange) onSelectionChange();
+  Raise(onSelectionChange);
   result = 0;
   return true;
 }

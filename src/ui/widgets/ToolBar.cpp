@@ -1,5 +1,7 @@
 #include "ui/widgets/ToolBar.h"
 
+#include "ui/widgets/Event.h"
+
 #include "core/Utf8.h"
 
 namespace ui {
@@ -85,7 +87,7 @@ ToolButton* ToolBar::ButtonById(int id) const {
 void ToolBar::Pressed(ToolButton& button) {
   // A pressed button of a group stays pressed when clicked again, as in a group of radio items.
   button.SetChecked(button.group_ != 0 ? true : !button.Checked());
-  if (button.onClick) button.onClick();
+  Raise(button.onClick);
 }
 
 bool ToolBar::OnCommand(int, int id) {
@@ -93,7 +95,7 @@ bool ToolBar::OnCommand(int, int id) {
   if (!button) return false;
   // The bar has toggled the button already; put the group's rule on top of that.
   if (button->group_ != 0) button->SetChecked(true);
-  if (button->onClick) button->onClick();
+  Raise(button->onClick);
   return true;
 }
 

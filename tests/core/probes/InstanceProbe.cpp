@@ -96,8 +96,7 @@ int main() {
   core::SingleInstanceOptions options;
   options.sendTimeoutMs = EnvNumber("PROBE_SEND_TIMEOUT", options.sendTimeoutMs);
   options.windowWaitMs = EnvNumber("PROBE_WAIT_MS", options.windowWaitMs);
-  options.errorBox = AnsweredErrorBox;
-  core::CheckSingleInstance(app, EnvVar("PROBE_EXPECTED"), options);
+  core::CheckSingleInstance(app, EnvVar("PROBE_EXPECTED"), AnsweredErrorBox, options);
 
   HWND main = MakeWindow(L"InstanceProbeMain", MainProc, L"Probe main", WS_OVERLAPPEDWINDOW, app);
   ShowWindow(main, EnvVar("PROBE_MINIMISE") == "1" ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);

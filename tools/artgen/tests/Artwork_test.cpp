@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ArtworkFiles.h"
 #include "JpegDecode.h"
 
 namespace artgen {
@@ -63,51 +64,28 @@ protected:
 std::map<std::string, Bytes>* Artwork::files_ = nullptr;
 
 TEST_F(Artwork, WritesEveryFileTheWizardAndThePayloadNeed) {
-  std::set<std::string> expected = {"banner.jpg",        "variants.jpg",       "glyph_next.bmp",
-                                    "glyph_previous.bmp", "glyph_quit.bmp",     "glyph_uninstall.bmp",
-                                    "flag_fr.bmp",       "flag_en.bmp",        "payload/T6.bmp"};
-  for (int v = 1; v <= 5; ++v) {
-    expected.insert("resolutions" + std::to_string(v) + ".jpg");
-    for (const char* size : {"1024", "512", "256"})
-      expected.insert("payload/T" + std::to_string(v) + "_" + size + ".bmp");
-  }
+  std::set<std::string> expected;
+  for (const auto& file : artwork_files::kFiles) expected.insert(file.name);
   std::set<std::string> written;
   for (const auto& [name, data] : *files_) written.insert(name);
   EXPECT_EQ(written, expected);
 }
 
-TEST_F(Artwork, PicturesHaveTheirSizes) {
-  const std::pair<const char*, std::pair<int, int>> pictures[] = {
-      {"banner.jpg", {105, 233}},        {"variants.jpg", {1800, 200}},    {"resolutions1.jpg", {900, 200}},
-      {"resolutions2.jpg", {900, 200}}, {"resolutions3.jpg", {900, 200}}, {"resolutions4.jpg", {900, 200}},
-      {"resolutions5.jpg", {900, 200}}};
-  for (const auto& [name, size] : pictures) {
-    RgbImage image = DecodeJpeg(File(name));
-    EXPECT_EQ(image.width, size.first) << name;
-    EXPECT_EQ(image.height, size.second) << name;
-  }
-}
-
-TEST_F(Artwork, BitmapsHaveTheirFormats) {
-  for (const char* name : {"glyph_next.bmp", "glyph_previous.bmp", "glyph_quit.bmp", "glyph_uninstall.bmp",
-                           "flag_fr.bmp", "flag_en.bmp"}) {
-    BmpInfo info = ReadBmp(File(name));
-    EXPECT_EQ(info.width, 16) << name;
-    EXPECT_EQ(info.height, 16) << name;
-    EXPECT_EQ(info.bits, 32) << name;
-  }
-  for (int v = 1; v <= 5; ++v)
-    for (int size : {1024, 512, 256}) {
-      std::string name = "payload/T" + std::to_string(v) + "_" + std::to_string(size) + ".bmp";
-      BmpInfo info = ReadBmp(File(name));
-      EXPECT_EQ(info.width, size) << name;
-      EXPECT_EQ(info.height, size) << name;  // positive: bottom-up
-      EXPECT_EQ(info.bits, 24) << name;
+TEST_F(Artwork, PicturesHaveTheirSizesAndFormats) {
+  for (const auto& file : artwork_files::kFiles) {
+    const std::string name = file.name;
+    if (name.ends_with(".jpg")) {
+      RgbImage image = DecodeJpeg(File(name));
+      EXPECT_EQ(image.width, file.width) << name;
+      EXPECT_EQ(image.height, file.height) << name;
+      continue;
     }
-  BmpInfo grid = ReadBmp(File("payload/T6.bmp"));
-  EXPECT_EQ(grid.width, 1024);
-  EXPECT_EQ(grid.height, 1024);
-  EXPECT_EQ(grid.bits, 24);
+    BmpInfo info = ReadBmp(File(name));
+    EXPECT_EQ(info.width, file.width) << name;
+    EXPECT_EQ(info.height, file.height) << name;  // positive: bottom-up
+    // Glyphs and flags keep their transparency; the textures of the payload have none.
+    EXPECT_EQ(info.bits, file.embedded ? 32 : 24) << name;
+  }
 }
 
 TEST_F(Artwork, VariantViewsShareTheSceneButNotTheGround) {

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "support/Runs.h"
+#include "core/Utf8.h"
+#include "files/jobs/ArchiveJobs.h"
+#include "support/DialogAnswerer.h"
+#include "support/TempFolder.h"
+#include "ui/Application.h"
+
+namespace {
+
+using testing_support::kOriginalTexture;
+using testing_support::PayloadBytes;
+using testing_support::StoredSetting;
+using testing_support::DialogAnswerer;
+using testing_support::ReadFileBytes;
+
+class Install : public testing_support::RunTest, public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::App().Initialize();
+    w().SetLanguage('E');
+  }
+  // The user's way through the pages: simulator, licence, variant, resolution, Install.
+  void InstallInto(ui::RadioButton& simulator, int variant, int resolution) {
+    Click(simulator.Handle());
+    Click(w().s0.Handle());
+    if (w().cb1.Visible()) Click(w().cb1.Handle());
+    Click(w().s1.Handle());
+    w().rg2v.SetSelectedIndex(variant);
+    w().Clic(w().rg2v);
+    Click(w().s2.Handle());
+    if (w().pc.ActivePage() == &w().ts4) {
+      w().rg4q.SetSelectedIndex(resolution);
+      w().Clic(w().rg4q);
+      Click(w().s4.Handle());
+    }
+    ASSERT_EQ(w().pc.ActivePage(), &w().ts6);
+    ASSERT_TRUE(w().s6.Enabled());
+    Click(w().s6.Handle());
+  }
+  // What the backup archive holds as detail1.bmp.
+  std::string BackedUp(const std::string& folder) {
+    std::string out = Temp().path() + "restored\\";
+    CreateDirectoryW(core::Widen(out).c_str(), nullptr);
+    DeleteFileW(core::Widen(out + "detail1.bmp").c_str());
+    files::ArchiveExtract(Backup(folder), out, nullptr, "detail1.bmp");
+    return ReadFileBytes(out + "detail1.bmp");
+  }
+  std::vector<std::string> Lines() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < w().clb7.LineCount(); ++i) lines.push_back(w().clb7.LineText(i));
+    return lines;
+  }
+};
+
+TEST_F(Install, FirstInstallationSavesTheOriginalThenPutsTheChosenTextureInPlace) {
+  std::string fsx = MakeSimulator("FSX", "FSX.exe");
+  w().FolderFSX = fsx;
+  InstallInto(w().rbFSX, 2, 2);  // variation 3 at 256
+
+  EXPECT_EQ(w().pc.ActivePage(), &w().ts7);
+  EXPECT_EQ(BackedUp(fsx), kOriginalTexture);
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), PayloadBytes("T3_256.bmp"));
+  EXPECT_FALSE(testing_support::FileExists(fsx + "Scenery\\World\\Texture\\T3_256.bmp"));
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Backup of the original texture",
+                                               "Pratilo setup " + w().l6v.Text() + " Resolution 256 x 256"}));
+  EXPECT_TRUE(w().clb7.Checked(0));
+  EXPECT_FALSE(w().clb7.Checked(1));
+  EXPECT_EQ(w().clb7.SelectedIndex(), -1);
+  EXPECT_FALSE(w().clb7.Enabled());
+  EXPECT_FALSE(w().l6.Visible());
+  EXPECT_FALSE(w().sb7.Visible());
+  EXPECT_TRUE(w().l7.Visible());
+  EXPECT_TRUE(w().t7.Visible());
+  EXPECT_FALSE(w().form.WaitCursor());
+  EXPECT_EQ(StoredSetting("cfgFSX"), "22");
+  EXPECT_EQ(StoredSetting("cfgFS9"), "<missing>");
+  EXPECT_EQ(StoredSetting("accepte"), "Ok");
+  EXPECT_EQ(Halts(), 0);
+  // Ok closes the window.
+  Click(w().t7.Handle());
+  EXPECT_EQ(w().Handle(), nullptr);
+}
+
+TEST_F(Install, ALaterInstallationLeavesTheBackupAsItWas) {
+  std::string fs9 = MakeSimulator("FS9", "FS9.exe");
+  testing_support::WriteFileBytes(Texture(fs9), "FIRST PRATILO TEXTURE");
+  // The backup of an earlier installation, holding the simulator's own texture.
+  std::string saved = Temp().path() + "saved\\";
+  CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
+  testing_support::WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
+  files::ArchiveAdd(Backup(fs9), saved, nullptr, "detail1.bmp");
+  std::string before = ReadFileBytes(Backup(fs9));
+  w().FolderFS9 = fs9;
+
+  InstallInto(w().rbFS9, 5, 0);  // the test grid
+
+  EXPECT_EQ(ReadFileBytes(Backup(fs9)), before);
+  EXPECT_EQ(ReadFileBytes(Texture(fs9)), PayloadBytes("T6.bmp"));
+  ASSERT_EQ(Lines().size(), 1u);
+  EXPECT_EQ(Lines()[0].rfind("Pratilo setup ", 0), 0u);
+  EXPECT_FALSE(w().clb7.Checked(0));
+  EXPECT_EQ(StoredSetting("cfgFS9"), "50");
+}
+
+TEST_F(Install, AFailedRenameSaysWhatAndWhereThenStopsWithTheOriginalSafe) {
+  std::string fsx = MakeSimulator("FSX", "FSX.exe");
+  w().FolderFSX = fsx;
+  // A running simulator holds its texture: it can be read but not replaced.
+  HANDLE held = CreateFileW(core::Widen(Texture(fsx)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  DialogAnswerer answerer(core::Widen(ui::App().Title()), IDOK);
+  InstallInto(w().rbFSX, 0, 0);
+  auto seen = answerer.Finish();
+  CloseHandle(held);
+
+  ASSERT_EQ(seen.size(), 1u);
+  std::string folder = fsx + "Scenery\\World\\Texture\\";
+  EXPECT_EQ(seen[0].text, "Unable to rename \"T1_1024.bmp\" as \"detail1.bmp\" in folder \"" + folder + "\" !");
+  EXPECT_EQ(Halts(), 1);
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
+  EXPECT_EQ(BackedUp(fsx), kOriginalTexture);
+  EXPECT_EQ(StoredSetting("cfgFSX"), "<missing>");
+  EXPECT_EQ(StoredSetting("accepte"), "<missing>");
+}
+
+TEST_F(Install, AnErrorInsideAStepIsShownAndThePageOffersOk) {
+  std::string fsx = MakeSimulator("FSX", "FSX.exe");
+  w().FolderFSX = fsx;
+  // A folder in the backup's place: not an existing backup file, and no archive can be written there.
+  CreateDirectoryW(core::Widen(Backup(fsx)).c_str(), nullptr);
+  DialogAnswerer answerer(core::Widen(ui::App().Title()), IDOK);
+  InstallInto(w().rbFSX, 0, 0);
+  auto seen = answerer.Finish();
+
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_FALSE(seen[0].text.empty());
+  EXPECT_EQ(Halts(), 0);
+  EXPECT_TRUE(w().t7.Visible());
+  EXPECT_FALSE(w().form.WaitCursor());
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
+  EXPECT_EQ(StoredSetting("cfgFSX"), "<missing>");
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "support/Runs.h"
+#include "core/Settings.h"
+#include "core/Utf8.h"
+#include "files/jobs/ArchiveJobs.h"
+#include "support/DialogAnswerer.h"
+#include "support/TempFolder.h"
+#include "ui/Application.h"
+
+namespace {
+
+using testing_support::kOriginalTexture;
+using testing_support::StoredSetting;
+using testing_support::DialogAnswerer;
+using testing_support::FileExists;
+using testing_support::ReadFileBytes;
+
+class Uninstall : public testing_support::RunTest, public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::App().Initialize();
+    w().SetLanguage('E');
+    fsx = MakeSimulator("FSX", "FSX.exe");
+    fs9 = MakeSimulator("FS9", "FS9.exe");
+    for (const std::string& folder : {fsx, fs9}) {
+      std::string saved = Temp().path() + "saved\\";
+      CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
+      testing_support::WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
+      files::ArchiveAdd(Backup(folder), saved, nullptr, "detail1.bmp");
+      testing_support::WriteFileBytes(Texture(folder), "PRATILO TEXTURE");
+    }
+    w().FolderFSX = fsx;
+    w().FolderFS9 = fs9;
+    core::WriteSetting("cfgFSX", "31");
+    Click(w().rbFSX.Handle());
+    ASSERT_TRUE(w().b0.Enabled());
+  }
+  // Presses b0 and answers the question; gives the boxes seen with the program's caption.
+  std::vector<DialogAnswerer::Seen> UninstallAnswering(int answer) {
+    DialogAnswerer question(L"Uninstall Pratilo", answer);
+    DialogAnswerer message(L"Pratilo", IDOK);
+    Click(w().b0.Handle());
+    EXPECT_EQ(question.Finish().size(), 1u);
+    return message.Finish();
+  }
+  std::string fsx, fs9;
+};
+
+TEST_F(Uninstall, RestoresTheOriginalRemovesTheBackupAndEnds) {
+  std::string fs9Texture = ReadFileBytes(Texture(fs9));
+  std::string fs9Backup = ReadFileBytes(Backup(fs9));
+  auto seen = UninstallAnswering(IDYES);
+
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "Pratilo uninstalled, original textures restored.");
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
+  EXPECT_FALSE(FileExists(Backup(fsx)));
+  EXPECT_EQ(w().Handle(), nullptr);  // the window has closed
+  // The other simulator is left alone, and every remembered value stays.
+  EXPECT_EQ(ReadFileBytes(Texture(fs9)), fs9Texture);
+  EXPECT_EQ(ReadFileBytes(Backup(fs9)), fs9Backup);
+  EXPECT_EQ(StoredSetting("cfgFSX"), "31");
+  EXPECT_EQ(StoredSetting("FS"), "X");
+}
+
+TEST_F(Uninstall, AnsweringNoChangesNothing) {
+  auto seen = UninstallAnswering(IDNO);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), "PRATILO TEXTURE");
+  EXPECT_TRUE(FileExists(Backup(fsx)));
+  EXPECT_NE(w().Handle(), nullptr);
+  EXPECT_FALSE(w().sb0.Visible());
+}
+
+TEST_F(Uninstall, ABackupGoneSinceTheChoiceDeletesAndAnnouncesNothing) {
+  DeleteFileW(core::Widen(Backup(fsx)).c_str());
+  auto seen = UninstallAnswering(IDYES);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), "PRATILO TEXTURE");
+  EXPECT_FALSE(w().sb0.Visible());
+  EXPECT_FALSE(w().b0.Enabled());
+  EXPECT_NE(w().Handle(), nullptr);
+}
+
+TEST_F(Uninstall, ADamagedBackupIsReportedAndThePageButtonsComeBack) {
+  testing_support::WriteFileBytes(Backup(fsx), "this is no zip archive at all, just text");
+  std::string damaged = ReadFileBytes(Backup(fsx));
+  DialogAnswerer question(L"Uninstall Pratilo", IDYES);
+  DialogAnswerer error(core::Widen(ui::App().Title()), IDOK);
+  Click(w().b0.Handle());
+  question.Finish();
+  EXPECT_EQ(error.Finish().size(), 1u);
+  EXPECT_FALSE(w().sb0.Visible());
+  EXPECT_EQ(ReadFileBytes(Backup(fsx)), damaged);
+  EXPECT_NE(w().Handle(), nullptr);
+}
+
+TEST_F(Uninstall, AHeldTextureKeepsTheBackupAndTellsTheUser) {
+  HANDLE held = CreateFileW(core::Widen(Texture(fsx)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  // The archive may ask about the file it cannot replace: give up on it, as a user might.
+  DialogAnswerer fileQuestion(L"Confirmation", IDIGNORE);
+  auto seen = UninstallAnswering(IDYES);
+  fileQuestion.Finish();
+  CloseHandle(held);
+
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "ERROR : Unable to restore the original texture, the backup Pratilo_Original_Tex.zip is kept !");
+  EXPECT_TRUE(FileExists(Backup(fsx)));
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), "PRATILO TEXTURE");
+  EXPECT_FALSE(w().sb0.Visible());
+  EXPECT_NE(w().Handle(), nullptr);
+}
+
+TEST_F(Uninstall, TheStatusBarCoversThePageButtons) {
+  w().sb0.SetVisible(true);
+  RECT r;
+  GetWindowRect(w().s0.Handle(), &r);
+  POINT inside{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ScreenToClient(w().ts0.Handle(), &inside);
+  EXPECT_EQ(ChildWindowFromPointEx(w().ts0.Handle(), inside, CWP_SKIPINVISIBLE), w().sb0.Handle());
+}
+
+}  // namespace

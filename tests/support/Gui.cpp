@@ -1,0 +1,88 @@
+#include "support/Gui.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "core/Utf8.h"
+#include "ui/widgets/Control.h"
+
+namespace testing_support {
+
+namespace {
+
+const char kManifest[] =
+    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
+  <dependency><dependentAssembly>
+    <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0"
+                      processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
+  </dependentAssembly></dependency>
+</assembly>
+)";
+
+std::wstring TempPath() {
+  wchar_t buffer[MAX_PATH + 1]{};
+  GetTempPathW(MAX_PATH, buffer);
+  return buffer;
+}
+
+// Runs before any test so that every window of the program uses the same controls as Pratilo.exe.
+struct AutoActivate {
+  AutoActivate() { UseCommonControls6(); }
+} autoActivate;
+
+}  // namespace
+
+void UseCommonControls6() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  std::wstring file = TempPath() + L"pratilo-tests-comctl6-" + std::to_wstring(GetCurrentProcessId()) + L".manifest";
+  {
+    std::ofstream out(file.c_str(), std::ios::binary);
+    out << kManifest;
+  }
+  ACTCTXW ctx{sizeof ctx};
+  ctx.lpSource = file.c_str();
+  HANDLE handle = CreateActCtxW(&ctx);
+  ULONG_PTR cookie = 0;
+  if (handle != INVALID_HANDLE_VALUE) ActivateActCtx(handle, &cookie);
+  DeleteFileW(file.c_str());
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+namespace {
+
+// The host reflects its children's notifications as every container of the widget layer does.
+LRESULT CALLBACK Reflecting(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  LRESULT result = 0;
+  if (ui::ReflectToChild(msg, wParam, lParam, result)) return result;
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+Host::Host(int width, int height) {
+  const wchar_t* cls = ui::PlainWindowClass(L"PratiloTestHost", GetSysColorBrush(COLOR_BTNFACE));
+  hwnd_ = CreateWindowExW(0, cls, L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowSubclass(hwnd_, Reflecting, 1, 0);
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+Host::~Host() {
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,29 @@
+#pragma once
+// Helpers for tests that create real windows: common controls 6 (as the program's manifest asks),
+// a plain host window, and message pumping.
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+// Activates common controls version 6 for the whole test program; safe to call more than once.
+void UseCommonControls6();
+
+// Runs every pending message of this thread.
+void Pump();
+
+// A visible top-level window that parents the controls under test.
+class Host {
+ public:
+  Host(int width = 600, int height = 400);
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+  HWND Handle() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace testing_support

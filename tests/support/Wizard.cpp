@@ -1,0 +1,94 @@
+#include "support/Wizard.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "ArtworkFiles.h"
+#include "core/Environment.h"
+#include "core/Settings.h"
+#include "core/Utf8.h"
+#include "support/Bitmaps.h"
+#include "support/Gui.h"
+#include "support/RegistryFixture.h"
+#include "ui/Image.h"
+
+namespace testing_support {
+
+namespace {
+
+ui::Image Filled(int width, int height, uint8_t shade) {
+  ui::Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+  for (size_t i = 0; i < image.bgra.size(); i += 4) {
+    image.bgra[i] = shade;
+    image.bgra[i + 1] = static_cast<uint8_t>(255 - shade);
+    image.bgra[i + 2] = static_cast<uint8_t>((i / 4) % width);
+    image.bgra[i + 3] = 255;
+  }
+  return image;
+}
+
+// The settings key of this test program, below HKEY_CURRENT_USER.
+std::wstring SettingsKey() { return core::Widen(core::SettingsKeyPath().substr(1)); }
+
+bool environmentReady = [] {
+  core::InitEnvironment();
+  return true;
+}();
+
+}  // namespace
+
+void WriteStandInArtwork(const std::string& folder) {
+  uint8_t shade = 40;
+  for (const auto& file : artwork_files::kFiles) {
+    if (!file.embedded) continue;
+    const ui::Image picture = Filled(file.width, file.height, shade += 40);
+    const std::string name = file.name;
+    WriteFileBytes(folder + name, name.ends_with(".jpg") ? ui::EncodeJpeg(picture, 90) : EncodeBmp(picture));
+  }
+}
+
+void ClearSettings() { DeleteRegTree(HKEY_CURRENT_USER, SettingsKey()); }
+
+std::string StoredSetting(const char* name) {
+  DWORD type = 0;
+  std::wstring data;
+  if (!GetRawValue(HKEY_CURRENT_USER, SettingsKey(), core::Widen(name), type, data) || type != REG_SZ)
+    return "<missing>";
+  while (!data.empty() && data.back() == L'\0') data.pop_back();
+  return core::Narrow(data);
+}
+
+WizardTest::WizardTest() : WizardTest([](app::TfMain::Options&) {}) {}
+
+WizardTest::WizardTest(const std::function<void(app::TfMain::Options&)>& adjust) {
+  ClearSettings();
+  CreateDirectoryW(core::Widen(temp_.path() + "art").c_str(), nullptr);
+  WriteStandInArtwork(temp_.path() + "art\\");
+  window_ = std::make_unique<app::TfMain>();
+  app::TfMain::Options options{.artwork = app::ArtworkFromFolder(temp_.path() + "art")};
+  adjust(options);
+  EXPECT_TRUE(window_->Create(options));
+  window_->Show();
+}
+
+WizardTest::~WizardTest() {
+  window_.reset();
+  ClearSettings();
+}
+
+std::string WizardTest::MakeFolder(const std::string& name, std::initializer_list<const char*> files) const {
+  std::string folder = temp_.path() + name + "\\";
+  CreateDirectoryW(core::Widen(folder).c_str(), nullptr);
+  for (const char* file : files) WriteFileBytes(temp_ / (name + "\\" + file), "x");
+  return folder;
+}
+
+void WizardTest::Click(HWND control) {
+  SendMessageW(control, BM_CLICK, 0, 0);
+  Pump();
+}
+
+}  // namespace testing_support

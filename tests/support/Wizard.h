@@ -1,0 +1,41 @@
+#pragma once
+// A wizard window for tests: stand-in pictures, its own settings key emptied before and after,
+// and a throwaway folder for simulator folders.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/TfMain.h"
+#include "support/TempFolder.h"
+#include "support/Gui.h"
+
+namespace testing_support {
+
+// Pictures of the sizes the program expects, written into a folder (the real artwork is not needed).
+void WriteStandInArtwork(const std::string& folder);
+
+// Removes the test program's settings key.
+void ClearSettings();
+// A setting as stored in the registry, or "<missing>".
+std::string StoredSetting(const char* name);
+
+class WizardTest {
+ public:
+  WizardTest();
+  // Lets a test change the window's options before it is created.
+  explicit WizardTest(const std::function<void(app::TfMain::Options&)>& adjust);
+  ~WizardTest();
+
+  app::TfMain& w() { return *window_; }
+  const TempFolder& Temp() const { return temp_; }
+  // A simulator folder inside the throwaway folder, with the given files; the folder ends in a backslash.
+  std::string MakeFolder(const std::string& name, std::initializer_list<const char*> files) const;
+  // A user's click on a radio button, radio group item, button or check box.
+  static void Click(HWND control);
+
+ private:
+  TempFolder temp_;
+  std::unique_ptr<app::TfMain> window_;
+};
+
+}  // namespace testing_support

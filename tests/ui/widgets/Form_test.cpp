@@ -1,0 +1,243 @@
+#include "ui/widgets/Form.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Gui.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/Edit.h"
+#include "ui/widgets/PageControl.h"
+
+namespace {
+
+constexpr COLORREF kOlive = RGB(94, 94, 42);
+
+struct TwoPages {
+  ui::Form form;
+  ui::PageControl pc;
+  ui::Page first, second;
+  ui::Button next1, next2, back2, plain;
+  int next1Clicks = 0, next2Clicks = 0, back2Clicks = 0;
+
+  TwoPages() {
+    form.Create({.className = L"TPratiloTestForm", .name = "fTest", .caption = "Test", .clientWidth = 547,
+                 .clientHeight = 263, .background = kOlive});
+    pc.Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kOlive});
+    pc.AddPage(first, "ts0", "ts0");
+    pc.AddPage(second, "ts1", "ts1");
+    next1.Create({.parent = first.Handle(), .bounds = {352, 218, 91, 25}, .name = "s0", .text = "Next", .isDefault = true});
+    next2.Create({.parent = second.Handle(), .bounds = {352, 218, 91, 25}, .name = "s1", .text = "Next", .isDefault = true});
+    back2.Create({.parent = second.Handle(), .bounds = {256, 218, 91, 25}, .name = "p1", .text = "Back"});
+    plain.Create({.parent = first.Handle(), .bounds = {10, 218, 91, 25}, .name = "b", .text = "Plain"});
+    form.AddDefaultButton(next1);
+    form.AddDefaultButton(next2);
+    form.AddCancelButton(back2);
+    next1.onClick = [this] { ++next1Clicks; };
+    next2.onClick = [this] { ++next2Clicks; };
+    back2.onClick = [this] { ++back2Clicks; };
+    form.Show();
+  }
+
+  // A key press as the message loop would see it, aimed at the focused window.
+  void Key(WPARAM key) {
+    MSG msg{GetFocus() ? GetFocus() : form.Handle(), WM_KEYDOWN, key, 0};
+    if (!form.PreTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    testing_support::Pump();
+  }
+};
+
+TEST(Form, HasAFixedSizeAToolCaptionAndNoCaptionButtons) {
+  TwoPages w;
+  RECT client;
+  GetClientRect(w.form.Handle(), &client);
+  EXPECT_EQ(client.right, 547);
+  EXPECT_EQ(client.bottom, 263);
+  RECT outer;
+  GetWindowRect(w.form.Handle(), &outer);
+  EXPECT_EQ(outer.right - outer.left, w.form.OuterSize().cx);
+  EXPECT_EQ(outer.bottom - outer.top, w.form.OuterSize().cy);
+  MINMAXINFO info{};
+  SendMessageW(w.form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, info.ptMaxTrackSize.x);
+  EXPECT_EQ(info.ptMinTrackSize.y, info.ptMaxTrackSize.y);
+  EXPECT_EQ(info.ptMinTrackSize.x, w.form.OuterSize().cx);
+  // An attempt to resize is held at the fixed size.
+  SetWindowPos(w.form.Handle(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(w.form.Handle(), &outer);
+  EXPECT_EQ(outer.right - outer.left, w.form.OuterSize().cx);
+  LONG_PTR style = GetWindowLongPtrW(w.form.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_TRUE(GetWindowLongPtrW(w.form.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(w.form.Text(), "Test");
+}
+
+TEST(Form, ChildrenTakeTheFormFontAndBackgroundUnlessGivenTheirOwn) {
+  TwoPages w;
+  EXPECT_EQ(w.next1.Font(), w.form.DefaultFont());
+  LOGFONTW lf{};
+  GetObjectW(w.form.DefaultFont(), sizeof lf, &lf);
+  EXPECT_STREQ(lf.lfFaceName, L"MS Sans Serif");
+  EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, ui::ScreenDpi()));
+  LOGBRUSH lb{};
+  GetObjectW(w.first.BackgroundBrush(), sizeof lb, &lb);
+  EXPECT_EQ(lb.lbColor, kOlive);
+}
+
+TEST(Form, EnterPressesTheDefaultButtonOfTheShownPageOnlyWhenEnabled) {
+  TwoPages w;
+  SetFocus(w.plain.Handle());
+  w.Key(VK_RETURN);  // a focused plain button takes Enter itself
+  EXPECT_EQ(w.next1Clicks, 0);
+  SetFocus(w.form.Handle());
+  w.Key(VK_RETURN);
+  EXPECT_EQ(w.next1Clicks, 1);
+  EXPECT_EQ(w.next2Clicks, 0);
+  w.next1.SetEnabled(false);
+  w.Key(VK_RETURN);
+  EXPECT_EQ(w.next1Clicks, 1);
+  w.Key(VK_ESCAPE);  // no cancel button on the first page
+  EXPECT_EQ(w.back2Clicks, 0);
+
+  w.pc.SetActivePage(w.second);
+  SetFocus(w.form.Handle());
+  w.Key(VK_RETURN);
+  w.Key(VK_ESCAPE);
+  EXPECT_EQ(w.next1Clicks, 1);
+  EXPECT_EQ(w.next2Clicks, 1);
+  EXPECT_EQ(w.back2Clicks, 1);
+}
+
+TEST(Form, TheKeyboardFollowsThePageAndNeverReachesAHiddenButton) {
+  TwoPages w;
+  SetFocus(w.next1.Handle());
+  w.pc.SetActivePage(w.second);
+  EXPECT_TRUE(IsChild(w.second.Handle(), GetFocus()));
+  // Even when the focus stays behind on a hidden page, Enter goes to the shown page's default button.
+  SetFocus(w.next1.Handle());
+  w.Key(VK_RETURN);
+  EXPECT_EQ(w.next1Clicks, 0);
+  EXPECT_EQ(w.next2Clicks, 1);
+}
+
+TEST(Form, CloseCanBeRefusedByItsHandler) {
+  TwoPages w;
+  bool refuse = true;
+  int destroyed = 0;
+  w.form.onClose = [&](ui::CloseEvent& e) { e.cancel = refuse; };
+  w.form.onDestroy = [&] { ++destroyed; };
+  w.form.Close();
+  EXPECT_TRUE(IsWindow(w.form.Handle()));
+  refuse = false;
+  w.form.Close();
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(w.form.Handle(), nullptr);
+  EXPECT_EQ(w.next1.Handle(), nullptr);  // the children went with it
+}
+
+TEST(PageControl, PagesFillTheDisplayAreaAndOnlyTheActiveOneIsShown) {
+  TwoPages w;
+  ui::Rect area = w.pc.DisplayArea();
+  EXPECT_GT(area.y, 0);  // below the tab row
+  EXPECT_EQ(w.first.Bounds(), area);
+  EXPECT_EQ(w.second.Bounds(), area);
+  EXPECT_EQ(w.pc.PageCount(), 2);
+  EXPECT_EQ(w.pc.ActivePage(), &w.first);
+  EXPECT_TRUE(w.first.Visible());
+  EXPECT_FALSE(w.second.Visible());
+  EXPECT_EQ(w.second.PageIndex(), 1);
+
+  int changes = 0;
+  w.pc.onChange = [&] { ++changes; };
+  w.pc.SetActivePageIndex(1);
+  EXPECT_EQ(changes, 0);  // changes from code raise no event
+  EXPECT_EQ(w.pc.ActivePageIndex(), 1);
+  EXPECT_FALSE(w.first.Visible());
+  EXPECT_TRUE(w.second.Visible());
+  w.pc.SetActivePageIndex(7);  // out of range: nothing changes
+  EXPECT_EQ(w.pc.ActivePageIndex(), 1);
+
+  // A change made through the tabs shows the page and raises the event.
+  SendMessageW(w.pc.Handle(), TCM_SETCURSEL, 0, 0);
+  NMHDR header{w.pc.Handle(), 0, TCN_SELCHANGE};
+  SendMessageW(w.form.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(w.first.Visible());
+  EXPECT_FALSE(w.second.Visible());
+  EXPECT_FALSE(GetWindowLongPtrW(w.pc.Handle(), GWL_STYLE) & WS_TABSTOP);
+}
+
+struct FrameCase {
+  ui::Frame frame;
+  bool caption, closeBox, tool;
+};
+
+TEST(Form, FramesGiveTheirCaptionAndButtons) {
+  for (const FrameCase& c : {FrameCase{ui::Frame::Tool, true, false, true},
+                             FrameCase{ui::Frame::None, false, false, false},
+                             FrameCase{ui::Frame::ToolWithClose, true, true, true}}) {
+    ui::Form form;
+    ASSERT_TRUE(form.Create({.className = L"TPratiloTestForm", .name = "f", .clientWidth = 200, .clientHeight = 80,
+                             .frame = c.frame}));
+    LONG_PTR style = GetWindowLongPtrW(form.Handle(), GWL_STYLE);
+    LONG_PTR exStyle = GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE);
+    EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, c.caption);
+    EXPECT_EQ((style & WS_SYSMENU) != 0, c.closeBox);
+    EXPECT_EQ((exStyle & WS_EX_TOOLWINDOW) != 0, c.tool);
+    EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 80);
+  }
+}
+
+TEST(Form, TakesAnOwnerAndStaysOnTopWhenAsked) {
+  TwoPages owner;
+  ui::Form form;
+  ASSERT_TRUE(form.Create({.className = L"TPratiloTestForm", .name = "f", .clientWidth = 100, .clientHeight = 50,
+                           .frame = ui::Frame::None, .owner = owner.form.Handle(), .topMost = true}));
+  EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), owner.form.Handle());
+  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetParent(owner.next1.Handle()), owner.first.Handle());  // children keep their parents
+  form.SetClientSize(160, 70);
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 160);
+  EXPECT_EQ(client.bottom, 70);
+}
+
+TEST(Form, WaitCursorCoversEveryControlWhileSet) {
+  TwoPages w;
+  HCURSOR hourglass = LoadCursorW(nullptr, IDC_WAIT);
+  w.form.SetWaitCursor(true);
+  SetCursor(nullptr);
+  // A control deep inside the window asks its parents first, up to the form.
+  EXPECT_TRUE(SendMessageW(w.next1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(w.next1.Handle()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_EQ(GetCursor(), hourglass);
+  w.form.SetWaitCursor(false);
+  SetCursor(nullptr);
+  SendMessageW(w.next1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(w.next1.Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), hourglass);
+}
+
+TEST(Form, ClosingAModalFormOnlyGivesTheCancelResult) {
+  TwoPages w;
+  bool asked = false;
+  w.form.onClose = [&](ui::CloseEvent&) { asked = true; };
+  w.form.SetModal(true);
+  SendMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(w.form.ModalResult(), ui::kModalCancel);
+  EXPECT_NE(w.form.Handle(), nullptr);
+  EXPECT_FALSE(asked);
+  w.form.SetModal(false);
+  SendMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(w.form.Handle(), nullptr);
+}
+
+}  // namespace
