@@ -31,8 +31,9 @@ test: build
 	  WINEPREFIX=$(abspath $(BUILD)/wineprefix) wineserver -k 2>/dev/null || true; \
 	  exit $$status
 
+# `make run DEMO_RESET=1` gives the demo simulator folders their original textures back.
 run: build
-	@scripts/run-wizard.sh $(BUILD) $(RUNPREFIX)
+	@DEMO_RESET=$(DEMO_RESET) scripts/run-wizard.sh $(BUILD) $(RUNPREFIX)
 
 clean:
 	rm -rf $(BUILD)

@@ -7,7 +7,7 @@ set(PRATILO_EMBEDDED_ART
     resolutions1.jpg:900:200 resolutions2.jpg:900:200 resolutions3.jpg:900:200 resolutions4.jpg:900:200
     resolutions5.jpg:900:200
     glyph_next.bmp:16:16 glyph_previous.bmp:16:16 glyph_quit.bmp:16:16 glyph_uninstall.bmp:16:16
-    flag_fr.bmp:16:16 flag_en.bmp:16:16)
+    flag_fr.bmp:16:16 flag_en.bmp:16:16 hourglass.bmp:32:32)
 
 # Ground textures of the payload: five variants in three resolutions, and the test grid.
 set(PRATILO_PAYLOAD_ART)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Starts the wizard under Wine on the user's display, or under Xvfb with a screenshot when there is none.
+# The prefix holds two demo simulator folders to install into (see demo-simulators.sh; DEMO_RESET=1
+# gives them their original textures back).
 # Usage: run-wizard.sh BUILD_DIR PREFIX
 set -euo pipefail
 build=$(realpath "$1")
@@ -10,6 +12,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   "$here/wine-prefix.sh" "$prefix" display
+  "$here/demo-simulators.sh" "$prefix"
   WINEPREFIX="$prefix" wine "$exe"
   exit 0
 fi
@@ -18,6 +21,7 @@ echo "No display found: starting the wizard under Xvfb; a screenshot goes to $bu
 . "$here/xvfb.sh"
 start_xvfb "$prefix"
 "$here/wine-prefix.sh" "$prefix" display
+"$here/demo-simulators.sh" "$prefix"
 WINEPREFIX="$prefix" wine "$exe" &
 window=""
 for _ in $(seq 1 20); do

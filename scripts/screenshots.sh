@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders every page of the wizard in French and English under Xvfb into BUILD/screenshots/*.png,
-# one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
+# Renders every page of the wizard in French and English, then the wait window, under Xvfb into
+# BUILD/screenshots/*.png, one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,21 +23,25 @@ wineserver -w
 
 wine "$exe" "$(winepath -w "$work")" &
 shots=$!
+names=()
 for lang in fr en; do
   for page in ts0 ts1 ts2 ts4 ts6 ts7; do
-    name=${lang}_${page}
-    for _ in $(seq 1 300); do
-      [ -f "$work/$name.ready" ] && break
-      kill -0 "$shots" 2>/dev/null || { echo "the wizard ended before $name" >&2; exit 1; }
-      sleep 0.1
-    done
-    [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
-    title=$(cat "$work/$name.ready")
-    id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
-    [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
-    import -window "$id" "$out/$name.png"
-    rm -f "$work/$name.ready"
+    names+=("${lang}_${page}")
   done
+done
+names+=(wait)
+for name in "${names[@]}"; do
+  for _ in $(seq 1 300); do
+    [ -f "$work/$name.ready" ] && break
+    kill -0 "$shots" 2>/dev/null || { echo "the wizard ended before $name" >&2; exit 1; }
+    sleep 0.1
+  done
+  [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
+  title=$(cat "$work/$name.ready")
+  id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
+  [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
+  import -window "$id" "$out/$name.png"
+  rm -f "$work/$name.ready"
 done
 wait "$shots" || true
 echo "Screenshots in $out:"

@@ -1,27 +1,41 @@
 #include <windows.h>
 
+#include <exception>
+
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "ui/Application.h"
+#include "ui/WaitWindow.h"
+
+namespace {
+
+void RunWizard() {
+  app::TfMain wizard;
+  if (!wizard.Create()) {
+    MessageBoxW(nullptr, L"Impossible de créer la fenêtre de Pratilo.\r\nUnable to create the Pratilo window.",
+                L"Pratilo", MB_OK | MB_ICONERROR);
+    return;
+  }
+  wizard.FormCreate();
+  if (!wizard.Handle()) return;
+  ui::App().SetMainForm(&wizard.form);
+  ui::CreateWaitForm();
+  wizard.Show();
+  ui::App().Run();
+  ui::App().SetMainForm(nullptr);
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   core::InitEnvironment();
   ui::App().Initialize();
   ui::App().SetTitle("Pratilo");
-  {
-    app::TfMain wizard;
-    if (wizard.Create()) {
-      wizard.FormCreate();
-      if (wizard.Handle()) {
-        ui::App().SetMainForm(&wizard.form);
-        wizard.Show();
-        ui::App().Run();
-        ui::App().SetMainForm(nullptr);
-      }
-    } else {
-      MessageBoxW(nullptr, L"Impossible de créer la fenêtre de Pratilo.\r\nUnable to create the Pratilo window.",
-                  L"Pratilo", MB_OK | MB_ICONERROR);
-    }
+  try {
+    RunWizard();
+  } catch (...) {
+    // Events report their own errors; this catches what start-up itself raised.
+    ui::App().ShowError(std::current_exception());
   }
   core::DoneEnvironment();
   return 0;

@@ -4,6 +4,7 @@
 
 #include "app/Choices.h"
 #include "core/Environment.h"
+#include "ui/Application.h"
 
 namespace app {
 
@@ -44,7 +45,9 @@ bool TfMain::Create(const Options& options) {
   payloadArchive_ = options.payloadArchive;
   if (!form.Create({.className = L"TfMain", .name = "fMain", .caption = "Pratilo", .clientWidth = kClientWidth,
                     .clientHeight = kClientHeight, .background = kWindowColour,
-                    .font = {.face = "MS Sans Serif", .points = 8}}))
+                    .font = {.face = "MS Sans Serif", .points = 8},
+                    // Owned by the program's window, so that another copy finds it as its last active pop-up.
+                    .owner = ui::App().Handle()}))
     return false;
   form.onClose = [this](ui::CloseEvent&) { FormClose(); };
   CreatePages();

@@ -3,11 +3,13 @@
 // the language switch and the choice operations. Every control sends its events to Clic.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/Artwork.h"
+#include "app/PageFlow.h"
 #include "app/Texts.h"
 #include "ui/Gdi.h"
 #include "ui/widgets/Button.h"
@@ -157,7 +159,7 @@ class TfMain {
   void QuitQuestion();
   void CloseOk();
   void MailLink(ui::RichText& text);
-  void MoveToPage(int index);
+  void MoveToPage(std::optional<Page> page);
 
   // Start-up steps.
   void PreselectSimulator();

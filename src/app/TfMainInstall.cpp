@@ -29,8 +29,7 @@ void TfMain::Install() {
   }
   if (!finished) return Halt();
   ShowInstallFinished();
-  core::WriteSetting(rbFS9.Checked() ? setting::kChoiceFS9 : setting::kChoiceFSX,
-                     std::to_string(VariantIndex()) + std::to_string(ResolutionIndex()));
+  core::WriteSetting(ChoiceSetting(ChosenSimulator()), ChoiceText(VariantIndex(), ResolutionIndex()));
   core::WriteSetting(setting::kAccepted, "Ok");
 }
 
@@ -50,13 +49,13 @@ bool TfMain::InstallSteps() {
   if (backupNeeded) {
     clb7.SetSelectedIndex(line);
     if (!files::ArchiveAdd(BackupArchive(), TextureFolder(), &sb7, kTextureName))
-      return fail(PickText(texts::kBackupFailed));
+      return fail(BackupFailedText(Lang));
     clb7.SetChecked(line++, true);
   }
   clb7.SetSelectedIndex(line);
   std::string entry = EntryName(VariantIndex(), VariantIndex() == rg2v.ItemCount() - 1, rg4q.ItemText(ResolutionIndex()));
   if (!files::ArchiveExtract(PayloadArchive(), TextureFolder(), &sb7, entry))
-    return fail(PickText(texts::kExtractFailed));
+    return fail(ExtractFailedText(Lang));
   if (!files::ShellRename(TextureFolder() + entry, TextureFolder() + kTextureName))
     return fail(RenameFailedText(Lang, entry, TextureFolder()));
   return true;

@@ -66,15 +66,18 @@ void TfMain::PageChange() {
   if (pc.ActivePage() == &ts7) Install();
 }
 
-void TfMain::MoveToPage(int index) {
-  pc.SetActivePageIndex(index);
+void TfMain::MoveToPage(std::optional<Page> page) {
+  if (!page) return;
+  pc.SetActivePageIndex(PageIndex(*page));
   PageChange();
 }
 
-void TfMain::NextPage() { MoveToPage(NextPageIndex(pc.ActivePageIndex(), VariantIndex() == kTestGridIndex)); }
+void TfMain::NextPage() {
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::NextPage(*from, VariantIndex() == kTestGridIndex));
+}
 
 void TfMain::PreviousPage() {
-  MoveToPage(PreviousPageIndex(pc.ActivePageIndex(), VariantIndex() == kTestGridIndex));
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::PreviousPage(*from, VariantIndex() == kTestGridIndex));
 }
 
 void TfMain::QuitQuestion() {

@@ -23,7 +23,8 @@ class TZipBaseArchiver;
 using TZAProgressEvent = std::function<void(TZipBaseArchiver& sender, double progress,
                                             TZAProcessOperation operation, TZAProgressPhase phase,
                                             bool& cancel)>;
-// Answers a failure on one file. fileName is the entry's stored name (extract) or source path (add).
+// Answers a failure on one file (those zip::AsksAboutFileFailure names; other failures end the
+// request). fileName is the entry's stored name (extract) or source path (add).
 using TZAProcessFileFailureEvent = std::function<TZAAction(
     TZipBaseArchiver& sender, const std::string& fileName, TZAProcessOperation operation,
     const EZAException& failure)>;

@@ -136,7 +136,7 @@ bool TZipBaseArchiver::WritePending(const FileHandle& out, const Pending& p, siz
       if (cancelled) abandoned = true;
       return !cancelled;
     } catch (const EZAException& failure) {
-      if (failure.code() == zerr::WriteError) throw;  // the archive itself cannot be written
+      if (!zip::AsksAboutFileFailure(failure.code())) throw;  // e.g. the archive itself cannot be written
       if (!out.Truncate(start)) Fail(zerr::WriteError);
       std::string shown = p.source.empty() ? p.name : core::Narrow(p.source);
       switch (AskFileFailure(shown, operation, failure)) {

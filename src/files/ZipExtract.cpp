@@ -80,6 +80,7 @@ void TZipBaseArchiver::ProcessMatching(std::string_view fileMask, uint16_t attri
       try {
         if (!ExtractEntry(item, k, marked.size(), operation)) return;  // cancelled
       } catch (const EZAException& failure) {
+        if (!zip::AsksAboutFileFailure(failure.code())) throw;
         switch (AskFileFailure(item.name, operation, failure)) {
           case TZAAction::fxaRetry: again = true; break;
           case TZAAction::fxaIgnore: break;
@@ -194,10 +195,13 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
       s.avail_out = static_cast<uInt>(avail);
       uInt inBefore = s.avail_in;
       int rc = inflate(&s, Z_NO_FLUSH);
+      // zlib's own failures are not a question about one file: the data is not a deflate stream,
+      // or zlib itself failed.
+      if (rc == Z_DATA_ERROR || rc == Z_NEED_DICT) Fail(zerr::InvalidArchive);
+      if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) Fail(zerr::Unknown);
       size_t produced = avail - s.avail_out;
       filled += produced;
       if (total + filled > declared) Fail(zerr::CorruptedEntry);
-      if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) Fail(zerr::CorruptedEntry);
       bool ended = rc == Z_STREAM_END;
       if (filled == bufferSize || (ended && filled > 0)) {
         size_t n = filled;

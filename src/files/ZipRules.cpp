@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "files/ZipError.h"
+
 namespace files::zip {
 namespace {
 
@@ -75,6 +77,21 @@ bool IsSafeComponent(std::wstring_view c) {
 }
 
 }  // namespace
+
+bool AsksAboutFileFailure(int code) {
+  switch (code) {
+    case zerr::CorruptedEntry:
+    case zerr::CannotCreateFile:
+    case zerr::CannotCreateDir:
+    case zerr::CannotOpenFile:
+    case zerr::Zip64CompressedSize:
+    case zerr::Zip64FileSize:
+    case zerr::Deflate64:
+      return true;
+    default:
+      return false;
+  }
+}
 
 int LevelToMode(TZACompressionLevel level) {
   switch (level) {

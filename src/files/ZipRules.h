@@ -11,6 +11,12 @@
 namespace files::zip {
 
 int LevelToMode(TZACompressionLevel level);
+
+// Whether a failure on one file is asked about (Abort, Retry, Ignore): a file that cannot be
+// created or opened, an entry whose size or CRC-32 does not check out or whose form is not
+// supported, a file too large for the format. Anything else (a read error of the archive, a write
+// error, a zlib error) ends the request and reaches the caller.
+bool AsksAboutFileFailure(int code);
 // Empty for a mode outside 0..9.
 std::optional<TZACompressionLevel> ModeToLevel(int mode);
 // Bytes moved per step (and per progress event) at a compression mode.

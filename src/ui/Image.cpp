@@ -89,6 +89,18 @@ uint32_t Image::Pixel(int x, int y) const {
   return static_cast<uint32_t>(p[3]) << 24 | p[2] << 16 | p[1] << 8 | p[0];
 }
 
+Image ReplaceKeyColour(const Image& image, COLORREF colour) {
+  Image out = image;
+  if (image.Empty()) return out;
+  const uint32_t key = image.Pixel(0, image.height - 1) & 0xFFFFFF;
+  for (size_t i = 0; i + 3 < out.bgra.size(); i += 4) {
+    uint8_t* p = &out.bgra[i];
+    if ((static_cast<uint32_t>(p[2]) << 16 | p[1] << 8 | p[0]) != key) continue;
+    p[0] = GetBValue(colour), p[1] = GetGValue(colour), p[2] = GetRValue(colour), p[3] = 255;
+  }
+  return out;
+}
+
 std::optional<Image> DecodeJpeg(std::string_view data) {
   if (data.size() < 4) return std::nullopt;
   Image image;

@@ -26,6 +26,10 @@ std::optional<Image> DecodeBmp(std::string_view data);
 // Encodes an image as JPEG (used to make pictures at build and test time).
 std::string EncodeJpeg(const Image& image, int quality);
 
+// The image with every pixel of its bottom-left pixel's colour (the key) turned into the given colour,
+// opaque: how a picture with a transparent colour looks on a plain background.
+Image ReplaceKeyColour(const Image& image, COLORREF colour);
+
 // A 32-bit top-down DIB section holding the image.
 Bitmap MakeBitmap(const Image& image);
 

@@ -44,7 +44,9 @@ Bytes SmallArchive(int mode) {
   return ReadFileBytes(dir / "t.zip");
 }
 
-const std::set<int> kDamageCodes = {8, 19, 20, 35, 40, 44, 48, 55};
+// Damage to the archive itself ends the request and reaches the caller; a damaged entry is asked about.
+const std::set<int> kRequestCodes = {35, 40, 44, 48};
+const std::set<int> kFileCodes = {8, 19, 20, 55};
 
 struct Outcome {
   int openCode = 0;  // failure raised by the request itself, 0 when none
@@ -69,9 +71,9 @@ Outcome ExtractDamaged(const Bytes& bytes, const std::string& what) {
     outcome.fileFailures = q.failures;
   }
   if (outcome.openCode) {
-    EXPECT_TRUE(kDamageCodes.count(outcome.openCode)) << what << " code " << outcome.openCode;
+    EXPECT_TRUE(kRequestCodes.count(outcome.openCode)) << what << " code " << outcome.openCode;
   }
-  for (const auto& f : outcome.fileFailures) EXPECT_TRUE(kDamageCodes.count(f.code)) << what << " code " << f.code;
+  for (const auto& f : outcome.fileFailures) EXPECT_TRUE(kFileCodes.count(f.code)) << what << " code " << f.code;
   for (const auto& name : ListTree(dir.path())) {
     EXPECT_TRUE(name == "t.zip" || name.starts_with("out/")) << what << ": " << name;
     if (!name.starts_with("out/") || name.ends_with("/")) continue;
@@ -131,7 +133,7 @@ TEST(ZipArchiver, HandMadeMaliciousDirectories) {
   struct Case {
     const char* what;
     std::function<void(Bytes&)> damage;
-    int openCode;
+    int openCode;  // failures of the archive itself reach the caller unasked
     int fileCode;
   };
   const Case cases[] = {
@@ -149,10 +151,10 @@ TEST(ZipArchiver, HandMadeMaliciousDirectories) {
       {"name running into the end record", [&](Bytes& b) { PutU16(b, cd + 28, 9 + 22); }, 48, 0},
       {"local header offset inside the directory", [&](Bytes& b) { PutU32(b, cd + 42, static_cast<uint32_t>(cd)); }, 48, 0},
       {"local header offset past the end", [&](Bytes& b) { PutU32(b, cd + 42, 0xFFFFFF00); }, 48, 0},
-      {"huge compressed size", [&](Bytes& b) { PutU32(b, cd + 20, 0xFFFFFF00); }, 0, 35},
+      {"huge compressed size", [&](Bytes& b) { PutU32(b, cd + 20, 0xFFFFFF00); }, 35, 0},
       {"huge uncompressed size", [&](Bytes& b) { PutU32(b, cd + 24, 0xFFFFFFF0); }, 0, 8},
-      {"local offset into the middle of the data", [&](Bytes& b) { PutU32(b, cd + 42, 40); }, 0, 35},
-      {"local name length runs into the directory", [&](Bytes& b) { PutU16(b, 26, 0xFFF0); }, 0, 35},
+      {"local offset into the middle of the data", [&](Bytes& b) { PutU32(b, cd + 42, 40); }, 35, 0},
+      {"local name length runs into the directory", [&](Bytes& b) { PutU16(b, 26, 0xFFF0); }, 35, 0},
       {"stored sizes that disagree", [&](Bytes& b) { PutU16(b, cd + 10, 0); }, 0, 8},
       {"central signature broken", [&](Bytes& b) { b[cd] = 'X'; }, 48, 0},
   };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "support/ZipFixtures.h"
@@ -104,6 +106,54 @@ TEST(ZipExtract, EntriesThatWouldLeaveTheDestinationAreRefusedOneByOne) {
   for (const auto& f : failures) EXPECT_EQ(f.code, 19) << f.name;
   EXPECT_EQ(ReadFileBytes(dir / "dest\\out\\ok.txt"), "evil");
   EXPECT_EQ(ListTree(dir.path()), (std::vector<std::string>{"dest/", "dest/out/", "dest/out/ok.txt", "dest/t.zip"}));
+}
+
+TEST(ZipExtract, DamagedDataOfTheArchiveEndsTheRequestUnasked) {
+  // The middle entry is damaged; a question answered Ignore would go on to the last one.
+  Bytes first = TextBytes(4000, 2), last = TextBytes(500, 3), bad = TextBytes(2000, 4);
+  const Bytes good = BuildZip({{"first.txt", RawDeflate(first), 8, 0, Crc(first), first.size()},
+                               {"bad.bin", RawDeflate(bad), 8, 0, Crc(bad), bad.size()},
+                               {"last.txt", last}});
+  const size_t cd = U32(good, good.size() - 6);
+  const size_t badCentral = cd + 46 + U16(good, cd + 28);  // no extra fields or comments
+  const size_t badLocal = U32(good, badCentral + 42);
+  const size_t badData = badLocal + 30 + U16(good, badLocal + 26);
+  struct Case {
+    const char* what;
+    std::function<void(Bytes&)> damage;
+  };
+  const Case cases[] = {
+      // Block type 3 does not exist: inflate reports a data error.
+      {"not a deflate stream", [&](Bytes& b) { b[badData] = '\xFF'; }},
+      {"local header signature broken", [&](Bytes& b) { b[badLocal] = 'X'; }},
+      {"local name length runs into the directory", [&](Bytes& b) { PutU16(b, badLocal + 26, 0xFFF0); }},
+  };
+  for (const auto& c : cases) {
+    for (auto operation : {TZAProcessOperation::poExtract, TZAProcessOperation::poTest}) {
+      TempFolder dir;
+      Bytes damaged = good;
+      c.damage(damaged);
+      WriteFileBytes(dir / "t.zip", damaged);
+      WriteFileBytes(dir / "out\\bad.bin", "precious old file");
+      QuietZip q(dir / "t.zip", dir / "out");
+      q.answer = TZAAction::fxaIgnore;
+      q.zip.OpenZip();
+      int code = 0;
+      try {
+        if (operation == TZAProcessOperation::poTest) q.zip.TestMatching("*");
+        else q.zip.ExtractMatching("*");
+      } catch (const files::EZAException& e) {
+        code = e.code();
+      }
+      EXPECT_EQ(code, 35) << c.what;
+      EXPECT_TRUE(q.failures.empty()) << c.what;
+      EXPECT_NE(q.progress.back(), 100) << c.what;  // no end event
+      EXPECT_EQ(ReadFileBytes(dir / "out\\bad.bin"), "precious old file") << c.what;
+      auto expected = operation == TZAProcessOperation::poTest ? std::vector<std::string>{"bad.bin"}
+                                                               : std::vector<std::string>{"bad.bin", "first.txt"};
+      EXPECT_EQ(ListTree(dir / "out"), expected) << c.what;
+    }
+  }
 }
 
 TEST(ZipExtract, InflationStopsAtTheDeclaredSize) {

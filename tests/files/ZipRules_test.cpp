@@ -121,3 +121,11 @@ TEST(ZipRules, StoredNamesAndStoragePaths) {
   EXPECT_EQ(PathForStorage(L"C:\\Base\\x.bmp", L"C:\\Base", TZAStorePathMode::spFullPath), L"Base\\x.bmp");
   EXPECT_EQ(PathForStorage(L"C:\\Base\\x.bmp", L"C:\\Base", TZAStorePathMode::spFullPathWithDrive), L"C:\\Base\\x.bmp");
 }
+
+TEST(ZipRules, OnlyFailuresOfOneFileAreAskedAbout) {
+  // Asked: the file cannot be created or opened, the entry does not check out or is not supported,
+  // the file is too large for the format.
+  for (int code : {8, 19, 20, 33, 41, 43, 55}) EXPECT_TRUE(AsksAboutFileFailure(code)) << code;
+  // Not asked: unknown and zlib failures, reading the archive, writing, refusals before the work.
+  for (int code : {0, 9, 13, 26, 32, 35, 36, 44, 46, 48}) EXPECT_FALSE(AsksAboutFileFailure(code)) << code;
+}

@@ -90,6 +90,23 @@ TEST(Bmp, RejectsTruncatedAndUnsupportedFiles) {
     EXPECT_FALSE(ui::DecodeBmp(data));
 }
 
+TEST(ReplaceKeyColour, TurnsEveryPixelOfTheBottomLeftColourIntoTheGivenOne) {
+  // Rows top-down: green, key; key, blue. The key is taken from the bottom-left pixel, whatever its alpha.
+  ui::Image image{2, 2, {0, 255, 0, 255, 255, 0, 255, 255, 255, 0, 255, 0, 255, 0, 0, 255}};
+  ui::Image out = ui::ReplaceKeyColour(image, RGB(166, 202, 240));
+  ASSERT_EQ(out.width, 2);
+  EXPECT_EQ(out.Pixel(0, 0), 0xFF00FF00u);
+  EXPECT_EQ(out.Pixel(1, 0), 0xFFA6CAF0u);
+  EXPECT_EQ(out.Pixel(0, 1), 0xFFA6CAF0u) << "opaque afterwards";
+  EXPECT_EQ(out.Pixel(1, 1), 0xFF0000FFu);
+  // Another key: the bottom-left pixel decides.
+  image.bgra[8] = 1;
+  out = ui::ReplaceKeyColour(image, RGB(0, 0, 0));
+  EXPECT_EQ(out.Pixel(1, 0), 0xFFFF00FFu);
+  EXPECT_EQ(out.Pixel(0, 1), 0xFF000000u);
+  EXPECT_TRUE(ui::ReplaceKeyColour(ui::Image{}, RGB(0, 0, 0)).Empty());
+}
+
 TEST(Bitmap, HoldsThePixelsTopDown) {
   ui::Image source = Gradient(7, 4);
   ui::Bitmap bitmap = ui::MakeBitmap(source);

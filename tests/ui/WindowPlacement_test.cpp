@@ -6,7 +6,7 @@
 #include "core/Settings.h"
 #include "core/Utf8.h"
 #include "support/RegistryFixture.h"
-#include "ui/support/Gui.h"
+#include "support/Gui.h"
 #include "ui/widgets/Form.h"
 
 using namespace testing_support;

@@ -5,6 +5,7 @@
 #include "Banner.h"
 #include "Glyphs.h"
 #include "Grass.h"
+#include "Hourglass.h"
 #include "Resample.h"
 #include "Scene.h"
 #include "TestGrid.h"
@@ -79,6 +80,7 @@ std::vector<ArtFile> MakeArtwork() {
   glyph("glyph_uninstall.bmp", GlyphUninstall());
   glyph("flag_fr.bmp", FlagFrench());
   glyph("flag_en.bmp", FlagEnglish());
+  files.push_back({"hourglass.bmp", EncodeBmp24(Hourglass())});
   return files;
 }
 

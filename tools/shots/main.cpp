@@ -1,4 +1,4 @@
-// Shows each page of the wizard in each language, one after the other, for screenshots.
+// Shows each page of the wizard in each language, one after the other, then the wait window, for screenshots.
 // For every view it writes "<name>.ready" (holding the window caption) into the folder given on the
 // command line and waits until the file is deleted, which tells that the picture has been taken.
 #include <windows.h>
@@ -6,8 +6,10 @@
 
 #include <string>
 
+#include "app/InstallPlan.h"
 #include "app/TfMain.h"
 #include "ui/Application.h"
+#include "ui/WaitWindow.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -33,12 +35,12 @@ std::string DemoFolder(const std::wstring& base, const wchar_t* name, const wcha
   return core::Narrow(folder);
 }
 
-bool Shoot(app::TfMain& w, const std::wstring& folder, const std::string& name) {
-  RedrawWindow(w.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name) {
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle(400);
   std::wstring ready = folder + core::Widen(name) + L".ready";
   HANDLE file = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  std::string caption = w.form.Text();
+  std::string caption = window.Text();
   DWORD written = 0;
   WriteFile(file, caption.data(), static_cast<DWORD>(caption.size()), &written, nullptr);
   CloseHandle(file);
@@ -76,16 +78,27 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.s1.SetEnabled(true);
     // The last page as it looks while the texture is being put in place.
     w.clb7.Clear();
-    w.clb7.AddLine(w.PickText(app::texts::kProgressBackup));
-    w.clb7.AddLine(w.PickText(app::texts::kProgressInstall) + " " + w.l6v.Text() + " " + w.l6q.Text());
+    for (const auto& line : app::ProgressLines(w.Lang, true, w.l6v.Text(), w.l6q.Text())) w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);
     w.sb7.SetSimpleText(" 42 %");
     for (int page = 0; page < 6; ++page) {
       w.pc.SetActivePageIndex(page);
-      if (!Shoot(w, folder, std::string(lang == 'F' ? "fr" : "en") + "_" + pages[page])) return 3;
+      if (!Shoot(w.form, folder, std::string(lang == 'F' ? "fr" : "en") + "_" + pages[page])) return 3;
     }
   }
+
+  // The wait window over the wizard, as a long operation would show it. It has no caption of its
+  // own; the script finds it by the window text set here.
+  ui::App().Initialize();
+  ui::App().SetMainForm(&w.form);
+  ui::TWait* wait = ui::GetWait();
+  wait->Start("Copie de la texture\tT2_512.bmp", true);
+  ui::TfWait& f = *ui::CurrentWaitForm();
+  f.form.SetText("fWait");
+  if (!Shoot(f.form, folder, "wait")) return 3;
+  wait->Finish();
+  ui::App().SetMainForm(nullptr);
   w.form.Close();
   return 0;
 }

@@ -1,6 +1,9 @@
 #include "ui/widgets/Control.h"
 
+#include <windowsx.h>
+
 #include "core/Utf8.h"
+#include "ui/widgets/Event.h"
 
 namespace ui {
 
@@ -146,6 +149,21 @@ HBRUSH Control::TransparentColours(HDC dc, COLORREF textColour) const {
   return brush;
 }
 
+void Control::RaiseMouse(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  MouseEvent event{.keys = wParam, .x = GET_X_LPARAM(lParam), .y = GET_Y_LPARAM(lParam)};
+  switch (msg) {
+    case WM_MOUSEMOVE: Raise(onMouseMove, event); return;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: event.button = MouseButton::Left; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: event.button = MouseButton::Right; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: event.button = MouseButton::Middle; break;
+    default: return;  // double clicks
+  }
+  if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN)
+    Raise(onMouseDown, event);
+  else
+    Raise(onMouseUp, event);
+}
+
 LRESULT CALLBACK Control::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
   auto* self = reinterpret_cast<Control*>(ref);
   LRESULT result = 0;
@@ -156,6 +174,7 @@ LRESULT CALLBACK Control::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     self->hwnd_ = nullptr;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
   }
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONUP) self->RaiseMouse(msg, wParam, lParam);
   if (self->OnMessage(msg, wParam, lParam, result)) return result;
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,6 +19,16 @@ struct Rect {
 
 // Readable test failures and diagnostics.
 std::ostream& operator<<(std::ostream& out, const Rect& r);
+
+enum class MouseButton { None, Left, Right, Middle };
+
+// A mouse message as the control received it: the button that changed (None for a move), the buttons
+// and keys held (MK_* flags), and the position in the control's client coordinates.
+struct MouseEvent {
+  MouseButton button = MouseButton::None;
+  WPARAM keys = 0;
+  int x = 0, y = 0;
+};
 
 // Anything the program names and tags, with or without a window of its own (tool buttons have none).
 class Component {
@@ -84,6 +95,9 @@ class Control : public Component {
   // Text painted on the parent (labels) stays under every other control of that parent.
   virtual bool LiesUnder() const { return false; }
 
+  // Mouse messages that reach this control's own window (static text lets them through to its parent).
+  std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;
+
  protected:
   // Destroys the window now; wrappers that own what the window uses (fonts, images, brushes) call it
   // in their destructor so that the window never outlives them.
@@ -96,6 +110,7 @@ class Control : public Component {
 
  private:
   static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void RaiseMouse(UINT msg, WPARAM wParam, LPARAM lParam) const;
   void Attach(HWND hwnd);
   void KeepZOrder();
   HWND hwnd_ = nullptr;

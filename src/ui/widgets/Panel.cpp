@@ -4,6 +4,7 @@ namespace ui {
 
 bool Panel::Create(const CreateArgs& args) {
   if (args.background) brush_ = SolidBrush(*args.background);
+  loweredBevel_ = args.loweredBevel;
   return CreateHandle(CommonOf(args), PlainWindowClass(L"PratiloPanel"), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 
@@ -14,7 +15,12 @@ bool Panel::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(Handle(), &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, BackgroundBrush());
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      FillRect(dc, &r, BackgroundBrush());
+      for (int i = 0; i < loweredBevel_; ++i) {
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        InflateRect(&r, -1, -1);
+      }
       result = 1;
       return true;
     }

@@ -20,6 +20,7 @@ class Panel : public Control {
     bool enabled = true;
     HFONT font = nullptr;                // borrowed; none: the parent's
     std::optional<COLORREF> background;  // none: the parent's background
+    int loweredBevel = 0;                // width of a sunken frame drawn just inside the edge
   };
 
   ~Panel() override { DestroyHandle(); }
@@ -30,6 +31,7 @@ class Panel : public Control {
  protected:
   Brush brush_;
   HFONT font_ = nullptr;  // borrowed
+  int loweredBevel_ = 0;
 };
 
 }  // namespace ui

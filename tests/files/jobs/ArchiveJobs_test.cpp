@@ -146,3 +146,25 @@ TEST(ArchiveJobs, FileFailureAnsweredInTheQuestionDoesNotReachTheCaller) {
   EXPECT_EQ(ReadFileBytes(dir / "tex\\T3_256.bmp"), "previous");
   EXPECT_EQ(watched.bar.SimpleText(), "");
 }
+
+TEST(ArchiveJobs, DamagedDataReachesTheCallerWithoutAQuestion) {
+  TempFolder dir;
+  Bytes data = TextBytes(3000);
+  Bytes deflated = RawDeflate(data);
+  deflated[0] = '\xFF';  // block type 3 does not exist: zlib reports a data error
+  WriteFileBytes(dir / "backup.zip", BuildZip({{"detail1.bmp", deflated, 8, 0, Crc(data), data.size()}}));
+  WriteFileBytes(dir / "tex\\detail1.bmp", "installed texture");
+  WatchedBar watched;
+  DialogAnswerer answerer(L"Confirmation", IDIGNORE);
+  int code = -1;
+  try {
+    files::ArchiveExtract(dir / "backup.zip", dir / "tex", &watched.bar, "detail1.bmp");
+  } catch (const files::EZAException& e) {
+    code = e.code();
+  }
+  EXPECT_TRUE(answerer.Finish().empty());
+  EXPECT_EQ(code, 35);
+  EXPECT_EQ(ReadFileBytes(dir / "tex\\detail1.bmp"), "installed texture");
+  EXPECT_EQ(watched.bar.SimpleText(), "");
+  EXPECT_EQ(files::CurrentZipCtrl(), nullptr);
+}

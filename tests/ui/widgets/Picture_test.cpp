@@ -67,6 +67,63 @@ TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
   EXPECT_EQ(picture.ImageSize().cx, 0);
 }
 
+// A 4 x 4 magenta square with a blue pixel in the middle and a magenta-like one beside it.
+ui::Image Keyed() {
+  ui::Image image{4, 4, std::vector<uint8_t>(4 * 4 * 4)};
+  for (size_t i = 0; i < image.bgra.size(); i += 4)
+    image.bgra[i] = 255, image.bgra[i + 2] = 255, image.bgra[i + 3] = 255;
+  image.bgra[(1 * 4 + 1) * 4 + 2] = 0;    // (1, 1) blue
+  image.bgra[(1 * 4 + 2) * 4 + 1] = 1;    // (2, 1) almost magenta
+  return image;
+}
+
+TEST(Picture, ATransparentPictureShowsItsParentsColourWhereTheKeyColourIs) {
+  testing_support::Host host;
+  ui::Panel sky;
+  ui::Picture keyed, plain;
+  sky.Create({.parent = host.Handle(), .bounds = {0, 0, 100, 50}, .background = RGB(166, 202, 240)});
+  keyed.Create({.parent = sky.Handle(), .bounds = {8, 8, 4, 4}, .transparent = true});
+  plain.Create({.parent = sky.Handle(), .bounds = {20, 8, 4, 4}});
+  keyed.SetImage(Keyed());
+  plain.SetImage(Keyed());
+  EXPECT_EQ(Printed(keyed, 0, 3), RGB(166, 202, 240));
+  EXPECT_EQ(Printed(keyed, 3, 0), RGB(166, 202, 240));
+  EXPECT_EQ(Printed(keyed, 1, 1), RGB(0, 0, 255));
+  EXPECT_EQ(Printed(keyed, 2, 1), RGB(255, 1, 255)) << "only the exact key colour";
+  EXPECT_EQ(Printed(plain, 0, 3), RGB(255, 0, 255));
+}
+
+TEST(Panel, DrawsALoweredBevelInsideItsEdge) {
+  testing_support::Host host;
+  ui::Panel flat, bevelled;
+  flat.Create({.parent = host.Handle(), .bounds = {0, 0, 40, 30}, .background = RGB(166, 202, 240)});
+  bevelled.Create({.parent = host.Handle(), .bounds = {50, 0, 40, 30}, .background = RGB(166, 202, 240),
+                   .loweredBevel = 2});
+  auto erased = [](const ui::Panel& panel, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP target = CreateCompatibleBitmap(screen, 40, 30);
+    HGDIOBJ old = SelectObject(dc, target);
+    SendMessageW(panel.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    COLORREF c = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return c;
+  };
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  EXPECT_EQ(erased(flat, 0, 0), RGB(166, 202, 240));
+  // Shadow on the top and left, light on the bottom and right, two pixels deep.
+  for (int d : {0, 1}) {
+    EXPECT_EQ(erased(bevelled, 10, d), shadow) << d;
+    EXPECT_EQ(erased(bevelled, d, 10), shadow) << d;
+    EXPECT_EQ(erased(bevelled, 10, 29 - d), light) << d;
+    EXPECT_EQ(erased(bevelled, 39 - d, 10), light) << d;
+  }
+  EXPECT_EQ(erased(bevelled, 2 + 1, 10), RGB(166, 202, 240));
+}
+
 TEST(Panel, GivesItsOwnColourOrItsParentsToChildren) {
   testing_support::Host host;
   ui::Panel coloured, plain, inner;
