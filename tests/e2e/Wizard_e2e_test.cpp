@@ -304,10 +304,23 @@ TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) 
   EXPECT_EQ(Setting("cfgFSX"), "<missing>");
 }
 
-// Scenario 9: the simulator holds detail1.bmp while the user uninstalls. The backup must stay and the
-// user must learn that the original was not restored. Should the program ask about the file, the
-// user answers Ignore: the extraction then reports success without having restored anything.
-TEST(WizardEndToEnd, UninstallWhileTheTextureIsHeldKeepsTheBackupAndSaysSo) {
+// Scenario 9: the simulator holds detail1.bmp while the user uninstalls. The program asks about the
+// file it cannot write. Ignore lets the extraction report success without having restored anything:
+// the program must find that out itself and say that the backup is kept. Abort ends the extraction
+// with an error, which the program shows. Either way the backup stays, nothing is announced as
+// restored, and the first page is usable again.
+struct HeldCase {
+  const char* name;
+  int answer;            // to the question about the file
+  const char* message;   // what the user is told then, when it is fixed
+};
+
+class UninstallWhileHeld : public ::testing::TestWithParam<HeldCase> {};
+
+constexpr char kRestoreFailed[] =
+    "ERREUR ! Je ne peux pas restaurer la texture originale, la sauvegarde Pratilo_Original_Tex.zip est conservée !";
+
+TEST_P(UninstallWhileHeld, KeepsTheBackupAndSaysSo) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
   ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 1, 2}));
@@ -327,23 +340,33 @@ TEST(WizardEndToEnd, UninstallWhileTheTextureIsHeldKeepsTheBackupAndSaysSo) {
   ASSERT_EQ(question->caption, t.uninstallCaption);
   ASSERT_TRUE(Answer(*question, IDYES));
 
-  // Answer what comes: the question about the file with Ignore, messages with OK.
+  // Answer what comes: the question about the file with the case's button, messages with OK.
   std::vector<Box> told;
   std::string seen = "boxes seen:";
+  bool asked = false;
   for (int boxes = 0; boxes < 10 && w.Process().Running(); ++boxes) {
     auto box = WaitForBox(w.Id(), 3000);
     if (!box) break;
     seen += "\n  " + box->Describe();
     bool fileQuestion = box->caption == "Confirmation";
+    asked = asked || fileQuestion;
     if (!fileQuestion) told.push_back(*box);
-    ASSERT_TRUE(Answer(*box, fileQuestion ? IDIGNORE : IDOK)) << box->Describe();
+    ASSERT_TRUE(Answer(*box, fileQuestion ? GetParam().answer : IDOK)) << box->Describe();
   }
   SCOPED_TRACE(seen);
+  EXPECT_TRUE(asked) << "no question about the file that cannot be written";
   for (const Box& box : told) EXPECT_NE(box.text, t.uninstallDone) << "success announced, but the file is held";
-  EXPECT_FALSE(told.empty()) << "the user was not told that the original texture was not restored";
+  ASSERT_EQ(told.size(), 1u) << "the user is not told once that the original texture was not restored";
+  if (GetParam().message) {
+    EXPECT_EQ(told.front().caption, "Pratilo");
+    EXPECT_EQ(told.front().text, GetParam().message);
+  }
   EXPECT_TRUE(ReadFileBytes(fsx.Backup()) == backup) << "the backup archive was not kept as it was";
   EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == installed);
-  if (w.Process().Running()) w.Process().Kill();
+  // The first page is usable again: the progress bar no longer covers its buttons.
+  ASSERT_TRUE(w.Process().Running()) << "the program ended";
+  EXPECT_TRUE(VisibleDescendants(w.Window(), L"msctls_statusbar32").empty()) << "the status bar still covers the buttons";
+  EXPECT_TRUE(w.QuitWithYes());
 
   // Nothing is lost: once the simulator lets the file go, the uninstallation works.
   simulator.Release();
@@ -351,6 +374,11 @@ TEST(WizardEndToEnd, UninstallWhileTheTextureIsHeldKeepsTheBackupAndSaysSo) {
   EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == scene.Original(Sim::FSX));
   EXPECT_FALSE(FileExists(fsx.Backup()));
 }
+
+INSTANTIATE_TEST_SUITE_P(WizardEndToEnd, UninstallWhileHeld,
+                         ::testing::Values(HeldCase{"Ignore", IDIGNORE, kRestoreFailed},
+                                           HeldCase{"Abort", IDABORT, nullptr}),
+                         [](const ::testing::TestParamInfo<HeldCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace e2e
