@@ -33,13 +33,12 @@ int ListLines(const Wizard& w) {
   return static_cast<int>(count);
 }
 
-// Scenario 1.
 TEST(WizardEndToEnd, FirstInstallationIntoFsxVariation3At256) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
   std::string entry = PayloadEntry("T3_256.bmp");
   ASSERT_FALSE(entry.empty()) << "no T3_256.bmp in " << PayloadPath();
-  ASSERT_NE(entry, scene.Original(Sim::FSX));
+  ASSERT_TRUE(entry != scene.Original(Sim::FSX));
 
   Wizard w;
   const Captions& t = w.Texts();
@@ -93,7 +92,6 @@ TEST(WizardEndToEnd, FirstInstallationIntoFsxVariation3At256) {
   EXPECT_TRUE(ReadFileBytes(scene.Folder(Sim::FS9).Texture()) == scene.Original(Sim::FS9));
 }
 
-// Scenario 2.
 TEST(WizardEndToEnd, SecondInstallationLeavesTheBackupAsItWas) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
@@ -127,7 +125,6 @@ TEST(WizardEndToEnd, SecondInstallationLeavesTheBackupAsItWas) {
   EXPECT_EQ(Setting("cfgFSX"), "30");
 }
 
-// Scenario 3.
 TEST(WizardEndToEnd, UninstallationRestoresTheOriginalAndKeepsTheChoices) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
@@ -166,7 +163,6 @@ TEST(WizardEndToEnd, UninstallationRestoresTheOriginalAndKeepsTheChoices) {
   ASSERT_TRUE(w.QuitWithYes());
 }
 
-// Scenario 4.
 TEST(WizardEndToEnd, UninstallingFsxLeavesFs2004Untouched) {
   Scene scene;
   ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FS9, 1, 1}));
@@ -185,7 +181,6 @@ TEST(WizardEndToEnd, UninstallingFsxLeavesFs2004Untouched) {
   EXPECT_TRUE(fs9.Snapshot() == fs9Before) << "the FS2004 folder changed";
 }
 
-// Scenario 5.
 TEST(WizardEndToEnd, MissingPayloadIsReportedInBothLanguagesAndTheProgramEnds) {
   Scene scene({.payload = false});
   ChildProcess program;
@@ -204,7 +199,6 @@ TEST(WizardEndToEnd, MissingPayloadIsReportedInBothLanguagesAndTheProgramEnds) {
   EXPECT_TRUE(ReadFileBytes(scene.Folder(Sim::FSX).Texture()) == scene.Original(Sim::FSX));
 }
 
-// Scenario 6.
 TEST(WizardEndToEnd, SecondCopyBringsTheFirstToTheFrontAndEnds) {
   Scene scene;
   Wizard first;
@@ -249,7 +243,6 @@ TEST(WizardEndToEnd, SecondCopyBringsTheFirstToTheFrontAndEnds) {
   EXPECT_TRUE(first.QuitWithYes());
 }
 
-// Scenario 7.
 TEST(WizardEndToEnd, TestGridSkipsTheResolutionPageBothWays) {
   Scene scene;
   Wizard w;
@@ -279,7 +272,6 @@ TEST(WizardEndToEnd, TestGridSkipsTheResolutionPageBothWays) {
   EXPECT_EQ(Setting("cfgFSX"), "51");
 }
 
-// Scenario 8.
 TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) {
   Scene scene;
   SetSetting("Langue", "E");
@@ -304,7 +296,7 @@ TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) 
   EXPECT_EQ(Setting("cfgFSX"), "<missing>");
 }
 
-// Scenario 9: the simulator holds detail1.bmp while the user uninstalls. The program asks about the
+// The simulator holds detail1.bmp while the user uninstalls. The program asks about the
 // file it cannot write. Ignore lets the extraction report success without having restored anything:
 // the program must find that out itself and say that the backup is kept. Abort ends the extraction
 // with an error, which the program shows. Either way the backup stays, nothing is announced as
