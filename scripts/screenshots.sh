@@ -21,13 +21,16 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&
 wine reg delete 'HKCU\Software\Nuvra Soft' /f >/dev/null 2>&1 || true
 wineserver -w
 
-wine "$exe" "$(winepath -w "$work")" &
+wine "$exe" "$(winepath -w "$work")" "$(winepath -w "$build/bin/Pratilo.bin")" &
 shots=$!
 names=()
 for lang in fr en; do
   for page in ts0 ts1 ts2 ts4 ts6 ts7; do
     names+=("${lang}_${page}")
   done
+done
+for lang in fr en; do
+  names+=("${lang}_finished" "${lang}_uninstall")
 done
 names+=(wait)
 for name in "${names[@]}"; do
@@ -38,7 +41,8 @@ for name in "${names[@]}"; do
   done
   [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
   title=$(cat "$work/$name.ready")
-  id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
+  # The title's end: X lists names with characters beyond ASCII in its own way.
+  id=$(xwininfo -root -tree | grep -F -- "$title\"" | head -n1 | awk '{print $1}')
   [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
   import -window "$id" "$out/$name.png"
   rm -f "$work/$name.ready"

@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "app/InstallPlan.h"
 #include "app/TfMain.h"
@@ -35,21 +37,66 @@ std::string DemoFolder(const std::wstring& base, const wchar_t* name, const wcha
   return core::Narrow(folder);
 }
 
-bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name) {
-  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle(400);
+// Tells the script which window to take (by the end of its title) and waits until it is taken.
+bool AwaitPicture(const std::wstring& folder, const std::string& name, const std::string& title, bool pump) {
   std::wstring ready = folder + core::Widen(name) + L".ready";
   HANDLE file = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  std::string caption = window.Text();
   DWORD written = 0;
-  WriteFile(file, caption.data(), static_cast<DWORD>(caption.size()), &written, nullptr);
+  WriteFile(file, title.data(), static_cast<DWORD>(title.size()), &written, nullptr);
   CloseHandle(file);
   for (int waited = 0; Exists(ready); waited += 50) {
     if (waited > 30000) return false;
-    ui::App().ProcessMessages();
+    if (pump) ui::App().ProcessMessages();
     Sleep(50);
   }
   return true;
+}
+
+// The part of a title after its last non-ASCII character: what the script can match in X's window list.
+std::string AsciiEnd(const std::string& title) {
+  size_t i = title.size();
+  while (i > 0 && static_cast<unsigned char>(title[i - 1]) < 0x80) --i;
+  return title.substr(i);
+}
+
+bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name) {
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Settle(400);
+  return AwaitPicture(folder, name, AsciiEnd(window.Text()), true);
+}
+
+// Shows a question box through `ask` and takes its picture; the box is then answered No.
+bool ShootQuestion(const std::wstring& folder, const std::string& name, const std::string& caption,
+                   const std::function<void()>& ask) {
+  bool taken = false;
+  std::thread watcher([&] {
+    std::wstring wide = core::Widen(caption);
+    for (int waited = 0; waited < 10000; waited += 50) {
+      if (HWND box = FindWindowW(L"#32770", wide.c_str())) {
+        Sleep(400);
+        taken = AwaitPicture(folder, name, AsciiEnd(caption), false);
+        PostMessageW(box, WM_COMMAND, IDNO, 0);
+        return;
+      }
+      Sleep(50);
+    }
+  });
+  ask();
+  watcher.join();
+  return taken;
+}
+
+// A texture folder holding the simulator's own detail1.bmp.
+void DemoTexture(const std::string& mainFolder) {
+  std::wstring path = core::Widen(mainFolder);
+  for (const wchar_t* part : {L"Scenery\\", L"World\\", L"Texture\\"}) {
+    path += part;
+    CreateDirectoryW(path.c_str(), nullptr);
+  }
+  HANDLE file = CreateFileW((path + L"detail1.bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "BM original", 11, &written, nullptr);
+  CloseHandle(file);
 }
 
 }  // namespace
@@ -57,14 +104,16 @@ bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 2) return 2;
+  if (argc < 3) return 2;
   std::wstring folder = argv[1];
   if (folder.back() != L'\\') folder += L'\\';
   core::InitEnvironment();
 
   std::string fsx = DemoFolder(folder, L"FSX", L"FSX.exe");
+  DemoTexture(fsx);
   app::TfMain w;
-  if (!w.Create()) return 1;
+  // A failed installation ends the program, which the script reports.
+  if (!w.Create({.halt = [] { ExitProcess(4); }, .payloadArchive = core::Narrow(argv[2])})) return 1;
   w.FolderFSX = fsx;
   w.FolderFS9 = DemoFolder(folder, L"FS9", L"FS9.exe");
   core::WriteSetting("cfgFSX", "11");  // Variation 2 at 512
@@ -88,10 +137,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
   }
 
+  // The finished page after a real installation into the demo folder, and the uninstall question.
+  ui::App().Initialize();
+  ui::App().SetTitle("Pratilo");
+  ui::App().SetMainForm(&w.form);
+  for (char lang : {'F', 'E'}) {
+    std::string prefix = lang == 'F' ? "fr" : "en";
+    w.SetLanguage(lang);
+    w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts7));
+    w.Install();
+    if (!Shoot(w.form, folder, prefix + "_finished")) return 3;
+    w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts0));
+    if (!ShootQuestion(folder, prefix + "_uninstall", w.PickText(app::texts::kUninstallCaption), [&] { w.Clic(w.b0); }))
+      return 3;
+  }
+
   // The wait window over the wizard, as a long operation would show it. It has no caption of its
   // own; the script finds it by the window text set here.
-  ui::App().Initialize();
-  ui::App().SetMainForm(&w.form);
   ui::TWait* wait = ui::GetWait();
   wait->Start("Copie de la texture\tT2_512.bmp", true);
   ui::TfWait& f = *ui::CurrentWaitForm();
