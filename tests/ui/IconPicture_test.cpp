@@ -1,0 +1,24 @@
+#include "ui/widgets/IconPicture.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/support/Gui.h"
+
+namespace {
+
+TEST(IconPicture, ShowsTheIconInTheBoundsItWasGiven) {
+  testgui::Host host;
+  struct Case {
+    ui::Rect bounds;
+    const wchar_t* icon;
+  };
+  for (const Case& c : {Case{{8, 8, 32, 32}, IDI_QUESTION}, Case{{20, 30, 48, 48}, IDI_HAND}, Case{{0, 0, 16, 16}, nullptr}}) {
+    ui::IconPicture picture;
+    HICON icon = c.icon ? LoadIconW(nullptr, c.icon) : nullptr;
+    ASSERT_TRUE(picture.Create({.parent = host.Handle(), .bounds = c.bounds, .icon = icon}));
+    EXPECT_EQ(picture.Icon(), icon);
+    EXPECT_EQ(picture.Bounds(), c.bounds);
+  }
+}
+
+}  // namespace
