@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders every page of the wizard in French and English under Xvfb into BUILD/screenshots/*.png,
-# one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
+# Renders every page of the wizard in French and English, then the prompt dialog, under Xvfb into
+# BUILD/screenshots/*.png, one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,22 +23,29 @@ wineserver -w
 
 wine "$exe" "$(winepath -w "$work")" &
 shots=$!
+# Waits for the tool to show a view, then captures the window named in its .ready file.
+take() {
+  local name=$1
+  for _ in $(seq 1 300); do
+    [ -f "$work/$name.ready" ] && break
+    kill -0 "$shots" 2>/dev/null || { echo "the wizard ended before $name" >&2; exit 1; }
+    sleep 0.1
+  done
+  [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
+  title=$(cat "$work/$name.ready")
+  id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
+  [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
+  import -window "$id" "$out/$name.png"
+  rm -f "$work/$name.ready"
+}
 for lang in fr en; do
   for page in ts0 ts1 ts2 ts4 ts6 ts7; do
-    name=${lang}_${page}
-    for _ in $(seq 1 300); do
-      [ -f "$work/$name.ready" ] && break
-      kill -0 "$shots" 2>/dev/null || { echo "the wizard ended before $name" >&2; exit 1; }
-      sleep 0.1
-    done
-    [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
-    title=$(cat "$work/$name.ready")
-    id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
-    [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
-    import -window "$id" "$out/$name.png"
-    rm -f "$work/$name.ready"
+    take "${lang}_${page}"
   done
 done
+# The prompt dialog: the batch-file question and a question with an answer box.
+take prompt_batch
+take prompt_answer
 wait "$shots" || true
 echo "Screenshots in $out:"
 ls "$out"

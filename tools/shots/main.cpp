@@ -1,4 +1,5 @@
-// Shows each page of the wizard in each language, one after the other, for screenshots.
+// Shows each page of the wizard in each language, then two prompt dialogs, one after the other, for
+// screenshots.
 // For every view it writes "<name>.ready" (holding the window caption) into the folder given on the
 // command line and waits until the file is deleted, which tells that the picture has been taken.
 #include <windows.h>
@@ -8,6 +9,8 @@
 
 #include "app/TfMain.h"
 #include "ui/Application.h"
+#include "ui/FileOpener.h"
+#include "ui/PromptDialog.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -33,15 +36,78 @@ std::string DemoFolder(const std::wstring& base, const wchar_t* name, const wcha
   return core::Narrow(folder);
 }
 
+bool WriteReady(const std::wstring& folder, const std::string& name, const std::string& caption) {
+  std::wstring ready = folder + core::Widen(name) + L".ready";
+  HANDLE file = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, caption.data(), static_cast<DWORD>(caption.size()), &written, nullptr);
+  CloseHandle(file);
+  return file != INVALID_HANDLE_VALUE;
+}
+
+// A prompt dialog runs its own modal loop: a thread timer waits for it to be drawn, hands it to
+// the picture taker and closes it once the picture is taken.
+struct PromptShot {
+  std::wstring folder;
+  std::string name;
+  int ticks = 0;
+  bool written = false;
+  bool taken = false;
+};
+PromptShot* promptShot = nullptr;
+
+HWND ShownPrompt() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        wchar_t cls[64]{};
+        GetClassNameW(h, cls, 64);
+        if (lstrcmpW(cls, ui::kPromptDialogClass) == 0 && IsWindowVisible(h) && IsWindowEnabled(h)) {
+          *reinterpret_cast<HWND*>(p) = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void CALLBACK PromptTick(HWND, UINT, UINT_PTR, DWORD) {
+  PromptShot& shot = *promptShot;
+  HWND dialog = ShownPrompt();
+  if (!dialog) return;
+  ++shot.ticks;
+  if (!shot.written) {
+    if (shot.ticks < 8) return;  // let it paint
+    wchar_t title[256]{};
+    GetWindowTextW(dialog, title, 256);
+    shot.written = WriteReady(shot.folder, shot.name, core::Narrow(title));
+    return;
+  }
+  bool gone = !Exists(shot.folder + core::Widen(shot.name) + L".ready");
+  if (gone || shot.ticks > 600) {
+    shot.taken = gone;
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+}
+
+template <class F>
+bool ShootPrompt(const std::wstring& folder, const std::string& name, F show) {
+  PromptShot shot{folder, name};
+  promptShot = &shot;
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, PromptTick);
+  show();
+  KillTimer(nullptr, timer);
+  promptShot = nullptr;
+  return shot.taken;
+}
+
 bool Shoot(app::TfMain& w, const std::wstring& folder, const std::string& name) {
   RedrawWindow(w.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle(400);
   std::wstring ready = folder + core::Widen(name) + L".ready";
-  HANDLE file = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  std::string caption = w.form.Text();
-  DWORD written = 0;
-  WriteFile(file, caption.data(), static_cast<DWORD>(caption.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteReady(folder, name, w.form.Text());
   for (int waited = 0; Exists(ready); waited += 50) {
     if (waited > 30000) return false;
     ui::App().ProcessMessages();
@@ -86,6 +152,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       if (!Shoot(w, folder, std::string(lang == 'F' ? "fr" : "en") + "_" + pages[page])) return 3;
     }
   }
+  // The batch-file question, and a question with an answer box.
+  if (!ShootPrompt(folder, "prompt_batch", [] { ui::AskDocumentCommand("C:\\Outils\\Lancer.bat"); })) return 3;
+  if (!ShootPrompt(folder, "prompt_answer", [] {
+        std::string answer = "C:\\Jeux\\Flight Simulator X\\";
+        ui::Prompt("Dans quel dossier le simulateur est-il installé ?", "Dossier du simulateur",
+                   ui::PromptIcon::Confirmation, &answer, {"Ok", "Annuler", "Parcourir..."});
+      }))
+    return 3;
   w.form.Close();
   return 0;
 }
