@@ -63,9 +63,8 @@ TPromptDialog::TPromptDialog(std::string_view msg, std::string_view caption, Pro
 }
 
 TPromptDialog::~TPromptDialog() {
-  // The children go before the window, the window before the font its surface used.
+  // The form must not keep pointers to buttons that are about to go.
   ClearKeyButtons();
-  Buttons.clear();
 }
 
 std::string TPromptDialog::AnswerText() const { return Rep ? Rep->Text() : std::string(); }

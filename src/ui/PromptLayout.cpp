@@ -24,7 +24,8 @@ std::optional<std::vector<int>> PromptButtonWidths(const std::vector<int>& measu
   if (widest <= kPromptButtonWidth && n * (kPromptButtonWidth + kGap) + kGap <= span)
     return std::vector<int>(measured.size(), kPromptButtonWidth);
   // Narrow captions that do not fit at the standard width: all as wide as the widest one.
-  if (widest < kPromptButtonWidth && n * (widest + kGap) + kGap <= span) return std::vector<int>(measured.size(), widest);
+  if (widest < kPromptButtonWidth && n * (widest + kGap) + kGap <= span)
+    return std::vector<int>(measured.size(), widest);
   std::vector<int> atLeastStandard(measured);
   for (int& w : atLeastStandard) w = std::max(w, kPromptButtonWidth);
   if (RowWidth(atLeastStandard) <= span) return atLeastStandard;

@@ -91,8 +91,8 @@ TEST_F(FileOpenerTest, ABatchFileIsShownOrRunAsTheQuestionIsAnswered) {
     EXPECT_EQ(ui::AskDocumentCommand(name), c.expected);
     ASSERT_EQ(answerer.seen().size(), 1u);
     const auto& seen = answerer.seen()[0];
-    EXPECT_EQ(seen.text,
-              "Attention, ce fichier va exécuter certaines opérations.\r\n\r\nVoulez-vous l'afficher ou l'exécuter ?");
+    EXPECT_EQ(seen.text, "Attention, ce fichier va exécuter certaines opérations.\r\n\r\n"
+                         "Voulez-vous l'afficher ou l'exécuter ?");
     EXPECT_EQ(seen.buttons, (std::vector<std::string>{"Afficher", "Exécuter"}));
     EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
     EXPECT_FALSE(seen.answer);

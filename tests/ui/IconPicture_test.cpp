@@ -12,7 +12,8 @@ TEST(IconPicture, ShowsTheIconInTheBoundsItWasGiven) {
     ui::Rect bounds;
     const wchar_t* icon;
   };
-  for (const Case& c : {Case{{8, 8, 32, 32}, IDI_QUESTION}, Case{{20, 30, 48, 48}, IDI_HAND}, Case{{0, 0, 16, 16}, nullptr}}) {
+  const Case cases[] = {{{8, 8, 32, 32}, IDI_QUESTION}, {{20, 30, 48, 48}, IDI_HAND}, {{0, 0, 16, 16}, nullptr}};
+  for (const Case& c : cases) {
     ui::IconPicture picture;
     HICON icon = c.icon ? LoadIconW(nullptr, c.icon) : nullptr;
     ASSERT_TRUE(picture.Create({.parent = host.Handle(), .bounds = c.bounds, .icon = icon}));

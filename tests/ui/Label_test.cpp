@@ -33,10 +33,13 @@ TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
 
 TEST(Label, WrappedWithAWidthItsHeightFollowsTheLinesUnwrappedItTakesItsLongestLine) {
   testgui::Host host;
-  const std::string sentence = "Une phrase assez longue pour passer plusieurs fois à la ligne dans une étiquette étroite.";
+  const std::string sentence =
+      "Une phrase assez longue pour passer plusieurs fois à la ligne dans une étiquette étroite.";
   ui::Label wrapped, lines;
-  ASSERT_TRUE(wrapped.Create({.parent = host.Handle(), .bounds = {48, 8, 120, 0}, .text = sentence, .wordWrap = true}));
-  ASSERT_TRUE(lines.Create({.parent = host.Handle(), .bounds = {8, 100}, .text = "court\r\nune ligne plus longue\r\nfin"}));
+  ASSERT_TRUE(
+      wrapped.Create({.parent = host.Handle(), .bounds = {48, 8, 120, 0}, .text = sentence, .wordWrap = true}));
+  ASSERT_TRUE(
+      lines.Create({.parent = host.Handle(), .bounds = {8, 100}, .text = "court\r\nune ligne plus longue\r\nfin"}));
   const int line = static_cast<int>(ui::MeasureText(wrapped.Font(), "x").cy);
   ui::Rect narrow = wrapped.Bounds();
   EXPECT_EQ(narrow.x, 48);
