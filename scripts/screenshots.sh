@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders every page of the wizard in French and English, then the wait window, under Xvfb into
+# Renders every page of the wizard in French and English, the finished page, the uninstall question,
+# the wait window and the prompt dialog under Xvfb into
 # BUILD/screenshots/*.png, one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -32,7 +33,7 @@ done
 for lang in fr en; do
   names+=("${lang}_finished" "${lang}_uninstall")
 done
-names+=(wait)
+names+=(wait prompt_batch prompt_answer)
 for name in "${names[@]}"; do
   for _ in $(seq 1 300); do
     [ -f "$work/$name.ready" ] && break

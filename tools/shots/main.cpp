@@ -1,4 +1,5 @@
-// Shows each page of the wizard in each language, one after the other, then the wait window, for screenshots.
+// Shows each page of the wizard in each language, the finished page and the uninstall question, the
+// wait window and the prompt dialog, one after the other, for screenshots.
 // For every view it writes "<name>.ready" (holding the window caption) into the folder given on the
 // command line and waits until the file is deleted, which tells that the picture has been taken.
 #include <windows.h>
@@ -11,6 +12,8 @@
 #include "app/InstallPlan.h"
 #include "app/TfMain.h"
 #include "ui/Application.h"
+#include "ui/FileOpener.h"
+#include "ui/PromptDialog.h"
 #include "ui/WaitWindow.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
@@ -65,17 +68,25 @@ bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name
   return AwaitPicture(folder, name, AsciiEnd(window.Text()), true);
 }
 
-// Shows a question box through `ask` and takes its picture; the box is then answered No.
-bool ShootQuestion(const std::wstring& folder, const std::string& name, const std::string& caption,
+struct Question {
+  const wchar_t* windowClass;  // "#32770" for the system's message box
+  std::string caption;
+  UINT dismiss;  // posted once the picture is taken
+  WPARAM dismissParam;
+};
+
+// Shows a modal question through `ask` and takes its picture from another thread, since the
+// question runs its own message loop; the question is then dismissed.
+bool ShootQuestion(const std::wstring& folder, const std::string& name, const Question& q,
                    const std::function<void()>& ask) {
   bool taken = false;
   std::thread watcher([&] {
-    std::wstring wide = core::Widen(caption);
+    std::wstring wide = core::Widen(q.caption);
     for (int waited = 0; waited < 10000; waited += 50) {
-      if (HWND box = FindWindowW(L"#32770", wide.c_str())) {
+      if (HWND box = FindWindowW(q.windowClass, wide.c_str()); box && IsWindowVisible(box)) {
         Sleep(400);
-        taken = AwaitPicture(folder, name, AsciiEnd(caption), false);
-        PostMessageW(box, WM_COMMAND, IDNO, 0);
+        taken = AwaitPicture(folder, name, AsciiEnd(q.caption), false);
+        PostMessageW(box, q.dismiss, q.dismissParam, 0);
         return;
       }
       Sleep(50);
@@ -148,8 +159,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.Install();
     if (!Shoot(w.form, folder, prefix + "_finished")) return 3;
     w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts0));
-    if (!ShootQuestion(folder, prefix + "_uninstall", w.PickText(app::texts::kUninstallCaption), [&] { w.Clic(w.b0); }))
-      return 3;
+    Question uninstall{L"#32770", w.PickText(app::texts::kUninstallCaption), WM_COMMAND, IDNO};
+    if (!ShootQuestion(folder, prefix + "_uninstall", uninstall, [&] { w.Clic(w.b0); })) return 3;
   }
 
   // The wait window over the wizard, as a long operation would show it. It has no caption of its
@@ -160,6 +171,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   f.form.SetText("fWait");
   if (!Shoot(f.form, folder, "wait")) return 3;
   wait->Finish();
+
+  // The prompt dialog: the batch-file question, and a question with an answer box.
+  Question batch{ui::kPromptDialogClass, "Attention !", WM_SYSCOMMAND, SC_CLOSE};
+  if (!ShootQuestion(folder, "prompt_batch", batch, [] { ui::AskDocumentCommand("C:\\Outils\\Lancer.bat"); }))
+    return 3;
+  Question answer{ui::kPromptDialogClass, "Dossier du simulateur", WM_SYSCOMMAND, SC_CLOSE};
+  if (!ShootQuestion(folder, "prompt_answer", answer, [] {
+        std::string text = "C:\\Jeux\\Flight Simulator X\\";
+        ui::Prompt("Dans quel dossier le simulateur est-il installé ?", "Dossier du simulateur",
+                   ui::PromptIcon::Confirmation, &text, {"Ok", "Annuler", "Parcourir..."});
+      }))
+    return 3;
   ui::App().SetMainForm(nullptr);
   w.form.Close();
   return 0;
