@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders every page of the wizard in French and English, then the wait window, under Xvfb into
+# Renders every page of the wizard in French and English, the finished page, the uninstall question,
+# the wait window and the prompt dialog under Xvfb into
 # BUILD/screenshots/*.png, one window per picture, with its caption. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -21,7 +22,7 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&
 wine reg delete 'HKCU\Software\Nuvra Soft' /f >/dev/null 2>&1 || true
 wineserver -w
 
-wine "$exe" "$(winepath -w "$work")" &
+wine "$exe" "$(winepath -w "$work")" "$(winepath -w "$build/bin/Pratilo.bin")" &
 shots=$!
 names=()
 for lang in fr en; do
@@ -29,7 +30,10 @@ for lang in fr en; do
     names+=("${lang}_${page}")
   done
 done
-names+=(wait)
+for lang in fr en; do
+  names+=("${lang}_finished" "${lang}_uninstall")
+done
+names+=(wait prompt_batch prompt_answer)
 for name in "${names[@]}"; do
   for _ in $(seq 1 300); do
     [ -f "$work/$name.ready" ] && break
@@ -38,7 +42,8 @@ for name in "${names[@]}"; do
   done
   [ -f "$work/$name.ready" ] || { echo "timed out waiting for $name" >&2; exit 1; }
   title=$(cat "$work/$name.ready")
-  id=$(xwininfo -root -tree | grep -F "\"$title\"" | head -n1 | awk '{print $1}')
+  # The title's end: X lists names with characters beyond ASCII in its own way.
+  id=$(xwininfo -root -tree | grep -F -- "$title\"" | head -n1 | awk '{print $1}')
   [ -n "$id" ] || { echo "no window titled '$title'" >&2; exit 1; }
   import -window "$id" "$out/$name.png"
   rm -f "$work/$name.ready"

@@ -1,14 +1,19 @@
-// Shows each page of the wizard in each language, one after the other, then the wait window, for screenshots.
+// Shows each page of the wizard in each language, the finished page and the uninstall question, the
+// wait window and the prompt dialog, one after the other, for screenshots.
 // For every view it writes "<name>.ready" (holding the window caption) into the folder given on the
 // command line and waits until the file is deleted, which tells that the picture has been taken.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "app/InstallPlan.h"
 #include "app/TfMain.h"
 #include "ui/Application.h"
+#include "ui/FileOpener.h"
+#include "ui/PromptDialog.h"
 #include "ui/WaitWindow.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
@@ -35,21 +40,74 @@ std::string DemoFolder(const std::wstring& base, const wchar_t* name, const wcha
   return core::Narrow(folder);
 }
 
-bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name) {
-  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle(400);
+// Tells the script which window to take (by the end of its title) and waits until it is taken.
+bool AwaitPicture(const std::wstring& folder, const std::string& name, const std::string& title, bool pump) {
   std::wstring ready = folder + core::Widen(name) + L".ready";
   HANDLE file = CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  std::string caption = window.Text();
   DWORD written = 0;
-  WriteFile(file, caption.data(), static_cast<DWORD>(caption.size()), &written, nullptr);
+  WriteFile(file, title.data(), static_cast<DWORD>(title.size()), &written, nullptr);
   CloseHandle(file);
   for (int waited = 0; Exists(ready); waited += 50) {
     if (waited > 30000) return false;
-    ui::App().ProcessMessages();
+    if (pump) ui::App().ProcessMessages();
     Sleep(50);
   }
   return true;
+}
+
+// The part of a title after its last non-ASCII character: what the script can match in X's window list.
+std::string AsciiEnd(const std::string& title) {
+  size_t i = title.size();
+  while (i > 0 && static_cast<unsigned char>(title[i - 1]) < 0x80) --i;
+  return title.substr(i);
+}
+
+bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name) {
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Settle(400);
+  return AwaitPicture(folder, name, AsciiEnd(window.Text()), true);
+}
+
+struct Question {
+  const wchar_t* windowClass;  // "#32770" for the system's message box
+  std::string caption;
+  UINT dismiss;  // posted once the picture is taken
+  WPARAM dismissParam;
+};
+
+// Shows a modal question through `ask` and takes its picture from another thread, since the
+// question runs its own message loop; the question is then dismissed.
+bool ShootQuestion(const std::wstring& folder, const std::string& name, const Question& q,
+                   const std::function<void()>& ask) {
+  bool taken = false;
+  std::thread watcher([&] {
+    std::wstring wide = core::Widen(q.caption);
+    for (int waited = 0; waited < 10000; waited += 50) {
+      if (HWND box = FindWindowW(q.windowClass, wide.c_str()); box && IsWindowVisible(box)) {
+        Sleep(400);
+        taken = AwaitPicture(folder, name, AsciiEnd(q.caption), false);
+        PostMessageW(box, q.dismiss, q.dismissParam, 0);
+        return;
+      }
+      Sleep(50);
+    }
+  });
+  ask();
+  watcher.join();
+  return taken;
+}
+
+// A texture folder holding the simulator's own detail1.bmp.
+void DemoTexture(const std::string& mainFolder) {
+  std::wstring path = core::Widen(mainFolder);
+  for (const wchar_t* part : {L"Scenery\\", L"World\\", L"Texture\\"}) {
+    path += part;
+    CreateDirectoryW(path.c_str(), nullptr);
+  }
+  HANDLE file = CreateFileW((path + L"detail1.bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "BM original", 11, &written, nullptr);
+  CloseHandle(file);
 }
 
 }  // namespace
@@ -57,14 +115,16 @@ bool Shoot(ui::Form& window, const std::wstring& folder, const std::string& name
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 2) return 2;
+  if (argc < 3) return 2;
   std::wstring folder = argv[1];
   if (folder.back() != L'\\') folder += L'\\';
   core::InitEnvironment();
 
   std::string fsx = DemoFolder(folder, L"FSX", L"FSX.exe");
+  DemoTexture(fsx);
   app::TfMain w;
-  if (!w.Create()) return 1;
+  // A failed installation ends the program, which the script reports.
+  if (!w.Create({.halt = [] { ExitProcess(4); }, .payloadArchive = core::Narrow(argv[2])})) return 1;
   w.FolderFSX = fsx;
   w.FolderFS9 = DemoFolder(folder, L"FS9", L"FS9.exe");
   core::WriteSetting("cfgFSX", "11");  // Variation 2 at 512
@@ -88,16 +148,41 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
   }
 
+  // The finished page after a real installation into the demo folder, and the uninstall question.
+  ui::App().Initialize();
+  ui::App().SetTitle("Pratilo");
+  ui::App().SetMainForm(&w.form);
+  for (char lang : {'F', 'E'}) {
+    std::string prefix = lang == 'F' ? "fr" : "en";
+    w.SetLanguage(lang);
+    w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts7));
+    w.Install();
+    if (!Shoot(w.form, folder, prefix + "_finished")) return 3;
+    w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts0));
+    Question uninstall{L"#32770", w.PickText(app::texts::kUninstallCaption), WM_COMMAND, IDNO};
+    if (!ShootQuestion(folder, prefix + "_uninstall", uninstall, [&] { w.Clic(w.b0); })) return 3;
+  }
+
   // The wait window over the wizard, as a long operation would show it. It has no caption of its
   // own; the script finds it by the window text set here.
-  ui::App().Initialize();
-  ui::App().SetMainForm(&w.form);
   ui::TWait* wait = ui::GetWait();
   wait->Start("Copie de la texture\tT2_512.bmp", true);
   ui::TfWait& f = *ui::CurrentWaitForm();
   f.form.SetText("fWait");
   if (!Shoot(f.form, folder, "wait")) return 3;
   wait->Finish();
+
+  // The prompt dialog: the batch-file question, and a question with an answer box.
+  Question batch{ui::kPromptDialogClass, "Attention !", WM_SYSCOMMAND, SC_CLOSE};
+  if (!ShootQuestion(folder, "prompt_batch", batch, [] { ui::AskDocumentCommand("C:\\Outils\\Lancer.bat"); }))
+    return 3;
+  Question answer{ui::kPromptDialogClass, "Dossier du simulateur", WM_SYSCOMMAND, SC_CLOSE};
+  if (!ShootQuestion(folder, "prompt_answer", answer, [] {
+        std::string text = "C:\\Jeux\\Flight Simulator X\\";
+        ui::Prompt("Dans quel dossier le simulateur est-il installé ?", "Dossier du simulateur",
+                   ui::PromptIcon::Confirmation, &text, {"Ok", "Annuler", "Parcourir..."});
+      }))
+    return 3;
   ui::App().SetMainForm(nullptr);
   w.form.Close();
   return 0;

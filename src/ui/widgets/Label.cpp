@@ -4,23 +4,33 @@
 
 namespace ui {
 
-SIZE MeasureText(HFONT font, std::string_view utf8, int wrapWidth) {
+namespace {
+
+SIZE Measure(HFONT font, std::string_view utf8, int wrapWidth, UINT flags) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   std::wstring text = core::Widen(utf8);
   RECT r{0, 0, wrapWidth, 0};
-  UINT flags = DT_CALCRECT | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
   if (text.empty()) text = L" ";  // an empty label keeps the height of a line
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | flags);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return {r.right - r.left, r.bottom - r.top};
 }
 
+}  // namespace
+
+SIZE MeasureText(HFONT font, std::string_view utf8, int wrapWidth) {
+  return Measure(font, utf8, wrapWidth, wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+SIZE MeasureLines(HFONT font, std::string_view utf8) { return Measure(font, utf8, 0, 0); }
+
 bool Label::Create(const CreateArgs& args) { return CreateLabel(args, 0); }
 
 bool Label::CreateLabel(const CreateArgs& args, DWORD extraStyle) {
   colour_ = args.colour;
+  wordWrap_ = args.wordWrap;
   autoSize_ = args.bounds.w <= 0 || args.bounds.h <= 0;
   DWORD style = SS_NOPREFIX | extraStyle;
   switch (args.align) {
@@ -38,9 +48,19 @@ void Label::SetText(std::string_view utf8) {
   if (autoSize_) FitToText();
 }
 
+void Label::SetWidth(int width) {
+  Rect b = Bounds();
+  SetBounds({b.x, b.y, width, b.h});
+  if (autoSize_) FitToText();
+}
+
 void Label::FitToText() {
   Rect b = Bounds();
-  SIZE size = MeasureText(Font(), Text());
+  if (wordWrap_ && b.w > 0) {
+    SetBounds({b.x, b.y, b.w, static_cast<int>(MeasureText(Font(), Text(), b.w).cy)});
+    return;
+  }
+  SIZE size = MeasureLines(Font(), Text());
   SetBounds({b.x, b.y, static_cast<int>(size.cx), static_cast<int>(size.cy)});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Static text drawn on its parent's background in a font colour. Without a size it sizes itself
-// to its text, also when the text changes.
+// to its text, also when the text changes: with word wrap and a width it keeps the width and its
+// height follows the wrapped lines; otherwise it takes the size of its lines.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ class Label : public Control {
  public:
   struct CreateArgs {
     HWND parent = nullptr;
-    Rect bounds;  // width and height 0: sized to the text
+    Rect bounds;  // height 0 (and width 0 without word wrap): sized to the text
     std::string name;
     int tag = 0;
     bool visible = true;
@@ -29,6 +30,9 @@ class Label : public Control {
 
   bool Create(const CreateArgs& args);
   void SetText(std::string_view utf8) override;
+  // A self-sizing label fits itself to its text again at the new width.
+  void SetWidth(int width);
+  bool WordWrap() const { return wordWrap_; }
   bool AutoSize() const { return autoSize_; }
   COLORREF Colour() const { return colour_; }
   HBRUSH OnCtlColor(HDC dc) override;
@@ -41,9 +45,12 @@ class Label : public Control {
   void FitToText();
   COLORREF colour_ = 0;
   bool autoSize_ = false;
+  bool wordWrap_ = false;
 };
 
 // Size in pixels of a text drawn in a font: one line, or wrapped at a width when wrapWidth > 0.
 SIZE MeasureText(HFONT font, std::string_view utf8, int wrapWidth = 0);
+// Size of a text that keeps its line breaks (CR LF) and is not wrapped: the longest line's width.
+SIZE MeasureLines(HFONT font, std::string_view utf8);
 
 }  // namespace ui

@@ -31,6 +31,34 @@ TEST(Label, WithoutASizeFollowsItsTextWithASizeKeepsIt) {
   EXPECT_FALSE(fixed.AutoSize());
 }
 
+TEST(Label, WrappedWithAWidthItsHeightFollowsTheLinesUnwrappedItTakesItsLongestLine) {
+  testing_support::Host host;
+  const std::string sentence =
+      "Une phrase assez longue pour passer plusieurs fois à la ligne dans une étiquette étroite.";
+  ui::Label wrapped, lines;
+  ASSERT_TRUE(
+      wrapped.Create({.parent = host.Handle(), .bounds = {48, 8, 120, 0}, .text = sentence, .wordWrap = true}));
+  ASSERT_TRUE(
+      lines.Create({.parent = host.Handle(), .bounds = {8, 100}, .text = "court\r\nune ligne plus longue\r\nfin"}));
+  const int line = static_cast<int>(ui::MeasureText(wrapped.Font(), "x").cy);
+  ui::Rect narrow = wrapped.Bounds();
+  EXPECT_EQ(narrow.x, 48);
+  EXPECT_EQ(narrow.w, 120);
+  EXPECT_GT(narrow.h, 2 * line);
+  EXPECT_EQ(narrow.h % line, 0);
+  wrapped.SetWidth(2000);
+  EXPECT_EQ(wrapped.Bounds(), (ui::Rect{48, 8, 2000, line}));
+  wrapped.SetWidth(120);
+  EXPECT_EQ(wrapped.Bounds(), narrow);
+  EXPECT_TRUE(wrapped.WordWrap());
+  // Without word wrap the line breaks still count, and a width given is taken back.
+  ui::Rect three = lines.Bounds();
+  EXPECT_EQ(three.h, 3 * line);
+  EXPECT_EQ(three.w, ui::MeasureText(lines.Font(), "une ligne plus longue").cx);
+  lines.SetWidth(500);
+  EXPECT_EQ(lines.Bounds(), three);
+}
+
 TEST(Label, PaintsInItsColourOnTheParentsBackground) {
   testing_support::Host host;
   ui::Label label;

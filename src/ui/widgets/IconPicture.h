@@ -1,0 +1,26 @@
+#pragma once
+// A picture showing an icon, such as one of the system's standard icons.
+#include <string>
+
+#include "ui/widgets/Control.h"
+
+namespace ui {
+
+class IconPicture : public Control {
+ public:
+  struct CreateArgs {
+    HWND parent = nullptr;
+    Rect bounds;
+    std::string name;
+    int tag = 0;
+    bool visible = true;
+    bool enabled = true;
+    HFONT font = nullptr;  // unused; kept for the common fields
+    HICON icon = nullptr;  // borrowed: shared system icons need no freeing
+  };
+
+  bool Create(const CreateArgs& args);
+  HICON Icon() const;
+};
+
+}  // namespace ui
