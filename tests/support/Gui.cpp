@@ -85,4 +85,18 @@ Host::~Host() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
+COLORREF DrawnPixel(HWND hwnd, UINT paint, SIZE surface, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP target = CreateCompatibleBitmap(screen, surface.cx, surface.cy);
+  HGDIOBJ old = SelectObject(dc, target);
+  SendMessageW(hwnd, paint, reinterpret_cast<WPARAM>(dc), paint == WM_PRINTCLIENT ? PRF_CLIENT : 0);
+  COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(target);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
 }  // namespace testing_support

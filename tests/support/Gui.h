@@ -13,6 +13,10 @@ void UseCommonControls6();
 // Runs every pending message of this thread.
 void Pump();
 
+// The colour at (x, y) of what a window draws into a memory surface of the given size when sent
+// `paint` (WM_PRINTCLIENT or WM_ERASEBKGND) with that surface.
+COLORREF DrawnPixel(HWND hwnd, UINT paint, SIZE surface, int x, int y);
+
 // A visible top-level window that parents the controls under test.
 class Host {
  public:

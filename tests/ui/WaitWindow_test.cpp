@@ -39,19 +39,7 @@ RECT WindowRect(HWND hwnd) {
   return r;
 }
 
-COLORREF Printed(HWND hwnd, int x, int y) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP target = CreateCompatibleBitmap(screen, 64, 64);
-  HGDIOBJ old = SelectObject(dc, target);
-  SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  COLORREF c = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteObject(target);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
+COLORREF Printed(HWND hwnd, int x, int y) { return testing_support::DrawnPixel(hwnd, WM_PRINTCLIENT, {64, 64}, x, y); }
 
 void Mouse(const ui::Control& control, UINT msg, WPARAM keys, int x, int y) {
   SendMessageW(control.Handle(), msg, keys, MAKELPARAM(x, y));

@@ -22,18 +22,7 @@ ui::Image Strip() {
 }
 
 COLORREF Printed(const ui::Picture& picture, int x, int y) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  SIZE size = picture.ImageSize();
-  HBITMAP target = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  HGDIOBJ old = SelectObject(dc, target);
-  SendMessageW(picture.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  COLORREF c = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteObject(target);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return c;
+  return testing_support::DrawnPixel(picture.Handle(), WM_PRINTCLIENT, picture.ImageSize(), x, y);
 }
 
 TEST(Picture, TakesTheImagesSizeAndDrawsItOneToOne) {
@@ -100,18 +89,9 @@ TEST(Panel, DrawsALoweredBevelInsideItsEdge) {
   bevelled.Create({.parent = host.Handle(), .bounds = {50, 0, 40, 30}, .background = RGB(166, 202, 240),
                    .loweredBevel = 2});
   auto erased = [](const ui::Panel& panel, int x, int y) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, 40, 30);
-    HGDIOBJ old = SelectObject(dc, target);
-    SendMessageW(panel.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    COLORREF c = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteObject(target);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return testing_support::DrawnPixel(panel.Handle(), WM_ERASEBKGND, {40, 30}, x, y);
   };
+
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
   EXPECT_EQ(erased(flat, 0, 0), RGB(166, 202, 240));
   // Shadow on the top and left, light on the bottom and right, two pixels deep.
