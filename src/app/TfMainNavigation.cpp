@@ -5,6 +5,7 @@
 #include "app/Choices.h"
 #include "app/Credits.h"
 #include "app/PageFlow.h"
+#include "app/SimulatorRunning.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "core/FolderNames.h"
@@ -71,7 +72,11 @@ void TfMain::MoveToPage(int index) {
   PageChange();
 }
 
-void TfMain::NextPage() { MoveToPage(NextPageIndex(pc.ActivePageIndex(), VariantIndex() == kTestGridIndex)); }
+void TfMain::NextPage() {
+  // Install: checked before the page moves on, so that Cancel leaves the summary page as it was.
+  if (pc.ActivePage() == &ts6 && !SimulatorClosed(Lang, TextureFolder())) return;
+  MoveToPage(NextPageIndex(pc.ActivePageIndex(), VariantIndex() == kTestGridIndex));
+}
 
 void TfMain::PreviousPage() {
   MoveToPage(PreviousPageIndex(pc.ActivePageIndex(), VariantIndex() == kTestGridIndex));
