@@ -49,7 +49,8 @@ class OtherFSXFolder : public ::testing::Test {
     testing_support::ClearSettings();
   }
   static void Clean() {
-    testing_support::DeleteRegTree(kSteamUser.hive, L"Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition");
+    testing_support::DeleteRegTree(kSteamUser.hive,
+                                   L"Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition");
     testing_support::DeleteRegTree(kDovetail.hive, L"SOFTWARE\\Dovetail Games");
     testing_support::DeleteRegTree(kBoxedUser.hive, kBoxedUser.key);
   }
