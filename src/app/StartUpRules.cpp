@@ -12,4 +12,16 @@ FolderChoice ChooseSimulatorFolder(std::string_view stored, bool storedHoldsMark
   return {core::AddBackslash(folder), true};
 }
 
+std::string FirstMainFolder(const std::vector<std::string>& candidates,
+                            const std::function<bool(const std::string& folder)>& holdsMarker) {
+  for (const std::string& candidate : candidates) {
+    std::string folder = core::TrimText(candidate);
+    // A blank text must not become a folder relative to wherever the program happens to run.
+    if (folder.empty()) continue;
+    folder = core::AddBackslash(folder);
+    if (holdsMarker(folder)) return folder;
+  }
+  return {};
+}
+
 }  // namespace app

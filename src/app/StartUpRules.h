@@ -1,7 +1,9 @@
 #pragma once
 // Where the wizard finds a simulator's main folder at start-up, apart from the registry and disk.
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -17,6 +19,21 @@ inline constexpr SimulatorEntry kFS9Entry{"\\Software\\Microsoft\\Microsoft Game
 inline constexpr SimulatorEntry kFSXEntry{"\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0",
                                           "SetupPath", "FSX.exe", "DossierFSX"};
 
+// A registry value that may name a simulator's main folder (32-bit view).
+struct RegistryPlace {
+  bool machine;  // HKEY_LOCAL_MACHINE, else HKEY_CURRENT_USER
+  const char* keyPath;
+  const char* valueName;
+};
+
+// Where FSX keeps its folder when the boxed edition's "SetupPath" gives none, in the order tried:
+// the Steam Edition's per-user and machine entries, then the boxed edition's per-user entry.
+inline constexpr RegistryPlace kFSXOtherPlaces[] = {
+    {false, "\\Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition\\10.0", "AppPath"},
+    {true, "\\SOFTWARE\\Dovetail Games\\FSX\\10.0", "Install_Path"},
+    {false, "\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0", "AppPath"},
+};
+
 struct FolderChoice {
   std::string folder;
   bool remember = false;  // write the folder back as the remembered one
@@ -26,5 +43,10 @@ struct FolderChoice {
 // The remembered folder when it still holds the marker (as stored), otherwise the registered one,
 // trimmed and completed, to be remembered when not empty.
 FolderChoice ChooseSimulatorFolder(std::string_view stored, bool storedHoldsMarker, std::string_view registered);
+
+// The first candidate that, trimmed and completed, is a main folder by `holdsMarker` (given the
+// completed folder), completed; empty when none is. Blank candidates are skipped untested.
+std::string FirstMainFolder(const std::vector<std::string>& candidates,
+                            const std::function<bool(const std::string& folder)>& holdsMarker);
 
 }  // namespace app

@@ -39,6 +39,10 @@ inline constexpr Bilingual kUninstallDone{"Pratilo désinstallé, textures origi
 inline constexpr Bilingual kRestoreFailed{
     "ERREUR ! Je ne peux pas restaurer la texture originale, la sauvegarde Pratilo_Original_Tex.zip est conservée !",
     "ERROR : Unable to restore the original texture, the backup Pratilo_Original_Tex.zip is kept !"};
+inline constexpr Bilingual kSimulatorRunning{
+    "Le simulateur semble être en cours d'exécution, il utilise le fichier \"detail1.bmp\" !\r\n"
+    "Fermez-le svp, puis réessayez.",
+    "The simulator seems to be running, it uses file \"detail1.bmp\" !\r\nPlease close it, then retry."};
 inline constexpr Bilingual kProgressBackup{"Sauvegarde de la texture originale", "Backup of the original texture"};
 inline constexpr Bilingual kProgressInstall{"Installation de Pratilo", "Pratilo setup"};
 inline constexpr Bilingual kBackupFailed{

@@ -5,6 +5,7 @@
 #include "app/Choices.h"
 #include "app/Credits.h"
 #include "app/PageFlow.h"
+#include "app/SimulatorRunning.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "core/FolderNames.h"
@@ -73,6 +74,8 @@ void TfMain::MoveToPage(std::optional<Page> page) {
 }
 
 void TfMain::NextPage() {
+  // Install: checked before the page moves on, so that Cancel leaves the summary page as it was.
+  if (pc.ActivePage() == &ts6 && !SimulatorClosed(Lang, TextureFolder())) return;
   if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::NextPage(*from, VariantIndex() == kTestGridIndex));
 }
 

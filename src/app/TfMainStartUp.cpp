@@ -1,6 +1,7 @@
 // Start-up and closing of the wizard window: one copy only, placement, payload, simulators' folders,
 // language and the remembered simulator.
 #include "app/Choices.h"
+#include "app/OtherFSXFolder.h"
 #include "app/StartUpRules.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
@@ -47,6 +48,7 @@ void TfMain::FormCreate() {
   }
   ResImage = nullptr;
   FolderFSX = FindFolder(kFSXEntry);
+  if (FolderFSX.empty()) FolderFSX = FindOtherFSXFolder();
   FolderFS9 = FindFolder(kFS9Entry);
   SetLanguage((core::ReadSetting(setting::kLanguage) + "F")[0]);
   PreselectSimulator();

@@ -1,6 +1,7 @@
 // The uninstallation: the simulator's own texture back from the backup, the backup deleted only once
 // the texture really is back.
 #include "app/Choices.h"
+#include "app/SimulatorRunning.h"
 #include "app/TfMain.h"
 #include "files/jobs/ArchiveJobs.h"
 #include "files/EntryCheck.h"
@@ -14,7 +15,8 @@ constexpr char kTextureName[] = "detail1.bmp";
 }
 
 void TfMain::UninstallQuestion() {
-  if (ui::MsgBox(PickText(texts::kUninstallQuestion), PickText(texts::kUninstallCaption), MB_YESNO) == IDYES)
+  if (ui::MsgBox(PickText(texts::kUninstallQuestion), PickText(texts::kUninstallCaption), MB_YESNO) == IDYES &&
+      SimulatorClosed(Lang, TextureFolder()))
     Uninstall();
 }
 

@@ -41,10 +41,18 @@ bool TryWrite(bool machine, std::string_view path, std::string_view name, std::s
 
 enum class ReadOutcome { Text, NotText };
 
-ReadOutcome TryRead(bool machine, std::string_view path, std::string_view name, std::string& out) {
+// Opens an existing key for reading only.
+bool OpenExisting(bool machine, std::string_view path, RegistryKey& key) {
+  return RegOpenKeyExW(Hive(machine), KeyPath(path).c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, key.Receive()) ==
+         ERROR_SUCCESS;
+}
+
+ReadOutcome TryRead(bool machine, std::string_view path, std::string_view name, std::string& out,
+                    bool create = true) {
   out.clear();
   RegistryKey key;
-  if (!OpenOrCreate(machine, path, key)) return ReadOutcome::Text;  // no key: empty, and no fallback
+  bool opened = create ? OpenOrCreate(machine, path, key) : OpenExisting(machine, path, key);
+  if (!opened) return ReadOutcome::Text;  // no key: empty, and no fallback
   const std::wstring wname = Widen(name);
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(key.Get(), wname.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
@@ -75,6 +83,12 @@ void WriteRegText(bool machine, std::string_view keyPath, std::string_view name,
 std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view name) {
   std::string out;
   if (TryRead(machine, keyPath, name, out) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, out);
+  return out;
+}
+
+std::string PeekRegText(bool machine, std::string_view keyPath, std::string_view name) {
+  std::string out;
+  TryRead(machine, keyPath, name, out, false);
   return out;
 }
 

@@ -18,6 +18,9 @@ std::string ReadSettingEx(bool machine, std::string_view name);
 
 void WriteRegText(bool machine, std::string_view keyPath, std::string_view name, std::string_view text);
 std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view name);
+// Reads like ReadRegText but never creates the key, so looking at another product's key leaves no
+// trace; empty when the key or value is missing or not text.
+std::string PeekRegText(bool machine, std::string_view keyPath, std::string_view name);
 
 // "\Software\Nuvra Soft\" + ProgramName
 std::string SettingsKeyPath();

@@ -71,4 +71,14 @@ bool ShellRename(std::string_view sourceName, std::string_view targetName) {
   return done;
 }
 
+bool CanReplaceFile(std::string_view fileName) {
+  std::wstring name = core::Widen(fileName);
+  if (!FileExists(name)) return true;
+  // No sharing at all: any other open handle on the file conflicts, as it would with the rename.
+  FileHandle probe = FileHandle::Open(name, GENERIC_WRITE | DELETE, 0, OPEN_EXISTING);
+  if (probe.Valid()) return true;
+  DWORD error = GetLastError();
+  return error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
+}
+
 }  // namespace files

@@ -18,4 +18,9 @@ bool RemoveFile(std::string_view fileName);
 // attributes (none for a folder). Other renames go through the shell.
 bool ShellRename(std::string_view source, std::string_view target);
 
+// False only when another program holds the file open without letting others write or delete it
+// (a sharing conflict, as a running simulator holds its textures). A missing file, and any other
+// obstacle (a read-only file, a folder), is left for the operation itself to deal with.
+bool CanReplaceFile(std::string_view fileName);
+
 }  // namespace files

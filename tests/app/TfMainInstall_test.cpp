@@ -6,6 +6,7 @@
 #include "core/Utf8.h"
 #include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
+#include "support/HeldFile.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"
 
@@ -109,14 +110,14 @@ TEST_F(Install, ALaterInstallationLeavesTheBackupAsItWas) {
 TEST_F(Install, AFailedRenameSaysWhatAndWhereThenStopsWithTheOriginalSafe) {
   std::string fsx = MakeSimulator("FSX", "FSX.exe");
   w().FolderFSX = fsx;
-  // A running simulator holds its texture: it can be read but not replaced.
-  HANDLE held = CreateFileW(core::Widen(Texture(fsx)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  // The simulator is started once the run is under way: it holds its texture, which can then be
+  // read but not replaced.
+  testing_support::HoldOnProgress held(w().sb7.Handle(), Texture(fsx));
   DialogAnswerer answerer(core::Widen(ui::App().Title()), IDOK);
   InstallInto(w().rbFSX, 0, 0);
   auto seen = answerer.Finish();
-  CloseHandle(held);
+  EXPECT_TRUE(held.held());
+  held.Release();
 
   ASSERT_EQ(seen.size(), 1u);
   std::string folder = fsx + "Scenery\\World\\Texture\\";

@@ -23,16 +23,26 @@ void Register(const std::wstring& key, const std::wstring& name, const std::stri
                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
+const std::wstring kSteamUserKey = L"Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition\\10.0";
+
+void RegisterSteam(const std::string& folder) {
+  std::wstring text = core::Widen(folder);
+  testing_support::SetRawValue(HKEY_CURRENT_USER, kSteamUserKey, L"AppPath", REG_SZ, text.c_str(),
+                               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
 class StartUp : public testing_support::RunTest, public ::testing::Test {
  protected:
   void SetUp() override {
     ui::App().Initialize();
     testing_support::DeleteRegTree(HKEY_LOCAL_MACHINE, kFS9Key);
     testing_support::DeleteRegTree(HKEY_LOCAL_MACHINE, kFSXKey);
+    testing_support::DeleteRegTree(HKEY_CURRENT_USER, kSteamUserKey);
   }
   void TearDown() override {
     testing_support::DeleteRegTree(HKEY_LOCAL_MACHINE, kFS9Key);
     testing_support::DeleteRegTree(HKEY_LOCAL_MACHINE, kFSXKey);
+    testing_support::DeleteRegTree(HKEY_CURRENT_USER, kSteamUserKey);
   }
 };
 
@@ -94,6 +104,37 @@ TEST_F(StartUp, ARememberedSimulatorWithoutAFolderLeavesInstallDisabled) {
   EXPECT_EQ(w().e6.Text(), "");
   EXPECT_FALSE(w().s6.Enabled());
   EXPECT_EQ(StoredSetting("DossierFS9"), stale);  // nothing better was found: the value stays
+}
+
+TEST_F(StartUp, TheSteamEditionIsFoundWhenTheBoxedEntryGivesNothing) {
+  std::string steam = MakeSimulator("FSX SE", "FSX.exe");
+  RegisterSteam(steam.substr(0, steam.size() - 1));
+  core::WriteSetting("DossierFSX", MakeFolder("Moved", {}));  // stale
+  w().FormCreate();
+  EXPECT_EQ(w().FolderFSX, steam);
+  EXPECT_EQ(StoredSetting("DossierFSX"), steam);
+  EXPECT_TRUE(w().rbFSX.Checked());
+  EXPECT_EQ(w().e6.Text(), steam);
+  EXPECT_TRUE(w().s6.Enabled());
+}
+
+TEST_F(StartUp, TheBoxedEntryComesBeforeTheSteamEdition) {
+  std::string steam = MakeSimulator("FSX SE", "FSX.exe");
+  RegisterSteam(steam);
+  Register(kFSXKey, L"SetupPath", "D:\\Boxed FSX");  // taken untested, as before
+  w().FormCreate();
+  EXPECT_EQ(w().FolderFSX, "D:\\Boxed FSX\\");
+  EXPECT_EQ(StoredSetting("DossierFSX"), "D:\\Boxed FSX\\");
+}
+
+TEST_F(StartUp, AValidRememberedFolderComesBeforeTheSteamEdition) {
+  std::string steam = MakeSimulator("FSX SE", "FSX.exe");
+  std::string remembered = MakeSimulator("FSX", "FSX.exe");
+  RegisterSteam(steam);
+  core::WriteSetting("DossierFSX", remembered);
+  w().FormCreate();
+  EXPECT_EQ(w().FolderFSX, remembered);
+  EXPECT_EQ(StoredSetting("DossierFSX"), remembered);
 }
 
 TEST_F(StartUp, AnAcceptedLicenceNeedsNoTickingAgain) {

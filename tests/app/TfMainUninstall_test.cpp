@@ -7,6 +7,7 @@
 #include "core/Utf8.h"
 #include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
+#include "support/HeldFile.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"
 
@@ -99,14 +100,14 @@ TEST_F(Uninstall, ADamagedBackupIsReportedAndThePageButtonsComeBack) {
 }
 
 TEST_F(Uninstall, AHeldTextureKeepsTheBackupAndTellsTheUser) {
-  HANDLE held = CreateFileW(core::Widen(Texture(fsx)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  // The simulator is started once the restoration is under way.
+  testing_support::HoldOnProgress held(w().sb0.Handle(), Texture(fsx));
   // The archive may ask about the file it cannot replace: give up on it, as a user might.
   DialogAnswerer fileQuestion(L"Confirmation", IDIGNORE);
   auto seen = UninstallAnswering(IDYES);
   fileQuestion.Finish();
-  CloseHandle(held);
+  EXPECT_TRUE(held.held());
+  held.Release();
 
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].text, "ERROR : Unable to restore the original texture, the backup Pratilo_Original_Tex.zip is kept !");

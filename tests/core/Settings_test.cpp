@@ -134,3 +134,20 @@ TEST_F(SettingsStore, AnyKeyPathWithOrWithoutLeadingBackslash) {
   EXPECT_EQ(ReadRegText(false, "Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom"), "valeur");
   EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Sous"));
 }
+
+TEST_F(SettingsStore, PeekingReadsTheThirtyTwoBitViewAndNeverCreatesAKey) {
+  // Missing key, on both hives: empty text and still no key.
+  for (bool machine : {false, true}) {
+    HKEY hive = machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    EXPECT_EQ(PeekRegText(machine, "\\Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom"), "");
+    EXPECT_FALSE(RegKeyExists(hive, std::wstring(kKey) + L"\\Sous"));
+  }
+  WriteRegText(true, "\\Software\\Nuvra Soft\\PratiloSettingsTest", "Chemin", "D:\\Jeux\\FSX é\\");
+  EXPECT_EQ(PeekRegText(true, "Software\\Nuvra Soft\\PratiloSettingsTest", "Chemin"), "D:\\Jeux\\FSX é\\");
+  EXPECT_EQ(PeekRegText(true, "\\Software\\Nuvra Soft\\PratiloSettingsTest", "Absent"), "");
+  // A value that is no text gives empty text, with no fallback to the user hive.
+  const DWORD number = 7;
+  ASSERT_TRUE(SetRawValue(HKEY_LOCAL_MACHINE, kKey, L"Nombre", REG_DWORD, &number, sizeof number));
+  WriteSetting("Nombre", "7");
+  EXPECT_EQ(PeekRegText(true, "\\Software\\Nuvra Soft\\PratiloSettingsTest", "Nombre"), "");
+}

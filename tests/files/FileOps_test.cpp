@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Utf8.h"
+#include "support/HeldFile.h"
 #include "support/ZipFixtures.h"
 
 using namespace testing_support;
@@ -115,4 +116,60 @@ TEST(FileOps, ShellRenameOntoAFolderDoesNotRemoveIt) {
   WriteFileBytes(dir / "target\\inside.txt", "kept");
   files::ShellRename(dir / "a.bmp", dir / "target");
   EXPECT_EQ(ReadFileBytes(dir / "target\\inside.txt"), "kept");
+}
+
+TEST(FileOps, CanReplaceFileIsFalseOnlyWhileAnotherHandleConflicts) {
+  TempFolder dir;
+  const std::string file = dir / "detail1.bmp";
+  WriteFileBytes(file, "texture");
+  struct Case {
+    const char* label;
+    DWORD access;
+    DWORD share;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"read, others may read (a running simulator)", GENERIC_READ, FILE_SHARE_READ, false},
+      {"read, others may do anything", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, false},
+      {"write, others may read", GENERIC_WRITE, FILE_SHARE_READ, false},
+      {"attributes only (no data access)", FILE_READ_ATTRIBUTES, FILE_SHARE_READ, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    HANDLE held = CreateFileW(core::Widen(file).c_str(), c.access, c.share, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(files::CanReplaceFile(file), c.expected);
+    CloseHandle(held);
+    EXPECT_TRUE(files::CanReplaceFile(file));  // free again once closed
+  }
+  EXPECT_EQ(ReadFileBytes(file), "texture");  // the check itself changes nothing
+}
+
+TEST(FileOps, CanReplaceFileLeavesOtherObstaclesToTheOperation) {
+  TempFolder dir;
+  EXPECT_TRUE(files::CanReplaceFile(dir / "missing.bmp"));
+  EXPECT_TRUE(files::CanReplaceFile(dir / "no folder\\missing.bmp"));
+  // A read-only texture cannot be opened for writing, but the rename clears the attribute first.
+  WriteFileBytes(dir / "ro.bmp", "x");
+  SetAttributes(dir / "ro.bmp", RO | ARC);
+  EXPECT_TRUE(files::CanReplaceFile(dir / "ro.bmp"));
+  EXPECT_EQ(Attributes(dir / "ro.bmp"), RO | ARC);
+  CreateDirectoryW(core::Widen(dir / "folder.bmp").c_str(), nullptr);
+  EXPECT_TRUE(files::CanReplaceFile(dir / "folder.bmp"));
+}
+
+TEST(FileOps, CanReplaceFileSeesAFileHeldByAnotherProcess) {
+  TempFolder dir;
+  const std::string file = dir / "detail1.bmp";
+  WriteFileBytes(file, "texture");
+  HeldFile held(file);
+  ASSERT_TRUE(held.held());
+  EXPECT_FALSE(files::CanReplaceFile(file));
+  // What the check stands for: neither the rename over the file nor its deletion would work now.
+  WriteFileBytes(dir / "T1_1024.bmp", "new");
+  EXPECT_FALSE(files::ShellRename(dir / "T1_1024.bmp", file));
+  EXPECT_FALSE(DeleteFileW(core::Widen(file).c_str()));
+  held.Release();
+  EXPECT_TRUE(files::CanReplaceFile(file));
+  EXPECT_EQ(ReadFileBytes(file), "texture");
 }

@@ -47,7 +47,14 @@ DialogAnswerer::DialogAnswerer(std::wstring title, int buttonId)
     : DialogAnswerer(std::move(title), std::vector<int>{buttonId}) {}
 
 DialogAnswerer::DialogAnswerer(std::wstring title, std::vector<int> answers)
-    : title_(std::move(title)), answers_(AtLeastOne(std::move(answers))), thread_([this] { Watch(); }) {}
+    : DialogAnswerer(std::move(title), std::move(answers), nullptr) {}
+
+DialogAnswerer::DialogAnswerer(std::wstring title, std::vector<int> answers,
+                               std::function<void(size_t box)> beforeAnswer)
+    : title_(std::move(title)),
+      answers_(AtLeastOne(std::move(answers))),
+      beforeAnswer_(std::move(beforeAnswer)),
+      thread_([this] { Watch(); }) {}
 
 DialogAnswerer::~DialogAnswerer() { Finish(); }
 
@@ -94,6 +101,7 @@ void DialogAnswerer::Watch() {
     for (const auto& b : buttons) seen.buttons.push_back(b.text);
     const int answer = answers_[std::min(seen_.size(), answers_.size() - 1)];
     seen.pressed = answer;
+    if (beforeAnswer_) beforeAnswer_(seen_.size());
     seen_.push_back(seen);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
     while (!stop_ && IsWindow(box)) Sleep(10);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,9 @@ class DialogAnswerer {
  public:
   DialogAnswerer(std::wstring title, int buttonId);
   DialogAnswerer(std::wstring title, std::vector<int> answers);
+  // Runs `beforeAnswer` (on the watching thread) with the number of the box, from 0, just before
+  // pressing its button: what a user does while a box is open, such as closing another program.
+  DialogAnswerer(std::wstring title, std::vector<int> answers, std::function<void(size_t box)> beforeAnswer);
   ~DialogAnswerer();
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -35,6 +39,7 @@ class DialogAnswerer {
   void Watch();
   std::wstring title_;
   std::vector<int> answers_;
+  std::function<void(size_t)> beforeAnswer_;
   std::atomic<bool> stop_{false};
   std::vector<Seen> seen_;
   std::thread thread_;
