@@ -272,19 +272,25 @@ TEST(WizardEndToEnd, TestGridSkipsTheResolutionPageBothWays) {
   EXPECT_EQ(Setting("cfgFSX"), "51");
 }
 
+// The simulator starts while the backup is being made, after the check that it is closed: the
+// rename then fails.
 TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) {
-  Scene scene;
+  Scene scene({.originalSize = 32u << 20});  // a backup long enough to start the holder meanwhile
   SetSetting("Langue", "E");
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
   FileHolder simulator;
-  ASSERT_TRUE(simulator.Hold(fsx.Texture()));
 
   Wizard w(Language::English);
   ASSERT_TRUE(w.Start(scene.Exe()));
   ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 0, 0}));
   ASSERT_TRUE(w.ClickButton(w.Texts().install));
-  auto box = WaitForBox(w.Id(), 60000);
-  ASSERT_TRUE(box) << w.Describe();
+  ASSERT_TRUE(w.WaitForPage(Page::Installation, 10000));
+  ASSERT_TRUE(simulator.Hold(fsx.Texture()));
+  std::optional<Box> box;
+  WaitUntil([&] { return (box = FindBox(w.Id())) || !w.Process().Running() || w.Button("Ok"); }, 60000);
+  ASSERT_TRUE(box) << "no message; the file was held too late or the rename did not fail; " << w.Describe();
+  box = WaitForBox(w.Id(), 1000);
+  ASSERT_TRUE(box);
   EXPECT_EQ(box->caption, "Pratilo");
   EXPECT_EQ(box->text, "Unable to rename \"T1_1024.bmp\" as \"detail1.bmp\" in folder \"" + fsx.TextureFolder() + "\" !");
   ASSERT_TRUE(Answer(*box, IDOK));
@@ -296,21 +302,19 @@ TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) 
   EXPECT_EQ(Setting("cfgFSX"), "<missing>");
 }
 
-// The simulator holds detail1.bmp while the user uninstalls. The program asks about the
-// file it cannot write. Ignore lets the extraction report success without having restored anything:
-// the program must find that out itself and say that the backup is kept. Abort ends the extraction
-// with an error, which the program shows. Either way the backup stays, nothing is announced as
-// restored, and the first page is usable again.
+// The simulator holds detail1.bmp when the user uninstalls: the program says so and offers Retry
+// and Cancel. Cancel keeps everything as it was and leaves the first page usable; Retry after the
+// simulator has closed finishes the uninstallation.
 struct HeldCase {
   const char* name;
-  int answer;            // to the question about the file
-  const char* message;   // what the user is told then, when it is fixed
+  bool closeSimulatorAndRetry;
 };
 
 class UninstallWhileHeld : public ::testing::TestWithParam<HeldCase> {};
 
-constexpr char kRestoreFailed[] =
-    "ERREUR ! Je ne peux pas restaurer la texture originale, la sauvegarde Pratilo_Original_Tex.zip est conservée !";
+constexpr char kSimulatorRunning[] =
+    "Le simulateur semble être en cours d'exécution, il utilise le fichier \"detail1.bmp\" !\r\n"
+    "Fermez-le svp, puis réessayez.";
 
 TEST_P(UninstallWhileHeld, KeepsTheBackupAndSaysSo) {
   Scene scene;
@@ -332,32 +336,35 @@ TEST_P(UninstallWhileHeld, KeepsTheBackupAndSaysSo) {
   ASSERT_EQ(question->caption, t.uninstallCaption);
   ASSERT_TRUE(Answer(*question, IDYES));
 
-  // Answer what comes: the question about the file with the case's button, messages with OK.
-  std::vector<Box> told;
-  std::string seen = "boxes seen:";
-  bool asked = false;
-  for (int boxes = 0; boxes < 10 && w.Process().Running(); ++boxes) {
-    auto box = WaitForBox(w.Id(), 3000);
-    if (!box) break;
-    seen += "\n  " + box->Describe();
-    bool fileQuestion = box->caption == "Confirmation";
-    asked = asked || fileQuestion;
-    if (!fileQuestion) told.push_back(*box);
-    ASSERT_TRUE(Answer(*box, fileQuestion ? GetParam().answer : IDOK)) << box->Describe();
+  auto told = WaitForBox(w.Id(), 10000);
+  ASSERT_TRUE(told) << "the user is not told that the texture is in use; " << w.Describe();
+  EXPECT_EQ(told->caption, "Pratilo");
+  EXPECT_EQ(told->text, kSimulatorRunning);
+  EXPECT_TRUE(ReadFileBytes(fsx.Backup()) == backup) << "the backup archive changed while the file is held";
+  EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == installed);
+
+  if (GetParam().closeSimulatorAndRetry) {
+    simulator.Release();
+    ASSERT_TRUE(Answer(*told, IDRETRY));
+    auto done = WaitForBox(w.Id(), 30000);
+    ASSERT_TRUE(done) << w.Describe();
+    EXPECT_EQ(done->text, t.uninstallDone);
+    ASSERT_TRUE(Answer(*done, IDOK));
+    EXPECT_TRUE(w.Process().WaitExit(10000)) << w.Describe();
+    EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == scene.Original(Sim::FSX));
+    EXPECT_FALSE(FileExists(fsx.Backup()));
+    return;
   }
-  SCOPED_TRACE(seen);
-  EXPECT_TRUE(asked) << "no question about the file that cannot be written";
-  for (const Box& box : told) EXPECT_NE(box.text, t.uninstallDone) << "success announced, but the file is held";
-  ASSERT_EQ(told.size(), 1u) << "the user is not told once that the original texture was not restored";
-  if (GetParam().message) {
-    EXPECT_EQ(told.front().caption, "Pratilo");
-    EXPECT_EQ(told.front().text, GetParam().message);
-  }
+
+  ASSERT_TRUE(Answer(*told, IDCANCEL));
+  auto more = WaitForBox(w.Id(), 1500);
+  EXPECT_FALSE(more) << "unexpected " << more->Describe();
+  if (more) Answer(*more, IDOK);
   EXPECT_TRUE(ReadFileBytes(fsx.Backup()) == backup) << "the backup archive was not kept as it was";
   EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == installed);
-  // The first page is usable again: the progress bar no longer covers its buttons.
+  // The first page is usable again: the progress bar does not cover its buttons.
   ASSERT_TRUE(w.Process().Running()) << "the program ended";
-  EXPECT_TRUE(VisibleDescendants(w.Window(), L"msctls_statusbar32").empty()) << "the status bar still covers the buttons";
+  EXPECT_TRUE(VisibleDescendants(w.Window(), L"msctls_statusbar32").empty()) << "the status bar covers the buttons";
   EXPECT_TRUE(w.QuitWithYes());
 
   // Nothing is lost: once the simulator lets the file go, the uninstallation works.
@@ -368,8 +375,7 @@ TEST_P(UninstallWhileHeld, KeepsTheBackupAndSaysSo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WizardEndToEnd, UninstallWhileHeld,
-                         ::testing::Values(HeldCase{"Ignore", IDIGNORE, kRestoreFailed},
-                                           HeldCase{"Abort", IDABORT, nullptr}),
+                         ::testing::Values(HeldCase{"Cancel", false}, HeldCase{"CloseSimulatorAndRetry", true}),
                          [](const ::testing::TestParamInfo<HeldCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
