@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cwctype>
 
 namespace files {
 
@@ -30,7 +31,39 @@ bool FileHandle::WriteAll(const void* data, size_t n) const {
   return true;
 }
 
+bool IsTempNameFor(std::wstring_view targetName, std::wstring_view name) {
+  constexpr size_t kSuffix = 2 + 8 + 4;  // ".~" + hex + ".tmp"
+  if (targetName.empty() || name.size() != targetName.size() + kSuffix) return false;
+  if (CompareStringOrdinal(name.data(), static_cast<int>(targetName.size()), targetName.data(),
+                           static_cast<int>(targetName.size()), TRUE) != CSTR_EQUAL)
+    return false;
+  std::wstring_view rest = name.substr(targetName.size());
+  if (rest.substr(0, 2) != L".~" || CompareStringOrdinal(rest.data() + 10, 4, L".tmp", 4, TRUE) != CSTR_EQUAL)
+    return false;
+  return std::all_of(rest.begin() + 2, rest.begin() + 10, [](wchar_t c) { return iswxdigit(c) != 0; });
+}
+
+namespace {
+
+// A temporary file is held without sharing while it is written, so only abandoned ones can be deleted.
+void RemoveStaleTemps(const std::wstring& target) {
+  size_t slash = target.find_last_of(L"\\/");
+  std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+  std::wstring targetName = target.substr(folder.size());
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((target + L".~*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTempNameFor(targetName, found.cFileName))
+      DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+}  // namespace
+
 FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path) {
+  RemoveStaleTemps(target);
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     unsigned n = counter.fetch_add(1) ^ (GetCurrentProcessId() << 12) ^ GetTickCount();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace files {
@@ -68,8 +69,13 @@ class FileHandle {
   HANDLE h_ = INVALID_HANDLE_VALUE;
 };
 
+// True when `name` is one of the temporary files made beside `targetName`: the target's name,
+// ".~", eight hex digits and ".tmp" (both names without folder; letters in any case).
+bool IsTempNameFor(std::wstring_view targetName, std::wstring_view name);
+
 // A new, empty file beside `target` whose name no other file has (created with CREATE_NEW).
-// Returns the handle and sets `path`; an invalid handle when nothing could be created.
+// Returns the handle and sets `path`; an invalid handle when nothing could be created. Temporary
+// files of `target` that a killed run left behind are removed first; one still open is left alone.
 FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path);
 
 // Full path of a name (relative names against the current directory); the name itself on failure.
