@@ -2,6 +2,7 @@
 // drives it. Every scenario starts from its own known state (see Scene).
 #include <gtest/gtest.h>
 
+#include "support/HeldFile.h"
 #include "e2e/support/Figures.h"
 #include "e2e/support/Scene.h"
 #include "e2e/support/Wizard.h"
@@ -12,6 +13,7 @@ namespace e2e {
 namespace {
 
 using testing_support::FileExists;
+using testing_support::HeldFile;
 using testing_support::ReadFileBytes;
 
 constexpr char kPayloadMissingText[] =
@@ -278,14 +280,15 @@ TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) 
   Scene scene({.originalSize = 32u << 20});  // a backup long enough to start the holder meanwhile
   SetSetting("Langue", "E");
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
-  FileHolder simulator;
+  std::optional<HeldFile> simulator;
 
   Wizard w(Language::English);
   ASSERT_TRUE(w.Start(scene.Exe()));
   ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 0, 0}));
   ASSERT_TRUE(w.ClickButton(w.Texts().install));
   ASSERT_TRUE(w.WaitForPage(Page::Installation, 10000));
-  ASSERT_TRUE(simulator.Hold(fsx.Texture()));
+  simulator.emplace(fsx.Texture());
+  ASSERT_TRUE(simulator->held());
   std::optional<Box> box;
   WaitUntil([&] { return (box = FindBox(w.Id())) || !w.Process().Running() || w.Button("Ok"); }, 60000);
   ASSERT_TRUE(box) << "no message; the file was held too late or the rename did not fail; " << w.Describe();
@@ -295,7 +298,7 @@ TEST(WizardEndToEnd, RefusedRenameNamesTheFilesAndTheFolderAndKeepsTheOriginal) 
   EXPECT_EQ(box->text, "Unable to rename \"T1_1024.bmp\" as \"detail1.bmp\" in folder \"" + fsx.TextureFolder() + "\" !");
   ASSERT_TRUE(Answer(*box, IDOK));
   EXPECT_TRUE(w.Process().WaitExit(10000)) << "the program goes on after the failed rename; " << w.Describe();
-  simulator.Release();
+  simulator->Release();
 
   EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == scene.Original(Sim::FSX)) << "the original detail1.bmp was lost";
   EXPECT_TRUE(BackedUpTexture(fsx) == scene.Original(Sim::FSX)) << "the backup does not hold the original";
@@ -324,8 +327,8 @@ TEST_P(UninstallWhileHeld, KeepsTheBackupAndSaysSo) {
   std::string backup = ReadFileBytes(fsx.Backup());
   ASSERT_FALSE(backup.empty());
 
-  FileHolder simulator;
-  ASSERT_TRUE(simulator.Hold(fsx.Texture()));
+  HeldFile simulator(fsx.Texture());
+  ASSERT_TRUE(simulator.held());
   Wizard w;
   const Captions& t = w.Texts();
   ASSERT_TRUE(w.Start(scene.Exe()));

@@ -59,23 +59,4 @@ void ChildProcess::Kill() {
   WaitForSingleObject(info_.hProcess, 5000);
 }
 
-bool FileHolder::Hold(const std::string& path) {
-  static std::atomic<int> counter{0};
-  std::wstring eventName = L"PratiloE2eHolder-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                           std::to_wstring(counter++);
-  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
-  if (!ready) return false;
-  bool held = false;
-  if (process_.Start(BuildPath("bin\\FileHolder.exe"), "\"" + path + "\" " + core::Narrow(eventName))) {
-    HANDLE both[] = {ready, process_.Handle()};
-    // The holder ends at once when it cannot open the file.
-    held = WaitForMultipleObjects(2, both, FALSE, 10000) == WAIT_OBJECT_0;
-  }
-  CloseHandle(ready);
-  if (!held) Release();
-  return held;
-}
-
-void FileHolder::Release() { process_.Kill(); }
-
 }  // namespace e2e

@@ -42,16 +42,5 @@ class ChildProcess {
 
 // A second process that holds a file open for reading and lets others only read it, as a running
 // simulator holds its textures: the file can then be neither replaced, renamed nor deleted.
-class FileHolder {
- public:
-  FileHolder() = default;
-  ~FileHolder() { Release(); }
-  // True once the file is held.
-  bool Hold(const std::string& path);
-  void Release();
-
- private:
-  ChildProcess process_;
-};
 
 }  // namespace e2e
