@@ -132,7 +132,11 @@ HWND MainWindowOf(DWORD pid) {
         auto* f = reinterpret_cast<Found*>(p);
         DWORD owner = 0;
         GetWindowThreadProcessId(h, &owner);
-        if (owner == f->pid && GetWindow(h, GW_OWNER) == nullptr && GetWindowTextLengthW(h) > 0) {
+        wchar_t cls[32]{};
+        GetClassNameW(h, cls, 32);
+        // Skip the input-method window the system gives the process before its own window.
+        if (owner == f->pid && GetWindow(h, GW_OWNER) == nullptr && IsWindowVisible(h) && lstrcmpiW(cls, L"IME") != 0 &&
+            GetWindowTextLengthW(h) > 0) {
           f->window = h;
           return FALSE;
         }
