@@ -35,6 +35,7 @@ inline constexpr char kPlacement[] = "fMain";
 inline constexpr char kPayloadName[] = "Pratilo.bin";
 inline constexpr char kBackupName[] = "Pratilo_Original_Tex.zip";
 inline constexpr char kTextureSubfolder[] = "Scenery\\World\\Texture\\";
+inline constexpr char kTextureName[] = "detail1.bmp";  // the simulator's texture, and the backup's entry
 inline constexpr char kMarkerFS9[] = "FS9.exe";
 inline constexpr char kMarkerFSX[] = "FSX.exe";
 

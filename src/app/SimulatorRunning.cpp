@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/Choices.h"
 #include "app/Texts.h"
 #include "files/FileOps.h"
 #include "ui/MessageBoxes.h"
@@ -9,7 +10,7 @@
 namespace app {
 
 bool SimulatorClosed(char lang, const std::string& textureFolder) {
-  const std::string texture = textureFolder + "detail1.bmp";
+  const std::string texture = textureFolder + kTextureName;
   while (!files::CanReplaceFile(texture)) {
     if (ui::MsgBox(PickText(lang, texts::kSimulatorRunning), "Pratilo", MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY)
       return false;

@@ -11,10 +11,6 @@
 
 namespace app {
 
-namespace {
-constexpr char kTextureName[] = "detail1.bmp";
-}
-
 void TfMain::Install() {
   form.SetWaitCursor(true);
   bool finished = false;

@@ -10,10 +10,6 @@
 
 namespace app {
 
-namespace {
-constexpr char kTextureName[] = "detail1.bmp";
-}
-
 void TfMain::UninstallQuestion() {
   if (ui::MsgBox(PickText(texts::kUninstallQuestion), PickText(texts::kUninstallCaption), MB_YESNO) == IDYES &&
       SimulatorClosed(Lang, TextureFolder()))

@@ -15,17 +15,20 @@ namespace {
 
 // Disables the enabled, visible top-level windows of this thread except one; gives them back.
 std::vector<HWND> DisableThreadWindows(HWND except) {
-  std::vector<HWND> disabled;
+  std::vector<HWND> windows;
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& list = *reinterpret_cast<std::vector<HWND>*>(param);
-        if (hwnd != list.front() && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) list.push_back(hwnd);
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&(disabled = {except})));
-  disabled.erase(disabled.begin());
-  for (HWND hwnd : disabled) EnableWindow(hwnd, FALSE);
+      reinterpret_cast<LPARAM>(&windows));
+  std::vector<HWND> disabled;
+  for (HWND hwnd : windows) {
+    if (hwnd == except || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) continue;
+    EnableWindow(hwnd, FALSE);
+    disabled.push_back(hwnd);
+  }
   return disabled;
 }
 
