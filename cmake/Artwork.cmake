@@ -1,13 +1,19 @@
 # The artwork files, listed once: the generator's outputs, the program's resource script and the
 # tests' list (a generated header) are all derived from here. Each entry is file:width:height.
 
-# Pictures of the wizard, embedded in the program as resources.
+# Pictures of the wizard, embedded in the program as resources: each at its design size (96 DPI) and,
+# named <stem>_2x.<ext>, drawn at twice that size for high-DPI screens.
 set(PRATILO_EMBEDDED_ART
     banner.jpg:105:233 variants.jpg:1800:200
     resolutions1.jpg:900:200 resolutions2.jpg:900:200 resolutions3.jpg:900:200 resolutions4.jpg:900:200
     resolutions5.jpg:900:200
     glyph_next.bmp:16:16 glyph_previous.bmp:16:16 glyph_quit.bmp:16:16 glyph_uninstall.bmp:16:16
-    flag_fr.bmp:16:16 flag_en.bmp:16:16 hourglass.bmp:32:32)
+    flag_fr.bmp:16:16 flag_en.bmp:16:16 hourglass.bmp:32:32
+    banner_2x.jpg:210:466 variants_2x.jpg:3600:400
+    resolutions1_2x.jpg:1800:400 resolutions2_2x.jpg:1800:400 resolutions3_2x.jpg:1800:400
+    resolutions4_2x.jpg:1800:400 resolutions5_2x.jpg:1800:400
+    glyph_next_2x.bmp:32:32 glyph_previous_2x.bmp:32:32 glyph_quit_2x.bmp:32:32 glyph_uninstall_2x.bmp:32:32
+    flag_fr_2x.bmp:32:32 flag_en_2x.bmp:32:32 hourglass_2x.bmp:64:64)
 
 # Ground textures of the payload: five variants in three resolutions, and the test grid.
 set(PRATILO_PAYLOAD_ART)

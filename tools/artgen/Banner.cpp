@@ -9,7 +9,9 @@
 namespace artgen {
 namespace {
 
-constexpr int kWidth = 105, kHeight = 233, kSamples = 4;
+constexpr int kWidth = kBannerWidth, kHeight = kBannerHeight;
+
+constexpr float kLeafCells = 2.0f * kWidth;  // across the banner's width
 
 struct Blob {
   float x, y, r;
@@ -63,8 +65,8 @@ Color MeadowAt(const MipChain& meadow, float x, float y, float pixel) {
 
 }  // namespace
 
-FloatImage RenderBanner(const MipChain& meadow) {
-  const int w = kWidth * kSamples, h = kHeight * kSamples;
+FloatImage RenderBanner(const MipChain& meadow, const BannerOptions& options) {
+  const int w = kWidth * options.scale * options.samples, h = kHeight * options.scale * options.samples;
   const float pixel = 1.0f / float(w);
   FloatImage image(w, h);
   const std::vector<Blob> blobs = CrownBlobs();
@@ -121,13 +123,14 @@ FloatImage RenderBanner(const MipChain& meadow) {
         float light = Clamp01(0.5f * whole + 0.5f * mass + 0.35f * cluster - 0.2f);
         light *= 1.0f - 0.35f * Smoothstep(kCrownY, kCrownY + kCrownRy, y);  // shaded underside
         float depth = Smoothstep(-0.1f, 0.6f, edge);  // darker deep inside, brighter rim
-        float leaf = 0.85f + 0.3f * HashUnit(std::uint32_t(px / 2), std::uint32_t(py / 2), 31);
+        // Leaves speckle the crown in cells of half a design pixel, whatever the sampling.
+        float leaf = 0.85f + 0.3f * HashUnit(std::uint32_t(x * kLeafCells), std::uint32_t(y * kLeafCells), 31);
         c = Mix(Rgb8(18, 40, 16), Rgb8(124, 168, 60), light * (1.0f - 0.25f * depth)) * leaf;
       }
       image.At(px, py) = c;
     }
   }
-  return ShrinkBox(image, kSamples);
+  return ShrinkBox(image, options.samples);
 }
 
 }  // namespace artgen

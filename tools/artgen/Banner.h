@@ -5,7 +5,14 @@
 
 namespace artgen {
 
-// 105 x 233; `meadow` is the grass texture laid on the foreground.
-FloatImage RenderBanner(const MipChain& meadow);
+inline constexpr int kBannerWidth = 105, kBannerHeight = 233;
+
+struct BannerOptions {
+  int scale = 1;    // the picture is `scale` times the design size
+  int samples = 4;  // per side of each pixel
+};
+
+// `meadow` is the grass texture laid on the foreground.
+FloatImage RenderBanner(const MipChain& meadow, const BannerOptions& options = {});
 
 }  // namespace artgen

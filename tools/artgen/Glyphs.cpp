@@ -67,6 +67,13 @@ std::optional<Color> Arrow(float x, float y) {
   return Mix(kRedLight, kRedDark, Clamp01((y - 3.0f) / 10.0f));
 }
 
+// The painter works in design units whatever the scale, so every size shows the same drawing.
+RgbaImage RenderGlyph(const Painter& paint, int scale) {
+  const float unit = 1.0f / float(scale);
+  return RenderCoverage([&](float x, float y) { return paint(x * unit, y * unit); }, kGlyphSize * scale,
+                        kGlyphSize * scale);
+}
+
 RgbaImage Mirrored(const RgbaImage& image) {
   RgbaImage out(image.width, image.height);
   for (int y = 0; y < image.height; ++y)
@@ -79,12 +86,12 @@ RgbaImage Mirrored(const RgbaImage& image) {
 
 }  // namespace
 
-RgbaImage GlyphNext() { return RenderCoverage(Arrow, 16, 16); }
+RgbaImage GlyphNext(int scale) { return RenderGlyph(Arrow, scale); }
 
-RgbaImage GlyphPrevious() { return Mirrored(GlyphNext()); }
+RgbaImage GlyphPrevious(int scale) { return Mirrored(GlyphNext(scale)); }
 
-RgbaImage GlyphQuit() {
-  return RenderCoverage(
+RgbaImage GlyphQuit(int scale) {
+  return RenderGlyph(
       [](float x, float y) -> std::optional<Color> {
         // Rounded square from 1 to 15 with a corner radius of 2.5.
         float qx = std::max(std::abs(x - 8.0f) - 4.5f, 0.0f), qy = std::max(std::abs(y - 8.0f) - 4.5f, 0.0f);
@@ -95,18 +102,18 @@ RgbaImage GlyphQuit() {
         if (edge > -1.0f) return kOutline;
         return Mix(kRedLight, kRedDark, Clamp01((y - 2.0f) / 12.0f));
       },
-      16, 16);
+      scale);
 }
 
-RgbaImage GlyphUninstall() {
-  return RenderCoverage(
+RgbaImage GlyphUninstall(int scale) {
+  return RenderGlyph(
       [](float x, float y) -> std::optional<Color> {
         float d = std::min(SegmentDistance(x, y, 3.5f, 3.5f, 12.5f, 12.5f),
                            SegmentDistance(x, y, 12.5f, 3.5f, 3.5f, 12.5f));
         if (d > 1.0f) return std::nullopt;
         return Mix(kRedLight, kRedDark, Clamp01((y - 3.0f) / 10.0f));
       },
-      16, 16);
+      scale);
 }
 
 namespace {
@@ -138,19 +145,19 @@ Color BritishHalf(int x, int y) {
 
 }  // namespace
 
-RgbaImage FlagFrench() {
-  return RenderCoverage(
+RgbaImage FlagFrench(int scale) {
+  return RenderGlyph(
       [](float x, float y) -> std::optional<Color> {
         if (y < kFlagTop || y >= kFlagTop + kFlagHeight) return std::nullopt;
         if (x < 5) return kFrenchBlue;
         if (x < 11) return kWhite;
         return kFrenchRed;
       },
-      16, 16);
+      scale);
 }
 
-RgbaImage FlagEnglish() {
-  return RenderCoverage(
+RgbaImage FlagEnglish(int scale) {
+  return RenderGlyph(
       [](float x, float y) -> std::optional<Color> {
         if (y < kFlagTop || y >= kFlagTop + kFlagHeight) return std::nullopt;
         float fy = y - kFlagTop;
@@ -166,7 +173,7 @@ RgbaImage FlagEnglish() {
         }
         return BritishHalf(int(x) - 8, int(fy));
       },
-      16, 16);
+      scale);
 }
 
 }  // namespace artgen

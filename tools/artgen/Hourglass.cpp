@@ -21,16 +21,17 @@ constexpr int kCapLeft = 5, kCapRight = 26;
 constexpr int kGlassTop = 6, kGlassBottom = 25;
 constexpr float kCentre = 15.5f;
 
-// Half width of the glass at a row: wide under the caps, narrowing to a waist in the middle.
-float HalfWidth(int y) {
-  float t = std::abs((y + 0.5f) - 16.0f) / (16.0f - kGlassTop);  // 0 at the waist, 1 at a cap
+// Half width of the glass at a height in design units: wide under the caps, narrowing to a waist in
+// the middle.
+float HalfWidth(float y) {
+  float t = std::abs(y - 16.0f) / (16.0f - kGlassTop);  // 0 at the waist, 1 at a cap
   return 1.0f + 7.5f * std::pow(t, 0.7f);
 }
 
 }  // namespace
 
-RgbImage Hourglass() {
-  const int n = kHourglassSize;
+RgbImage Hourglass(int scale) {
+  const int s = scale, n = kHourglassSize * s;
   RgbImage image{n, n, std::vector<std::uint8_t>(std::size_t(n) * n * 3)};
   auto set = [&](int x, int y, Rgb c) {
     std::uint8_t* p = &image.rgb[(std::size_t(y) * n + x) * 3];
@@ -39,20 +40,24 @@ RgbImage Hourglass() {
   for (int y = 0; y < n; ++y)
     for (int x = 0; x < n; ++x) set(x, y, kMagenta);
 
-  for (int y = kGlassTop; y <= kGlassBottom; ++y) {
-    float half = HalfWidth(y);
-    int left = int(std::floor(kCentre - half + 0.5f)), right = n - 1 - left;  // symmetric
+  // Each pixel row follows the outline at its own height, so a larger drawing has a smoother curve;
+  // lines stay one design unit thick.
+  for (int y = kGlassTop * s; y < (kGlassBottom + 1) * s; ++y) {
+    float half = HalfWidth((float(y) + 0.5f) / float(s));
+    int left = int(std::floor((kCentre - half + 0.5f) * float(s))), right = n - 1 - left;  // symmetric
     for (int x = left; x <= right; ++x) {
+      bool edge = x < left + s || x > right - s;
       // Sand rests in the lower bulb, below the waist.
-      bool sand = y >= 20 && x > left && x < right;
-      set(x, y, x == left || x == right ? kGlassEdge : sand ? kSand : kGlass);
+      bool sand = y >= 20 * s;
+      set(x, y, edge ? kGlassEdge : sand ? kSand : kGlass);
     }
   }
-  for (int y : {2, 3, 4, 5, 26, 27, 28, 29})
-    for (int x = kCapLeft; x <= kCapRight; ++x) {
-      bool rim = y == 2 || y == 29 || x == kCapLeft || x == kCapRight;
-      set(x, y, rim ? kCapDark : kCapRed);
-    }
+  for (int top : {2, 26})
+    for (int y = top * s; y < (top + 4) * s; ++y)
+      for (int x = kCapLeft * s; x < (kCapRight + 1) * s; ++x) {
+        bool rim = y < 3 * s || y >= 29 * s || x < (kCapLeft + 1) * s || x >= kCapRight * s;
+        set(x, y, rim ? kCapDark : kCapRed);
+      }
   return image;
 }
 

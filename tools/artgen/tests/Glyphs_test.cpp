@@ -1,5 +1,8 @@
 #include "Glyphs.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace artgen {
@@ -32,14 +35,18 @@ TEST(RenderCoverage, GivesCoveredShareAsAlphaAndKeepsColourStraight) {
   EXPECT_EQ(image.At(2, 0)[0], 0);
 }
 
-TEST(Glyphs, AreSixteenSquareWithTransparentCornersAndSoftEdges) {
-  const RgbaImage glyphs[] = {GlyphNext(), GlyphPrevious(), GlyphQuit(), GlyphUninstall()};
-  for (const RgbaImage& g : glyphs) {
-    ASSERT_EQ(g.width, 16);
-    ASSERT_EQ(g.height, 16);
-    for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) EXPECT_EQ(Alpha(g, x, y), 0);
-    EXPECT_GT(CountAlpha(g, Partial), 6) << "edges are anti-aliased";
-    EXPECT_GT(CountAlpha(g, Opaque), 12);
+TEST(Glyphs, AreSquareWithTransparentCornersAndSoftEdgesAtEachSize) {
+  for (int scale : {1, 2}) {
+    const RgbaImage glyphs[] = {GlyphNext(scale), GlyphPrevious(scale), GlyphQuit(scale), GlyphUninstall(scale)};
+    const int n = 16 * scale;
+    for (const RgbaImage& g : glyphs) {
+      ASSERT_EQ(g.width, n);
+      ASSERT_EQ(g.height, n);
+      for (auto [x, y] : {std::pair{0, 0}, {n - 1, 0}, {0, n - 1}, {n - 1, n - 1}}) EXPECT_EQ(Alpha(g, x, y), 0);
+      // Edges are anti-aliased; their length in pixels grows with the scale, the solid area with its square.
+      EXPECT_GT(CountAlpha(g, Partial), 6 * scale) << "scale " << scale;
+      EXPECT_GT(CountAlpha(g, Opaque), 12 * scale * scale) << "scale " << scale;
+    }
   }
 }
 
@@ -78,13 +85,15 @@ TEST(Glyphs, UninstallIsAThinCrossWithSeeThroughGaps) {
   EXPECT_LT(CountAlpha(cross, Opaque), 60) << "thin";
 }
 
-TEST(Flags, FillAnOpaqueCentredBandAndNothingElse) {
-  for (const RgbaImage& flag : {FlagFrench(), FlagEnglish()}) {
-    ASSERT_EQ(flag.width, 16);
-    ASSERT_EQ(flag.height, 16);
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 16; ++x) EXPECT_EQ(Alpha(flag, x, y), (y >= 2 && y < 13) ? 255 : 0) << x << "," << y;
-  }
+TEST(Flags, FillAnOpaqueCentredBandAndNothingElseAtEachSize) {
+  for (int s : {1, 2})
+    for (const RgbaImage& flag : {FlagFrench(s), FlagEnglish(s)}) {
+      ASSERT_EQ(flag.width, 16 * s);
+      ASSERT_EQ(flag.height, 16 * s);
+      for (int y = 0; y < 16 * s; ++y)
+        for (int x = 0; x < 16 * s; ++x)
+          EXPECT_EQ(Alpha(flag, x, y), (y >= 2 * s && y < 13 * s) ? 255 : 0) << x << "," << y << " scale " << s;
+    }
 }
 
 TEST(Flags, ShowTheirColoursInPlace) {
@@ -113,6 +122,46 @@ TEST(Flags, ShowTheirColoursInPlace) {
   EXPECT_GT(blue, 8);
   EXPECT_GT(red, 8);
   EXPECT_GT(white, 4);
+}
+
+// Each 2x2 block of the twice-size drawing, averaged, against its design-size pixel. The two sizes sample
+// edges on different grids (8 and 16 samples per design unit), which moves a pixel's alpha by a few
+// levels (measured at most 5, mean at most 1.1); half a design pixel out of place moves edge pixels by
+// about 128, and a whole pixel by up to 255.
+TEST(Glyphs, AtTwiceTheSizeCoverWhatTheDesignSizeCovers) {
+  constexpr int kMaxAlpha = 16;  // half of one row of the design size's 8 x 8 samples
+  constexpr double kMeanAlpha = 2, kMeanColour = 2;
+  const struct {
+    const char* name;
+    RgbaImage (*draw)(int);
+  } glyphs[] = {{"next", GlyphNext}, {"previous", GlyphPrevious}, {"quit", GlyphQuit},
+                {"uninstall", GlyphUninstall}, {"French", FlagFrench}, {"English", FlagEnglish}};
+  for (const auto& glyph : glyphs) {
+    RgbaImage one = glyph.draw(1), two = glyph.draw(2);
+    ASSERT_EQ(two.width, 32);
+    ASSERT_EQ(two.height, 32);
+    double alphaSum = 0, colourSum = 0;
+    int alphaMax = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) {
+        int alpha = 0, colour[3] = {};
+        for (int j = 0; j < 2; ++j)
+          for (int i = 0; i < 2; ++i) {
+            const std::uint8_t* p = two.At(2 * x + i, 2 * y + j);
+            alpha += p[3];
+            for (int k = 0; k < 3; ++k) colour[k] += p[k] * p[3];
+          }
+        const std::uint8_t* q = one.At(x, y);
+        int d = std::abs((alpha + 2) / 4 - q[3]);
+        alphaSum += d;
+        alphaMax = std::max(alphaMax, d);
+        for (int k = 0; k < 3; ++k) colourSum += std::abs(colour[k] / 4.0 - q[k] * q[3]) / 255.0;
+      }
+    EXPECT_LE(alphaMax, kMaxAlpha) << glyph.name;
+    EXPECT_LT(alphaSum / 256, kMeanAlpha) << glyph.name;
+    // Colour weighted by alpha, so that transparent pixels do not count.
+    EXPECT_LT(colourSum / 768, kMeanColour) << glyph.name;
+  }
 }
 
 }  // namespace

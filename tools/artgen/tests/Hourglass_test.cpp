@@ -22,39 +22,72 @@ int Drawn(const RgbImage& image, int y) {
   return n;
 }
 
-TEST(Hourglass, IsThirtyTwoSquareOnAMagentaKey) {
-  RgbImage h = Hourglass();
-  ASSERT_EQ(h.width, 32);
-  ASSERT_EQ(h.height, 32);
-  ASSERT_EQ(h.rgb.size(), 32u * 32 * 3);
-  // The bottom-left pixel gives the colour drawn transparent: it must be the key.
-  for (auto [x, y] : {std::pair{0, 31}, {0, 0}, {31, 0}, {31, 31}, {15, 0}, {0, 16}}) {
-    EXPECT_TRUE(Magenta(At(h, x, y))) << x << "," << y;
+// The middle pixel of a design pixel at the given scale.
+int Mid(int design, int scale) { return design * scale + scale / 2; }
+
+TEST(Hourglass, IsSquareOnAMagentaKeyAtEachSize) {
+  for (int s : {1, 2}) {
+    RgbImage h = Hourglass(s);
+    const int n = 32 * s;
+    ASSERT_EQ(h.width, n);
+    ASSERT_EQ(h.height, n);
+    ASSERT_EQ(h.rgb.size(), std::size_t(n) * n * 3);
+    // The bottom-left pixel gives the colour drawn transparent: it must be the key.
+    for (auto [x, y] : {std::pair{0, n - 1}, {0, 0}, {n - 1, 0}, {n - 1, n - 1}, {n / 2 - 1, 0}, {0, n / 2}}) {
+      EXPECT_TRUE(Magenta(At(h, x, y))) << x << "," << y << " scale " << s;
+    }
   }
 }
 
-TEST(Hourglass, HasRedCapsAndGreyGlassWithANarrowWaist) {
-  RgbImage h = Hourglass();
-  EXPECT_TRUE(Red(At(h, 15, 3)));   // top cap
-  EXPECT_TRUE(Red(At(h, 15, 28)));  // bottom cap
-  EXPECT_TRUE(Grey(At(h, 15, 9)));  // upper bulb
-  EXPECT_TRUE(Grey(At(h, 15, 16)));  // waist
-  EXPECT_LT(Drawn(h, 15), Drawn(h, 8) / 2);
-  EXPECT_LT(Drawn(h, 16), Drawn(h, 23) / 2);
-  EXPECT_GT(Drawn(h, 15), 0) << "the glass is one piece";
+TEST(Hourglass, HasRedCapsAndGreyGlassWithANarrowWaistAtEachSize) {
+  for (int s : {1, 2}) {
+    RgbImage h = Hourglass(s);
+    EXPECT_TRUE(Red(At(h, Mid(15, s), Mid(3, s)))) << s;   // top cap
+    EXPECT_TRUE(Red(At(h, Mid(15, s), Mid(28, s)))) << s;  // bottom cap
+    EXPECT_TRUE(Grey(At(h, Mid(15, s), Mid(9, s)))) << s;  // upper bulb
+    EXPECT_TRUE(Grey(At(h, Mid(15, s), Mid(16, s)))) << s;  // waist
+    EXPECT_LT(Drawn(h, Mid(15, s)), Drawn(h, Mid(8, s)) / 2) << s;
+    EXPECT_LT(Drawn(h, Mid(16, s)), Drawn(h, Mid(23, s)) / 2) << s;
+    EXPECT_GT(Drawn(h, Mid(15, s)), 0) << "the glass is one piece, scale " << s;
+  }
 }
 
-TEST(Hourglass, IsSymmetricLeftToRightAndUsesNoBlendedKeyColours) {
-  RgbImage h = Hourglass();
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 16; ++x) {
-      Px a = At(h, x, y), b = At(h, 31 - x, y);
-      ASSERT_TRUE(a.r == b.r && a.g == b.g && a.b == b.b) << x << "," << y;
-      // Anti-aliasing against the key would leave pink fringes around the picture.
-      if (!Magenta(a)) {
-        EXPECT_FALSE(a.r > 200 && a.b > 200 && a.g < 100) << x << "," << y;
+TEST(Hourglass, IsSymmetricLeftToRightAndUsesNoBlendedKeyColoursAtEachSize) {
+  for (int s : {1, 2}) {
+    RgbImage h = Hourglass(s);
+    const int n = 32 * s;
+    for (int y = 0; y < n; ++y)
+      for (int x = 0; x < n / 2; ++x) {
+        Px a = At(h, x, y), b = At(h, n - 1 - x, y);
+        ASSERT_TRUE(a.r == b.r && a.g == b.g && a.b == b.b) << x << "," << y << " scale " << s;
+        // Anti-aliasing against the key would leave pink fringes around the picture.
+        if (!Magenta(a)) {
+          EXPECT_FALSE(a.r > 200 && a.b > 200 && a.g < 100) << x << "," << y << " scale " << s;
+        }
       }
+  }
+}
+
+// Hard edges at both sizes: each 2x2 block of the larger drawing holds its design pixel's colour, and
+// all but the blocks along the curved outline (which follows its curve more finely, measured 72 of
+// 1024) are that colour alone. Moved by a single pixel of the larger drawing, every vertical edge of
+// the caps and the glass would split its blocks too (over 100 more).
+TEST(Hourglass, AtTwiceTheSizeKeepsEveryPartInPlace) {
+  RgbImage one = Hourglass(1), two = Hourglass(2);
+  int uniform = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      Px q = At(one, x, y);
+      int same = 0;
+      for (int j = 0; j < 2; ++j)
+        for (int i = 0; i < 2; ++i) {
+          Px p = At(two, 2 * x + i, 2 * y + j);
+          same += p.r == q.r && p.g == q.g && p.b == q.b;
+        }
+      EXPECT_GT(same, 0) << x << "," << y;
+      uniform += same == 4;
     }
+  EXPECT_GE(uniform, 1024 * 9 / 10);
 }
 
 }  // namespace
