@@ -7,6 +7,7 @@
 
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
+#include "ui/DpiPictures.h"
 
 namespace app {
 
@@ -48,6 +49,12 @@ ui::Image LoadPicture(const ArtworkSource& source, std::string_view fileName) {
   bool jpeg = fileName.size() >= 4 && fileName.substr(fileName.size() - 4) == ".jpg";
   std::optional<ui::Image> image = jpeg ? ui::DecodeJpeg(*bytes) : ui::DecodeBmp(*bytes);
   return image ? std::move(*image) : ui::Image{};
+}
+
+ui::Image LoadPictureFor(const ArtworkSource& source, std::string_view fileName, int dpi) {
+  return ui::PictureForDpi(
+      [&](int scale) { return LoadPicture(source, scale == 2 ? ui::DoubleSizeName(fileName) : std::string(fileName)); },
+      dpi);
 }
 
 }  // namespace app

@@ -21,5 +21,7 @@ ArtworkSource ArtworkFromFolder(std::string folder);  // UTF-8, with or without 
 
 // Decodes a .jpg or .bmp by its name; an empty image when it is missing or unreadable.
 ui::Image LoadPicture(const ArtworkSource& source, std::string_view fileName);
+// The picture for a window's DPI, from the drawing at design size or the one at twice it.
+ui::Image LoadPictureFor(const ArtworkSource& source, std::string_view fileName, int dpi);
 
 }  // namespace app

@@ -50,8 +50,14 @@ bool TfMain::Create(const Options& options) {
                     .owner = ui::App().Handle()}))
     return false;
   form.onClose = [this](ui::CloseEvent&) { FormClose(); };
+  form.onDpiChanged = [this] {
+    ApplyArtwork();
+    LayOutToolBar();
+  };
   CreatePages();
   CreateToolBar();
+  ApplyArtwork();
+  LayOutToolBar();
   // A control the system refused would leave a page that cannot be used: report it instead.
   return std::ranges::all_of(components_, [](const ui::Component* c) {
     if (auto* control = dynamic_cast<const ui::Control*>(c)) return control->Handle() != nullptr;

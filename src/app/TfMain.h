@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/Artwork.h"
@@ -98,11 +99,6 @@ class TfMain {
   std::string FolderFS9, FolderFSX, FolderFS;
   ui::Picture* ResImage = nullptr;
 
-  // Fonts the controls borrow: made before them, freed after them.
- private:
-  ui::FontCache fonts_;
-
- public:
   // The window and its controls.
   ui::Form form;
   ui::PageControl pc;
@@ -168,6 +164,14 @@ class TfMain {
   void ShowInstallFinished();
   void Halt();
 
+  enum class Role;
+  struct PageButton;
+  void AddPageButton(HWND page, const PageButton& b);
+  // Pictures, glyphs and flags at the window's DPI; again whenever it changes.
+  void ApplyArtwork();
+  void ApplyToolBarArtwork();
+  // The tool bar's labels in the places measured for their texts.
+  void LayOutToolBar();
   void CreatePages();
   void CreatePage0();
   void CreatePage1();
@@ -187,6 +191,8 @@ class TfMain {
   std::function<void()> halt_;
   std::string payloadArchive_;
   std::vector<ui::Component*> components_;
+  std::vector<std::pair<ui::GlyphButton*, const char*>> glyphs_;  // each button's glyph file
+  int choixPlace_ = -1, choosePlace_ = -1, codePlace_ = -1;      // the tool bar's label places
 };
 
 }  // namespace app

@@ -6,16 +6,9 @@ namespace ui {
 
 int PointsToHeight(int points, int dpi) { return -MulDiv(points, dpi, 72); }
 
-int ScreenDpi() {
-  HDC dc = GetDC(nullptr);
-  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : 96;
-}
-
-Font Font::Create(const FontSpec& spec) {
+Font Font::Create(const FontSpec& spec, int dpi) {
   LOGFONTW lf{};
-  lf.lfHeight = PointsToHeight(spec.points, ScreenDpi());
+  lf.lfHeight = PointsToHeight(spec.points, dpi);
   lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
   lf.lfUnderline = spec.underline ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
@@ -34,8 +27,26 @@ namespace ui {
 HFONT FontCache::Get(const FontSpec& spec) {
   for (const Entry& e : fonts_)
     if (e.spec == spec) return e.font.Get();
-  fonts_.push_back({spec, Font::Create(spec)});
+  fonts_.push_back({spec, Font::Create(spec, dpi_)});
   return fonts_.back().font.Get();
+}
+
+std::vector<FontCache::Replaced> FontCache::SetDpi(int dpi) {
+  std::vector<Replaced> replaced;
+  if (dpi == dpi_) return replaced;
+  dpi_ = dpi;
+  for (Entry& e : fonts_) {
+    Font remade = Font::Create(e.spec, dpi_);
+    replaced.push_back({std::move(e.font), remade.Get()});
+    e.font = std::move(remade);
+  }
+  return replaced;
+}
+
+HFONT ReplacementOf(const std::vector<FontCache::Replaced>& replaced, HFONT font) {
+  for (const FontCache::Replaced& r : replaced)
+    if (r.old.Get() == font) return r.replacement;
+  return font;
 }
 
 }  // namespace ui

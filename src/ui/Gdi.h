@@ -11,7 +11,6 @@ namespace ui {
 
 // Logical font height for a point size at the given dots per inch (negative: character height).
 int PointsToHeight(int points, int dpi);
-int ScreenDpi();
 
 struct FontSpec {
   std::string face = "MS Sans Serif";
@@ -59,7 +58,8 @@ using ImageList = OwnedHandle<HIMAGELIST, DestroyImageList>;
 class Font : public OwnedHandle<HFONT, DeleteFontHandle> {
  public:
   using OwnedHandle::OwnedHandle;
-  static Font Create(const FontSpec& spec);
+  // The font at the size its points have at the given DPI.
+  static Font Create(const FontSpec& spec, int dpi);
 };
 
 Brush SolidBrush(COLORREF colour);
@@ -68,17 +68,30 @@ Brush SolidBrush(COLORREF colour);
 
 namespace ui {
 
-// Fonts made on demand and kept until the owner goes; callers borrow the handles.
+// Fonts made on demand at one DPI and kept until the owner goes; callers borrow the handles.
 class FontCache {
  public:
+  explicit FontCache(int dpi) : dpi_(dpi) {}
   HFONT Get(const FontSpec& spec);
+  int Dpi() const { return dpi_; }
+
+  // A font remade at another DPI: the old one stays alive here until its users have the new one.
+  struct Replaced {
+    Font old;
+    HFONT replacement;
+  };
+  std::vector<Replaced> SetDpi(int dpi);
 
  private:
   struct Entry {
     FontSpec spec;
     Font font;
   };
+  int dpi_;
   std::vector<Entry> fonts_;
 };
+
+// The font that replaces `font` after a change of DPI; `font` itself when it was not replaced.
+HFONT ReplacementOf(const std::vector<FontCache::Replaced>& replaced, HFONT font);
 
 }  // namespace ui

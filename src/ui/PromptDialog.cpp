@@ -18,15 +18,18 @@ bool HasLineBreak(std::string_view text) { return text.find("\r\n") != std::stri
 
 }  // namespace
 
-HICON PromptIconHandle(PromptIcon icon) {
+Icon PromptIconAt(PromptIcon icon, int size) {
+  const wchar_t* id = nullptr;
   switch (icon) {
-    case PromptIcon::Warning: return LoadIconW(nullptr, IDI_EXCLAMATION);
-    case PromptIcon::Error: return LoadIconW(nullptr, IDI_HAND);
-    case PromptIcon::Information: return LoadIconW(nullptr, IDI_ASTERISK);
-    case PromptIcon::Confirmation: return LoadIconW(nullptr, IDI_QUESTION);
+    case PromptIcon::Warning: id = IDI_EXCLAMATION; break;
+    case PromptIcon::Error: id = IDI_HAND; break;
+    case PromptIcon::Information: id = IDI_ASTERISK; break;
+    case PromptIcon::Confirmation: id = IDI_QUESTION; break;
     case PromptIcon::None:
-    default: return nullptr;
+    default: return {};
   }
+  // Loaded at the size it is shown, not stretched from the standard one.
+  return Icon(static_cast<HICON>(LoadImageW(nullptr, id, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 TPromptDialog::TPromptDialog(std::string_view msg, std::string_view caption, PromptIcon icon,
@@ -38,10 +41,16 @@ TPromptDialog::TPromptDialog(std::string_view msg, std::string_view caption, Pro
                .clientWidth = ScreenWidth(), .frame = Frame::ToolWithClose, .topMost = true}))
     return;
   onActivate = [this] { Activate(); };
+  onDpiChanged = [this] {
+    LoadIcon();
+    Activate();
+  };
+  IconKind = icon;
   if (icon != PromptIcon::None) {
     Img.emplace();
     Img->Create({.parent = Handle(), .bounds = {kPromptMargin, kPromptMargin, kPromptIconSize, kPromptIconSize},
-                 .name = "Img", .icon = PromptIconHandle(icon)});
+                 .name = "Img"});
+    LoadIcon();
   }
   Txt.Create({.parent = Handle(), .bounds = {kPromptMargin, kPromptMargin, ScreenWidth(), 0}, .name = "Txt",
               .wordWrap = !HasLineBreak(Msg)});
@@ -69,11 +78,19 @@ TPromptDialog::~TPromptDialog() {
 
 std::string TPromptDialog::AnswerText() const { return Rep ? Rep->Text() : std::string(); }
 
+void TPromptDialog::LoadIcon() {
+  if (!Img) return;
+  Icon icon = PromptIconAt(IconKind, Scale(kPromptIconSize, Dpi()));
+  Img->SetIcon(icon.Get());
+  icon_ = std::move(icon);  // the old icon goes once the picture has let go of it
+}
+
 void TPromptDialog::Activate() {
   if (!Handle()) return;
   // The drawing surface measures in the dialog's font until the first layout leaves it at 12-point bold.
-  HFONT surface = bold_ ? bold_.Get() : DefaultFont();
+  HFONT surface = surfaceFont_ ? Fonts().Get(*surfaceFont_) : DefaultFont();
   PromptLayoutInput in;
+  in.dpi = Dpi();
   in.screenWidth = ScreenWidth();
   in.screenHeight = ScreenHeight();
   SIZE outer = OuterSize();
@@ -85,12 +102,12 @@ void TPromptDialog::Activate() {
     in.buttons.push_back(b->Bounds());
   }
   in.panel = pBtn.Bounds();
-  if (!bold_) {
+  if (!surfaceFont_) {
     LOGFONTW lf{};
     GetObjectW(DefaultFont(), sizeof lf, &lf);
-    bold_ = ui::Font::Create({.face = core::Narrow(lf.lfFaceName), .points = 12, .bold = true});
+    surfaceFont_ = FontSpec{.face = core::Narrow(lf.lfFaceName), .points = 12, .bold = true};
   }
-  in.titleWidth = static_cast<int>(MeasureText(bold_.Get(), Text()).cx);
+  in.titleWidth = static_cast<int>(MeasureText(Fonts().Get(*surfaceFont_), Text()).cx);
   in.icon = Img.has_value();
   if (Rep) in.answerHeight = Rep->Bounds().h;
   Txt.SetText(Msg);
@@ -102,11 +119,11 @@ void TPromptDialog::Activate() {
 
   PromptLayout layout = LayOutPrompt(in);
 
-  for (size_t i = 0; i < Buttons.size(); ++i) Buttons[i]->SetBounds(layout.buttons[i]);
-  pBtn.SetBounds(layout.panel);
-  Txt.SetBounds(layout.text);
-  if (Rep && layout.answer) Rep->SetBounds(*layout.answer);
-  SetClientSize(layout.clientWidth, layout.clientHeight);
+  for (size_t i = 0; i < Buttons.size(); ++i) Buttons[i]->Place(layout.buttons[i]);
+  pBtn.Place(layout.panel);
+  Txt.Place(layout.text);
+  if (Rep && layout.answer) Rep->Place(*layout.answer);
+  SetClientPixels(layout.clientWidth, layout.clientHeight);
   SetWindowPos(Handle(), nullptr, layout.position.x, layout.position.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Shown over the dialog, whose next activation lays it out again: once is enough.

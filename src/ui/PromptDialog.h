@@ -30,8 +30,11 @@ inline constexpr wchar_t kPromptDialogClass[] = L"TPromptDialog";
 // Shown when the buttons cannot be placed within three quarters of the screen.
 inline constexpr char kButtonsTooWideMessage[] = "(PromptDialog) GASP ... largeur des boutons trop grande :-(  ...";
 
-// The system icon of a kind, or none for PromptIcon::None.
-HICON PromptIconHandle(PromptIcon icon);
+inline BOOL WINAPI DestroyIconHandle(HICON h) { return DestroyIcon(h); }
+using Icon = OwnedHandle<HICON, DestroyIconHandle>;
+
+// The system icon of a kind at a size in pixels, or none for PromptIcon::None.
+Icon PromptIconAt(PromptIcon icon, int size);
 
 class TPromptDialog : public Form {
  public:
@@ -41,12 +44,13 @@ class TPromptDialog : public Form {
                 const std::vector<std::string>& captions, int defaultIndex, int cancelIndex);
   ~TPromptDialog() override;
 
-  // The layout, run each time the dialog becomes active.
+  // The layout, run each time the dialog becomes active and when its DPI changes.
   void Activate();
   // The answer box's text; empty without one.
   std::string AnswerText() const;
 
   std::optional<IconPicture> Img;
+  PromptIcon IconKind = PromptIcon::None;
   Label Txt;
   std::optional<Edit> Rep;
   Panel pBtn;
@@ -54,7 +58,9 @@ class TPromptDialog : public Form {
   std::string Msg;
 
  private:
-  ui::Font bold_;              // the 12-point bold font of the drawing surface, once set
+  void LoadIcon();
+  Icon icon_;                            // shown by Img, at the dialog's DPI
+  std::optional<FontSpec> surfaceFont_;  // the 12-point bold font of the drawing surface, once set
   bool tooWideShown_ = false;  // the failure message comes at most once per dialog
 };
 

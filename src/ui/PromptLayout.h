@@ -1,12 +1,14 @@
 #pragma once
 // Where the parts of the prompt dialog go, worked out from the measured sizes of its texts and the
 // size of the screen. No window is touched here: the dialog measures, this decides, the dialog moves.
+// The constants are design units; everything given and returned is in pixels at the given DPI.
 #include <windows.h>
 
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Control.h"
 
 namespace ui {
@@ -20,11 +22,12 @@ inline constexpr int kPromptWidening = 100;  // a tall message widens the dialog
 inline constexpr Rect kPromptPanelStart{0, 0, 185, 41};
 
 struct PromptLayoutInput {
+  int dpi = kDesignDpi;
   int screenWidth = 0, screenHeight = 0;
   SIZE frame{};                    // the dialog's outer size minus its client size
   std::vector<int> captionWidths;  // each button's caption on the drawing surface, in button order
   std::vector<Rect> buttons;       // where the buttons are now, in the panel
-  Rect panel = kPromptPanelStart;  // where the panel is now
+  Rect panel = kPromptPanelStart;  // where the panel is now (pixels)
   int titleWidth = 0;              // the dialog's title in 12-point bold
   bool icon = false;
   std::optional<int> answerHeight;  // the answer box's height, when there is one
@@ -47,7 +50,8 @@ int PromptButtonSpan(int screenWidth);
 
 // Widths of the buttons from their measured widths (caption + padding), or none when they cannot be
 // placed within the span even at their measured widths.
-std::optional<std::vector<int>> PromptButtonWidths(const std::vector<int>& measured, int span);
+std::optional<std::vector<int>> PromptButtonWidths(const std::vector<int>& measured, int span,
+                                                  int dpi = kDesignDpi);
 
 PromptLayout LayOutPrompt(const PromptLayoutInput& in);
 

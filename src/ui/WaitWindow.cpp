@@ -6,6 +6,7 @@
 
 #include "core/ValueText.h"
 #include "ui/Application.h"
+#include "ui/DpiScaling.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitText.h"
 #include "ui/WindowPlacement.h"
@@ -33,8 +34,8 @@ std::vector<std::unique_ptr<TfWait>>& OwnedForms() {
   return forms;
 }
 
-Image EmbeddedHourglass() {
-  HRSRC found = FindResourceW(nullptr, L"HOURGLASS_BMP", MAKEINTRESOURCEW(10));  // RT_RCDATA
+Image EmbeddedHourglass(int scale) {
+  HRSRC found = FindResourceW(nullptr, scale == 2 ? L"HOURGLASS_2X_BMP" : L"HOURGLASS_BMP", MAKEINTRESOURCEW(10));
   HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) return {};
@@ -42,8 +43,8 @@ Image EmbeddedHourglass() {
   return image ? std::move(*image) : Image{};
 }
 
-std::function<Image()>& HourglassSource() {
-  static std::function<Image()> source = EmbeddedHourglass;
+DrawingLoader& HourglassSource() {
+  static DrawingLoader source = EmbeddedHourglass;
   return source;
 }
 
@@ -55,14 +56,14 @@ TfWait& WaitForm() { return *Current(); }
 
 }  // namespace
 
-void SetHourglassSource(std::function<Image()> source) {
+void SetHourglassSource(DrawingLoader source) {
   HourglassSource() = source ? std::move(source) : EmbeddedHourglass;
 }
 
 // --- The form ---
 
-bool TfWait::Create(const Image& hourglass) {
-  titleFont_ = Font::Create({.face = "MS Sans Serif", .points = 12, .bold = true});
+bool TfWait::Create(DrawingLoader hourglass) {
+  hourglass_ = std::move(hourglass);
   const HWND owner = App().Handle();  // the application keeps the window out of the task bar
   if (!form.Create({.className = L"TfWait", .name = "fWait", .clientWidth = kWaitClientWidth,
                     .clientHeight = kWaitClientHeight, .frame = Frame::None, .owner = owner, .topMost = true}))
@@ -70,8 +71,9 @@ bool TfWait::Create(const Image& hourglass) {
   Panneau.Create({.parent = form.Handle(), .bounds = {0, 0, kWaitClientWidth, kWaitClientHeight}, .name = "Panneau",
                   .background = kSkyBlue, .loweredBevel = 2});
   Icone.Create({.parent = Panneau.Handle(), .bounds = {8, 8, 32, 32}, .name = "Icone", .transparent = true});
-  Icone.SetImage(hourglass);
-  Titre.Create({.parent = Panneau.Handle(), .bounds = kTitleArea, .name = "Titre", .font = titleFont_.Get(),
+  ShowHourglass();
+  Titre.Create({.parent = Panneau.Handle(), .bounds = kTitleArea, .name = "Titre",
+                .font = form.Fonts().Get({.face = "MS Sans Serif", .points = 12, .bold = true}),
                 .colour = RGB(255, 255, 255), .wordWrap = true});
   Texte.Create({.parent = Panneau.Handle(), .bounds = {48, 50, 457, 13}, .name = "Texte"});
   BoutonStop.Create({.parent = Panneau.Handle(), .bounds = {8, 44, 33, 25}, .name = "BoutonStop", .text = "Stop"});
@@ -85,6 +87,10 @@ bool TfWait::Create(const Image& hourglass) {
     c->onMouseUp = [this, h](const MouseEvent&) { MUp(h); };
   }
   form.onClose = [this](CloseEvent& event) { FormClose(event); };
+  form.onDpiChanged = [this] {
+    ShowHourglass();
+    SetTitle(Titre.Text());
+  };
 
   form.Hide();
   shown_ = false;
@@ -98,11 +104,18 @@ void TfWait::SetStopIsCancel(bool cancel) {
   if (cancel) form.AddCancelButton(BoutonStop);
 }
 
+void TfWait::ShowHourglass() {
+  // The key colour is painted over before resizing, so that no blend of it is left around the edges.
+  Icone.SetImage(PictureForDpi(
+      [this](int scale) { return hourglass_ ? ReplaceKeyColour(hourglass_(scale), kSkyBlue) : Image{}; }, form.Dpi()));
+}
+
 void TfWait::SetTitle(std::string_view title) {
   // A static text cannot centre wrapped lines vertically: the label takes the height of its lines.
-  SIZE size = MeasureText(titleFont_.Get(), title, kTitleArea.w);
-  int height = std::min(static_cast<int>(size.cy), kTitleArea.h);
-  Titre.SetBounds({kTitleArea.x, kTitleArea.y + (kTitleArea.h - height) / 2, kTitleArea.w, height});
+  const Rect area = ScaleRect(kTitleArea, form.Dpi());
+  SIZE size = MeasureText(Titre.Font(), title, area.w);
+  int height = std::min(static_cast<int>(size.cy), area.h);
+  Titre.Place({area.x, area.y + (area.h - height) / 2, area.w, height});
   Titre.SetText(title);
 }
 
@@ -148,7 +161,7 @@ void TfWait::FormClose(CloseEvent& event) {
 
 TfWait& CreateWaitForm() {
   auto form = std::make_unique<TfWait>();
-  form->Create(HourglassSource()());
+  form->Create(HourglassSource());
   OwnedForms().push_back(std::move(form));
   Current() = OwnedForms().back().get();
   return *Current();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/Gdi.h"
+#include "ui/DpiPictures.h"
 #include "ui/Image.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Form.h"
@@ -24,13 +25,12 @@ inline constexpr int kWaitClientHeight = 77;
 class TfWait {
  public:
   TfWait() = default;
-  // The windows go first: they borrow the title font.
   ~TfWait() { form.Destroy(); }
   TfWait(const TfWait&) = delete;
   TfWait& operator=(const TfWait&) = delete;
 
   // Creates the window hidden and puts it where it was last left.
-  bool Create(const Image& hourglass);
+  bool Create(DrawingLoader hourglass);
 
   // True while a wait is shown, from the first Start to the last Finish.
   bool Shown() const { return shown_; }
@@ -54,8 +54,9 @@ class TfWait {
   void MUp(HWND control);
   void Stop();
   void FormClose(CloseEvent& event);
+  void ShowHourglass();
 
-  Font titleFont_;
+  DrawingLoader hourglass_;
   int DownX = 0, DownY = 0;  // where a drag started, in the pressed control's coordinates
   bool shown_ = false;
   bool stopIsCancel_ = false;
@@ -110,8 +111,8 @@ TfWait* CurrentWaitForm();
 // Makes a hidden wait form, kept by the application until the program ends, as the current one.
 TfWait& CreateWaitForm();
 
-// Where new wait forms take their hourglass from: by default the picture embedded in the program as
-// "HOURGLASS_BMP"; programs without it (tests, tools) set another source.
-void SetHourglassSource(std::function<Image()> source);
+// Where new wait forms take their hourglass from: by default the pictures embedded in the program as
+// "HOURGLASS_BMP" and "HOURGLASS_2X_BMP"; programs without them (tests, tools) set another source.
+void SetHourglassSource(DrawingLoader source);
 
 }  // namespace ui

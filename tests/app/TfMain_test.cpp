@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Gui.h"
 #include "support/Wizard.h"
 #include "core/Utf8.h"
+#include "ui/DpiScaling.h"
 
 namespace {
 
@@ -188,8 +190,8 @@ TEST_F(Window, FontsColoursAndButtonsFollowTheirRoles) {
     return lf;
   };
   EXPECT_EQ(font(w().rbFS9).lfWeight, FW_BOLD);
-  EXPECT_EQ(font(w().rbFS9).lfHeight, ui::PointsToHeight(12, ui::ScreenDpi()));
-  EXPECT_EQ(font(w().l2).lfHeight, ui::PointsToHeight(10, ui::ScreenDpi()));
+  EXPECT_EQ(font(w().rbFS9).lfHeight, ui::PointsToHeight(12, w().form.Dpi()));
+  EXPECT_EQ(font(w().l2).lfHeight, ui::PointsToHeight(10, w().form.Dpi()));
   EXPECT_EQ(font(w().b0).lfWeight, FW_BOLD);
   EXPECT_EQ(font(w().b6).lfWeight, FW_BOLD);
   EXPECT_TRUE(font(w().l6v).lfUnderline);
@@ -309,5 +311,110 @@ TEST(WindowCreation, FailsWhenTheSystemRefusesAnyOfItsControls) {
   app::TfMain w;
   EXPECT_TRUE(w.Create());
 }
+
+// --- Other DPIs: 120, 144 and 192 as well as the design's 96 ---
+
+class WindowAtDpi : public WizardTest, public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    RECT suggested{10, 10, 20, 20};
+    SendMessageW(w().Handle(), WM_DPICHANGED, MAKEWPARAM(Dpi(), Dpi()), reinterpret_cast<LPARAM>(&suggested));
+    testing_support::Pump();
+  }
+  int Dpi() const { return GetParam(); }
+  static LOGFONTW FontOf(const ui::Control& c) {
+    LOGFONTW lf{};
+    GetObjectW(c.Font(), sizeof lf, &lf);
+    return lf;
+  }
+};
+
+TEST_P(WindowAtDpi, EveryControlTakesItsDesignPlaceScaled) {
+  RECT client;
+  GetClientRect(w().Handle(), &client);
+  EXPECT_EQ(client.right, ui::Scale(547, Dpi()));
+  EXPECT_EQ(client.bottom, ui::Scale(263, Dpi()));
+  for (const Expected& e : kControls) {
+    SCOPED_TRACE(e.name);
+    auto* control = dynamic_cast<ui::Control*>(w().FindComponent(e.name));
+    ASSERT_NE(control, nullptr);
+    const ui::Rect b = control->Bounds(), scaled = ui::ScaleRect(e.bounds, Dpi());
+    if (e.kind == Kind::Picture) {
+      // A picture is as large as its image: the design size at this DPI.
+      EXPECT_EQ(b, (ui::Rect{scaled.x, scaled.y, ui::Scale(e.bounds.w, Dpi()), ui::Scale(e.bounds.h, Dpi())}));
+    } else if (e.bounds.w == 0) {
+      EXPECT_EQ(b.x, scaled.x);
+      EXPECT_EQ(b.y, scaled.y);
+    } else {
+      EXPECT_EQ(b, scaled);
+    }
+  }
+  EXPECT_EQ(FontOf(w().rbFS9).lfHeight, ui::PointsToHeight(12, Dpi()));
+  EXPECT_EQ(FontOf(w().l2).lfHeight, ui::PointsToHeight(10, Dpi()));
+  EXPECT_EQ(FontOf(w().s0).lfHeight, ui::PointsToHeight(8, Dpi()));
+  EXPECT_EQ(FontOf(w().lCode).lfHeight, ui::PointsToHeight(7, Dpi()));
+}
+
+// What the design shows whole at 96 DPI it shows whole at every DPI: each control inside its page, each
+// label's text inside its label, the tool bar's labels inside the bar and apart.
+TEST_P(WindowAtDpi, NothingIsClippedOrOverlapping) {
+  for (ui::Page* page : {&w().ts0, &w().ts1, &w().ts2, &w().ts4, &w().ts6, &w().ts7}) {
+    const ui::Rect area = page->Bounds();
+    for (HWND h = GetWindow(page->Handle(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+      auto* control = ui::Control::FromHandle(h);
+      if (!control || control == &w().pi2 || control == &w().pi4) continue;
+      const ui::Rect b = control->Bounds();
+      EXPECT_GE(b.x, 0) << control->name;
+      EXPECT_LE(b.x + b.w, area.w) << control->name;
+      EXPECT_LE(b.y + b.h, area.h) << control->name;
+    }
+  }
+  for (const Expected& e : kControls) {
+    auto* label = dynamic_cast<ui::Label*>(w().FindComponent(e.name));
+    if (!label || e.bounds.w == 0) continue;
+    const ui::Rect b = label->Bounds();
+    const SIZE text = ui::MeasureText(label->Font(), label->Text(), label->WordWrap() ? b.w : 0);
+    if (!label->WordWrap()) EXPECT_LE(text.cx, b.w) << e.name;
+    // The design's own: at 96 DPI the two lines of Label21 take 26 pixels of its 25.
+    if (Dpi() == 96 && std::string_view(e.name) == "Label21") continue;
+    EXPECT_LE(text.cy, b.h) << e.name;
+  }
+  const ui::Rect choix = w().lChoix.Bounds(), choose = w().lChoose.Bounds(), code = w().lCode.Bounds();
+  EXPECT_EQ(choix.w, ui::Scale(241, Dpi()));
+  EXPECT_GE(choose.w, ui::MeasureText(w().lChoose.Font(), w().lChoose.Text()).cx);
+  EXPECT_GT(choose.x, choix.x + choix.w + 2 * ui::Scale(16, Dpi()));
+  EXPECT_GE(code.x, choose.x + choose.w + ui::Scale(28, Dpi()));
+  for (const ui::Label* l : {&w().lChoix, &w().lChoose, &w().lCode})
+    EXPECT_LE(l->Bounds().y + l->Bounds().h, w().tb.Bounds().h) << l->name;
+}
+
+TEST_P(WindowAtDpi, GlyphsAndFlagsComeAtTheirScaledSizeFromTheNearerDrawing) {
+  const int size = ui::Scale(16, Dpi());
+  int width = 0, height = 0;
+  ImageList_GetIconSize(w().il16.Get(), &width, &height);
+  EXPECT_EQ(width, size);
+  EXPECT_EQ(height, size);
+  EXPECT_EQ(ImageList_GetImageCount(w().il16.Get()), 2);
+  for (ui::GlyphButton* b : {&w().b0, &w().s0, &w().q0, &w().p1, &w().t7}) {
+    BUTTON_IMAGELIST list{};
+    SendMessageW(b->Handle(), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+    ASSERT_NE(list.himl, nullptr) << b->name;
+    ImageList_GetIconSize(list.himl, &width, &height);
+    EXPECT_EQ(width, size) << b->name;
+    EXPECT_EQ(list.margin.left, ui::Scale(4, Dpi())) << b->name;
+  }
+  // At 96 and 192 DPI a drawing is shown exactly as drawn: the banner's pixels are the file's.
+  if (Dpi() % 96 != 0) return;
+  const char* file = Dpi() == 96 ? "banner.jpg" : "banner_2x.jpg";
+  const ui::Image banner = app::LoadPicture(app::ArtworkFromFolder(Temp().path() + "art"), file);
+  ASSERT_EQ(banner.width, ui::Scale(105, Dpi()));
+  for (auto [x, y] : {std::pair{0, 0}, {banner.width / 2, banner.height / 3}, {banner.width - 1, banner.height - 1}}) {
+    const COLORREF drawn = testing_support::DrawnPixel(w().i0.Handle(), WM_PRINTCLIENT, {banner.width, banner.height}, x, y);
+    const uint32_t pixel = banner.Pixel(x, y);
+    EXPECT_EQ(drawn, RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF)) << x << "," << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, WindowAtDpi, ::testing::Values(96, 120, 144, 192));
 
 }  // namespace

@@ -99,4 +99,23 @@ COLORREF DrawnPixel(HWND hwnd, UINT paint, SIZE surface, int x, int y) {
   return c;
 }
 
+std::vector<COLORREF> IconPixels(HICON icon, int size) {
+  std::vector<COLORREF> pixels;
+  if (!icon || size <= 0) return pixels;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP target = CreateCompatibleBitmap(screen, size, size);
+  HGDIOBJ old = SelectObject(dc, target);
+  RECT all{0, 0, size, size};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, old);
+  DeleteObject(target);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 }  // namespace testing_support

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -16,6 +17,10 @@ void Pump();
 // The colour at (x, y) of what a window draws into a memory surface of the given size when sent
 // `paint` (WM_PRINTCLIENT or WM_ERASEBKGND) with that surface.
 COLORREF DrawnPixel(HWND hwnd, UINT paint, SIZE surface, int x, int y);
+
+// The colours of an icon drawn at size x size on white, row by row: two icons look the same when
+// these are equal, whatever their handles.
+std::vector<COLORREF> IconPixels(HICON icon, int size);
 
 // A visible top-level window that parents the controls under test.
 class Host {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Utf8.h"
+#include "support/Gui.h"
 #include "ui/PromptDialog.h"
 
 namespace testing_support {
@@ -99,6 +100,7 @@ PromptAnswerer::Seen PromptAnswerer::Look(HWND dialog) {
       if ((style & SS_TYPEMASK) == SS_ICON) {
         s.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
         s.iconRect = InClient(dialog, child);
+        s.iconPixels = IconPixels(s.icon, s.iconRect.w);
       } else {
         s.text = TextOf(child);
         s.textRect = InClient(dialog, child);

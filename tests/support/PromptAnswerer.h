@@ -42,6 +42,7 @@ class PromptAnswerer {
     ui::Rect panel;                     // the buttons' container, in the client area
     HICON icon = nullptr;
     ui::Rect iconRect;
+    std::vector<COLORREF> iconPixels;   // the icon drawn at its place's size
     std::optional<std::string> answer;  // the answer box's text, when there is one
     std::optional<ui::Rect> answerRect;
     RECT window{};                      // on the screen

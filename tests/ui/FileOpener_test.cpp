@@ -9,6 +9,7 @@
 
 #include "core/Environment.h"
 #include "core/Utf8.h"
+#include "support/Gui.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"
 #include "ui/PromptDialog.h"
@@ -94,7 +95,7 @@ TEST_F(FileOpenerTest, ABatchFileIsShownOrRunAsTheQuestionIsAnswered) {
     EXPECT_EQ(seen.text, "Attention, ce fichier va exécuter certaines opérations.\r\n\r\n"
                          "Voulez-vous l'afficher ou l'exécuter ?");
     EXPECT_EQ(seen.buttons, (std::vector<std::string>{"Afficher", "Exécuter"}));
-    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
+    EXPECT_EQ(seen.iconPixels, testing_support::IconPixels(LoadIconW(nullptr, IDI_EXCLAMATION), 32));
     EXPECT_FALSE(seen.answer);
   }
 }

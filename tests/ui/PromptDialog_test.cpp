@@ -9,6 +9,7 @@
 #include "core/Environment.h"
 #include "ui/Application.h"
 #include "ui/PromptLayout.h"
+#include "support/Gui.h"
 #include "support/PromptAnswerer.h"
 
 namespace {
@@ -135,8 +136,8 @@ TEST_F(PromptDialogTest, ShowsTheSystemIconOfItsKind) {
     ASSERT_EQ(answerer.seen().size(), 1u);
     const auto& seen = answerer.seen()[0];
     if (c.icon) {
-      EXPECT_EQ(seen.icon, LoadIconW(nullptr, c.icon));
       EXPECT_EQ(seen.iconRect, (ui::Rect{8, 8, 32, 32}));
+      EXPECT_EQ(seen.iconPixels, testing_support::IconPixels(LoadIconW(nullptr, c.icon), 32));
       EXPECT_EQ(seen.textRect.x, 48);
       EXPECT_EQ(seen.panel.y, 48);  // a one-line text is lower than the icon
     } else {
@@ -174,7 +175,7 @@ TEST_F(PromptDialogTest, TwoShortCaptionsGetStandardButtonsInACentredTopMostDial
   EXPECT_EQ(seen.client.cy, seen.panel.y + 25 + 8);
   // The message keeps its line breaks: three lines, not wrapped, as wide as its longest line.
   EXPECT_FALSE(seen.wordWrap);
-  ui::Font dialogFont = ui::Font::Create({});
+  ui::Font dialogFont = ui::Font::Create({}, ui::kDesignDpi);
   EXPECT_EQ(seen.textRect.h, 3 * ui::MeasureText(dialogFont.Get(), "x").cy);
   EXPECT_EQ(seen.client.cx, std::max(174, 48 + seen.textRect.w + 8));
   const int width = seen.window.right - seen.window.left, height = seen.window.bottom - seen.window.top;
@@ -199,12 +200,12 @@ TEST_F(PromptDialogTest, ALongMessageIsWrappedAndTheDialogWidened) {
   const int span = ui::PromptButtonSpan(1024);
   EXPECT_TRUE(seen.textRect.h <= seen.textRect.w * 3 / 4 || seen.client.cx >= span - 100);
   EXPECT_LT(seen.client.cx, span);
-  ui::Font title = ui::Font::Create({.points = 12, .bold = true});
+  ui::Font title = ui::Font::Create({.points = 12, .bold = true}, ui::kDesignDpi);
   const int start = std::max(static_cast<int>(ui::MeasureText(title.Get(), "Long").cx) + 20, 91);
   EXPECT_GT(seen.client.cx, start);
   EXPECT_EQ((seen.client.cx - start) % 100, 0);
   // One step less would have been taller than three quarters of its width.
-  ui::Font dialogFont = ui::Font::Create({});
+  ui::Font dialogFont = ui::Font::Create({}, ui::kDesignDpi);
   const int narrower = seen.textRect.w - 100;
   const int taller = static_cast<int>(ui::MeasureText(dialogFont.Get(), message, narrower).cy);
   EXPECT_GT(taller, narrower * 3 / 4);
@@ -222,7 +223,7 @@ TEST_F(PromptDialogTest, ButtonsTooWideAreReportedOnceAndLeftUnarranged) {
   ASSERT_EQ(seen.size(), 3u);  // no second report, not even after another activation
   for (const auto& s : seen) EXPECT_TRUE(s.expected) << s.title;
   EXPECT_EQ(seen[0].text, ui::kButtonsTooWideMessage);
-  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_ASTERISK));
+  EXPECT_EQ(seen[0].iconPixels, testing_support::IconPixels(LoadIconW(nullptr, IDI_ASTERISK), 32));
   EXPECT_EQ(seen[0].buttons, std::vector<std::string>{"Ok"});
   // Both buttons at the panel's left edge, measured, the panel at its first size.
   const auto& dialog = seen[1];
@@ -250,13 +251,13 @@ TEST_F(PromptDialogTest, EachActivationLaysTheDialogOutAgainMeasuringIn12PointBo
   EXPECT_EQ(again.window.left, (1024 - (again.window.right - again.window.left)) / 2);
   EXPECT_GT(again.client.cx, first.client.cx);
   // The first layout measured the captions in the dialog's font, the next one in 12-point bold.
-  ui::Font bold = ui::Font::Create({.points = 12, .bold = true});
+  ui::Font bold = ui::Font::Create({.points = 12, .bold = true}, ui::kDesignDpi);
   auto widthsIn = [&](HFONT font) {
     std::vector<int> measured;
     for (const auto& c : captions) measured.push_back(static_cast<int>(ui::MeasureText(font, c).cx) + 16);
     return *ui::PromptButtonWidths(measured, 768);
   };
-  ui::Font normal = ui::Font::Create({});
+  ui::Font normal = ui::Font::Create({}, ui::kDesignDpi);
   std::vector<int> firstWidths, againWidths;
   for (const auto& r : first.buttonRects) firstWidths.push_back(r.w);
   for (const auto& r : again.buttonRects) againWidths.push_back(r.w);

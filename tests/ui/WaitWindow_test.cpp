@@ -20,10 +20,10 @@ namespace {
 using testing_support::DialogAnswerer;
 
 // The generator's hourglass, as Wine sees the build folder.
-ui::Image GeneratedHourglass() {
+ui::Image GeneratedHourglass(int scale) {
   const char* build = std::getenv("PRATILO_BINARY_DIR");
   if (!build) return {};
-  std::string path = std::string("Z:") + build + "/artwork/hourglass.bmp";
+  std::string path = std::string("Z:") + build + (scale == 2 ? "/artwork/hourglass_2x.bmp" : "/artwork/hourglass.bmp");
   for (char& c : path)
     if (c == '/') c = '\\';
   std::ifstream in(core::Widen(path).c_str(), std::ios::binary);

@@ -1,5 +1,6 @@
 #include "ui/widgets/Button.h"
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 namespace ui {
@@ -23,19 +24,27 @@ bool Button::OnCommand(int code, int) {
 bool GlyphButton::Create(const CreateArgs& args, const GlyphArgs& glyph) {
   if (!Button::Create(args)) return false;
   side_ = glyph.side;
-  if (!glyph.glyph || glyph.glyph->Empty()) return true;
-  images_.Reset(ImageList_Create(glyph.glyph->width, glyph.glyph->height, ILC_COLOR32, 1, 0));
-  Bitmap bitmap = MakeBitmap(*glyph.glyph);
-  if (!images_ || !bitmap || ImageList_Add(images_.Get(), bitmap.Get(), nullptr) < 0) {
-    images_.Reset();
-    return true;  // the caption alone still works
-  }
-  BUTTON_IMAGELIST list{};
-  list.himl = images_.Get();
-  list.margin = {4, 0, 4, 0};
-  list.uAlign = side_ == GlyphSide::Right ? BUTTON_IMAGELIST_ALIGN_RIGHT : BUTTON_IMAGELIST_ALIGN_LEFT;
-  SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+  if (glyph.glyph) SetGlyph(*glyph.glyph);
   return true;
+}
+
+void GlyphButton::SetGlyph(const Image& glyph) {
+  BUTTON_IMAGELIST list{};
+  list.himl = nullptr;
+  ImageList images;
+  if (!glyph.Empty()) {
+    images.Reset(ImageList_Create(glyph.width, glyph.height, ILC_COLOR32, 1, 0));
+    Bitmap bitmap = MakeBitmap(glyph);
+    // Without its picture the caption alone still works.
+    if (!images || !bitmap || ImageList_Add(images.Get(), bitmap.Get(), nullptr) < 0) images.Reset();
+  }
+  list.himl = images ? images.Get() : nullptr;
+  const int margin = Scale(4, Dpi());
+  list.margin = {margin, 0, margin, 0};
+  list.uAlign = side_ == GlyphSide::Right ? BUTTON_IMAGELIST_ALIGN_RIGHT : BUTTON_IMAGELIST_ALIGN_LEFT;
+  // The button lets go of the old list before it is freed.
+  if (images || images_) SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+  images_ = std::move(images);
 }
 
 }  // namespace ui

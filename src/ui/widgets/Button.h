@@ -42,6 +42,8 @@ class GlyphButton : public Button {
 
   ~GlyphButton() override { DestroyHandle(); }
   bool Create(const CreateArgs& args, const GlyphArgs& glyph);
+  // Another picture (copied), such as the same glyph for another DPI; an empty one leaves the caption alone.
+  void SetGlyph(const Image& glyph);
   GlyphSide Side() const { return side_; }
   bool HasGlyph() const { return static_cast<bool>(images_); }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Utf8.h"
+#include "ui/DpiScaling.h"
 
 namespace ui {
 
@@ -14,14 +15,19 @@ constexpr int kBoxMargin = 2;
 bool CheckListBox::Create(const CreateArgs& args) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (!CreateHandle(CommonOf(args), L"LISTBOX", style, WS_EX_CLIENTEDGE)) return false;
+  FitLineHeight(Dpi());
+  return true;
+}
+
+void CheckListBox::FitLineHeight(int dpi) {
   TEXTMETRICW tm{};
   HDC dc = GetDC(Handle());
   HGDIOBJ old = SelectObject(dc, Font());
   GetTextMetricsW(dc, &tm);
   SelectObject(dc, old);
   ReleaseDC(Handle(), dc);
-  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, std::max<LONG>(tm.tmHeight + 2, kBoxSize + 2));
-  return true;
+  const int lineSpace = Scale(2, dpi);
+  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, std::max<LONG>(tm.tmHeight + lineSpace, Scale(kBoxSize, dpi) + lineSpace));
 }
 
 int CheckListBox::AddLine(const std::string& text) {
@@ -61,18 +67,19 @@ void CheckListBox::SetSelectedIndex(int index) { SendMessageW(Handle(), LB_SETCU
 bool CheckListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return true;
   HDC dc = item.hDC;
+  const int boxSize = Scale(kBoxSize, Dpi()), boxMargin = Scale(kBoxMargin, Dpi());
   bool enabled = IsWindowEnabled(Handle());
   bool selected = (item.itemState & ODS_SELECTED) && enabled;
   FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  RECT box{item.rcItem.left + kBoxMargin, item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kBoxSize) / 2, 0, 0};
-  box.right = box.left + kBoxSize;
-  box.bottom = box.top + kBoxSize;
+  RECT box{item.rcItem.left + boxMargin, item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - boxSize) / 2, 0, 0};
+  box.right = box.left + boxSize;
+  box.bottom = box.top + boxSize;
   UINT state = DFCS_BUTTONCHECK | DFCS_FLAT | (Checked(static_cast<int>(item.itemID)) ? DFCS_CHECKED : 0) |
                (enabled ? 0 : DFCS_INACTIVE);
   DrawFrameControl(dc, &box, DFC_BUTTON, state);
   std::wstring text = core::Widen(LineText(static_cast<int>(item.itemID)));
   RECT textRect = item.rcItem;
-  textRect.left = box.right + 4;
+  textRect.left = box.right + Scale(4, Dpi());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -82,7 +89,7 @@ bool CheckListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 bool CheckListBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&) {
   // A click on a line's box, or the space bar, toggles the line.
-  if (msg == WM_LBUTTONDOWN && static_cast<short>(LOWORD(lParam)) < kBoxMargin + kBoxSize + 2) {
+  if (msg == WM_LBUTTONDOWN && static_cast<short>(LOWORD(lParam)) < Scale(kBoxMargin + kBoxSize + 2, Dpi())) {
     LRESULT hit = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, lParam);
     if (HIWORD(hit) == 0) SetChecked(LOWORD(hit), !Checked(LOWORD(hit)));
   } else if (msg == WM_KEYDOWN && wParam == VK_SPACE && SelectedIndex() >= 0) {

@@ -31,6 +31,10 @@ class CheckListBox : public Control {
 
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int dpi) override { FitLineHeight(dpi); }
+
+ private:
+  void FitLineHeight(int dpi);
 };
 
 }  // namespace ui

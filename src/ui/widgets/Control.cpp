@@ -3,7 +3,10 @@
 #include <windowsx.h>
 
 #include "core/Utf8.h"
+#include "ui/DpiScaling.h"
+#include "ui/SystemDpi.h"
 #include "ui/widgets/Event.h"
+#include "ui/widgets/Form.h"
 
 namespace ui {
 
@@ -45,7 +48,9 @@ bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWO
   if (args.parent) style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (args.visible) style |= WS_VISIBLE;
   if (!args.enabled) style |= WS_DISABLED;
-  const Rect& b = args.bounds;
+  // A top-level window is given its outer size in pixels by its form.
+  design_ = args.bounds;
+  const Rect b = args.parent ? ScaleRect(args.bounds, DpiOf(args.parent)) : args.bounds;
   HWND hwnd = CreateWindowExW(exStyle, className, core::Widen(text).c_str(), style, b.x, b.y, b.w, b.h, args.parent,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return false;
@@ -102,12 +107,42 @@ Rect Control::Bounds() const {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-void Control::SetBounds(const Rect& b) {
+void Control::SetBounds(const Rect& design) {
+  design_ = design;
+  Place(ScaleRect(design, Dpi()));
+}
+
+void Control::Move(int designX, int designY) {
+  design_.x = designX;
+  design_.y = designY;
+  if (hwnd_)
+    SetWindowPos(hwnd_, nullptr, Scale(designX, Dpi()), Scale(designY, Dpi()), 0, 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+void Control::Place(const Rect& b) {
   if (hwnd_) SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Control::Move(int x, int y) {
-  if (hwnd_) SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+int Control::Dpi() const { return DpiOf(hwnd_); }
+
+void Control::RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts) {
+  if (!hwnd_) return;
+  if (HFONT font = Font()) {
+    if (HFONT replacement = ReplacementOf(fonts, font); replacement != font) SetFont(replacement);
+  }
+  if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) {
+    const Rect b = ScaleRect(design_, dpi);
+    SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  OnDpiChanged(dpi);
+}
+
+int DpiOf(HWND hwnd) {
+  if (!hwnd) return SystemDpi();
+  HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) return form->Dpi();
+  return WindowDpi(root ? root : hwnd);
 }
 
 void Control::BringToFront() {

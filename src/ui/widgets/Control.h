@@ -8,10 +8,14 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "ui/Gdi.h"
 
 namespace ui {
 
-// A place in pixels, relative to the parent's client area.
+// A place relative to the parent's client area: in design units (pixels at 96 DPI) where the program
+// lays out by hand, in pixels where it is worked out from measured text.
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool operator==(const Rect&) const = default;
@@ -46,7 +50,7 @@ class Component {
 // that callers can use designated initialisers.
 struct CommonArgs {
   HWND parent = nullptr;
-  Rect bounds;
+  Rect bounds;  // design units, scaled to the window's DPI
   std::string name;
   int tag = 0;
   bool visible = true;
@@ -73,9 +77,20 @@ class Control : public Component {
   void SetVisible(bool visible);
   bool Enabled() const;
   void SetEnabled(bool enabled);
+  // Where the control is now, in pixels.
   Rect Bounds() const;
-  void SetBounds(const Rect& bounds);
-  void Move(int x, int y);
+  // Where the control belongs in design units; it goes back there whenever the DPI changes.
+  Rect DesignBounds() const { return design_; }
+  void SetBounds(const Rect& design);
+  void Move(int designX, int designY);
+  // Puts the control at a place in pixels worked out by measuring; whoever measured places it
+  // again when the DPI changes.
+  void Place(const Rect& pixels);
+  // The DPI the control's window is laid out for (its top-level form's).
+  int Dpi() const;
+  // Takes the control to another DPI: the font that replaces its own, its design place, then its own
+  // rules. Forms call it for every control, children before their parents.
+  void RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts);
   // Above every sibling, so that it covers what lies under it.
   void BringToFront();
   std::string Text() const;
@@ -94,6 +109,8 @@ class Control : public Component {
   virtual HBRUSH BackgroundBrush() const;
   // Text painted on the parent (labels) stays under every other control of that parent.
   virtual bool LiesUnder() const { return false; }
+  // After the font and design place have followed a change of DPI: what else the kind must redo.
+  virtual void OnDpiChanged(int /*dpi*/) {}
 
   // Mouse messages that reach this control's own window (static text lets them through to its parent).
   std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;
@@ -114,7 +131,11 @@ class Control : public Component {
   void Attach(HWND hwnd);
   void KeepZOrder();
   HWND hwnd_ = nullptr;
+  Rect design_;
 };
+
+// The DPI that a window and its children are laid out for.
+int DpiOf(HWND hwnd);
 
 // Routes a child's notification to its wrapper; true when the wrapper handled it.
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -1,6 +1,7 @@
 #include "ui/widgets/Form.h"
 
 #include "core/Utf8.h"
+#include "ui/SystemDpi.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Event.h"
 
@@ -48,33 +49,79 @@ Form::~Form() {
 SIZE Form::OuterFor(int clientWidth, int clientHeight) const {
   RECT r{0, 0, clientWidth, clientHeight};
   if (Handle()) {
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+    r = OuterRectForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)),
+                        static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
   }
   return {r.right - r.left, r.bottom - r.top};
 }
 
 bool Form::Create(const CreateArgs& args) {
   brush_ = SolidBrush(args.background);
-  defaultFont_ = ui::Font::Create(args.font);
+  // Made for the primary monitor; a window that opens on another one is laid out again below.
+  fonts_.SetDpi(SystemDpi());
+  defaultFont_ = fonts_.Get(args.font);
+  designClient_ = {args.clientWidth, args.clientHeight};
   auto [style, exStyle] = StylesOf(args.frame);
   if (args.topMost) exStyle |= WS_EX_TOPMOST;
-  RECT r{0, 0, args.clientWidth, args.clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  RECT r = OuterRectForDpi({0, 0, Scale(args.clientWidth, Dpi()), Scale(args.clientHeight, Dpi())}, style, exStyle,
+                           Dpi());
   outer_ = {r.right - r.left, r.bottom - r.top};
   CommonArgs common{.parent = nullptr, .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer_.cx, outer_.cy},
-                    .name = args.name, .visible = false, .font = defaultFont_.Get()};
+                    .name = args.name, .visible = false, .font = defaultFont_};
   if (args.frame == Frame::None) common.bounds.x = common.bounds.y = 0;  // pop-ups take no default place
   if (!CreateHandle(common, PlainWindowClass(args.className.c_str()), style, exStyle, args.caption)) return false;
   // A top-level window's owner is set through its parent slot.
   if (args.owner) SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(args.owner));
+  if (int dpi = WindowDpi(Handle()); dpi != Dpi()) ApplyDpi(dpi);
   return true;
 }
 
-void Form::SetClientSize(int width, int height) {
+void Form::FitClient(int width, int height) {
   outer_ = OuterFor(width, height);
-  if (Handle())
-    SetWindowPos(Handle(), nullptr, 0, 0, outer_.cx, outer_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!Handle()) return;
+  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(Handle(), nullptr, 0, 0, outer_.cx, outer_.cy, kFlags);
+  // The frame may be drawn for another DPI than the one asked for (a system that scales captions
+  // late, or not at all): the client area is what must come out right.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (client.right == width && client.bottom == height) return;
+  outer_.cx += width - client.right;
+  outer_.cy += height - client.bottom;
+  SetWindowPos(Handle(), nullptr, 0, 0, outer_.cx, outer_.cy, kFlags);
+}
+
+void Form::SetClientSize(int designWidth, int designHeight) {
+  designClient_ = {designWidth, designHeight};
+  FitClient(Scale(designWidth, Dpi()), Scale(designHeight, Dpi()));
+}
+
+void Form::SetClientPixels(int width, int height) { FitClient(width, height); }
+
+namespace {
+
+// Children before their parents, so that a parent's own layout of its children has the last word.
+void RescaleChildren(HWND parent, int dpi, const std::vector<FontCache::Replaced>& fonts) {
+  for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    RescaleChildren(h, dpi, fonts);
+    if (Control* control = Control::FromHandle(h)) control->RescaleForDpi(dpi, fonts);
+  }
+}
+
+}  // namespace
+
+void Form::ApplyDpi(int dpi) {
+  dpi = UsableDpi(dpi);
+  if (dpi == Dpi()) return;
+  // The old fonts stay alive until every control has its new one.
+  const std::vector<FontCache::Replaced> replaced = fonts_.SetDpi(dpi);
+  defaultFont_ = ReplacementOf(replaced, defaultFont_);
+  if (!Handle()) return;
+  SetFont(ReplacementOf(replaced, Font()));
+  FitClient(Scale(designClient_.cx, dpi), Scale(designClient_.cy, dpi));
+  RescaleChildren(Handle(), dpi, replaced);
+  Raise(onDpiChanged);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void Form::Show() {
@@ -157,6 +204,16 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) Raise(onActivate);
       return false;
+    case WM_DPICHANGED: {
+      // The system suggests where the window goes on its new monitor; the size is our own.
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ApplyDpi(HIWORD(wParam));
+      if (suggested)
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      result = 0;
+      return true;
+    }
     case WM_CLOSE: {
       if (modal_) {
         // A modal form is only hidden by its loop; closing it is the cancel answer.

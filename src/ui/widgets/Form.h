@@ -1,10 +1,12 @@
 #pragma once
 // A top-level window: fixed size, background colour, default font, one of three frames, and the
-// keyboard rules of a dialog (Tab, default button on Enter, cancel on Escape).
+// keyboard rules of a dialog (Tab, default button on Enter, cancel on Escape). It is laid out for the
+// DPI of its monitor, and again when it moves to a monitor of another DPI.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "ui/DpiScaling.h"
 #include "ui/Gdi.h"
 #include "ui/widgets/Panel.h"
 
@@ -31,7 +33,7 @@ class Form : public Panel {
     std::wstring className;  // also what other copies of the program look for
     std::string name;
     std::string caption;
-    int clientWidth = 0, clientHeight = 0;
+    int clientWidth = 0, clientHeight = 0;  // design units
     COLORREF background = GetSysColor(COLOR_BTNFACE);
     FontSpec font;
     Frame frame = Frame::Tool;
@@ -46,11 +48,21 @@ class Form : public Panel {
   void Close();
   // Destroys the window and every child now; owners of borrowed fonts and images call it first.
   void Destroy() { DestroyHandle(); }
-  // Outer size, fixed by equal minimum and maximum tracking sizes.
+  // Outer size in pixels, fixed by equal minimum and maximum tracking sizes.
   SIZE OuterSize() const { return outer_; }
-  // Changes the fixed size; the window keeps its top-left corner.
-  void SetClientSize(int width, int height);
-  HFONT DefaultFont() const { return defaultFont_.Get(); }
+  // Changes the fixed size, in design units; the window keeps its top-left corner.
+  void SetClientSize(int designWidth, int designHeight);
+  // The same in pixels, for a size worked out from measured text; it is worked out again when the
+  // DPI changes.
+  void SetClientPixels(int width, int height);
+  HFONT DefaultFont() const { return defaultFont_; }
+  // The fonts of this window's controls, at its DPI; they follow it when it changes.
+  FontCache& Fonts() { return fonts_; }
+
+  int Dpi() const { return fonts_.Dpi(); }
+  // Lays the window and every control out again for another DPI (the window keeps its top-left
+  // corner), then raises onDpiChanged for what the program lays out itself.
+  void ApplyDpi(int dpi);
 
   // Hourglass over the whole window while set.
   void SetWaitCursor(bool wait);
@@ -72,13 +84,17 @@ class Form : public Panel {
   std::function<void(CloseEvent&)> onClose;
   std::function<void()> onDestroy;
   std::function<void()> onActivate;
+  std::function<void()> onDpiChanged;
 
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   bool PressFirstAvailable(const std::vector<Button*>& buttons);
   SIZE OuterFor(int clientWidth, int clientHeight) const;
-  ui::Font defaultFont_;
+  void FitClient(int width, int height);
+  FontCache fonts_{kDesignDpi};
+  HFONT defaultFont_ = nullptr;  // from fonts_
+  SIZE designClient_{};
   SIZE outer_{};
   bool waitCursor_ = false;
   bool modal_ = false;

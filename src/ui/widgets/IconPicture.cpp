@@ -4,10 +4,15 @@ namespace ui {
 
 bool IconPicture::Create(const CreateArgs& args) {
   if (!CreateHandle(CommonOf(args), L"STATIC", SS_ICON | SS_REALSIZECONTROL)) return false;
-  if (args.icon) SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(args.icon), 0);
-  // Setting an icon sizes the control to it; the caller's bounds stand.
-  SetBounds(args.bounds);
+  if (args.icon) SetIcon(args.icon);
   return true;
+}
+
+void IconPicture::SetIcon(HICON icon) {
+  if (!Handle()) return;
+  SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  // Setting an icon sizes the control to it; the design place stands.
+  SetBounds(DesignBounds());
 }
 
 HICON IconPicture::Icon() const {

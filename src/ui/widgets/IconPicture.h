@@ -16,11 +16,13 @@ class IconPicture : public Control {
     bool visible = true;
     bool enabled = true;
     HFONT font = nullptr;  // unused; kept for the common fields
-    HICON icon = nullptr;  // borrowed: shared system icons need no freeing
+    HICON icon = nullptr;  // borrowed
   };
 
   bool Create(const CreateArgs& args);
   HICON Icon() const;
+  // Shows another icon (borrowed); the control keeps its place.
+  void SetIcon(HICON icon);
 };
 
 }  // namespace ui

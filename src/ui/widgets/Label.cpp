@@ -50,18 +50,22 @@ void Label::SetText(std::string_view utf8) {
 
 void Label::SetWidth(int width) {
   Rect b = Bounds();
-  SetBounds({b.x, b.y, width, b.h});
+  Place({b.x, b.y, width, b.h});
+  if (autoSize_) FitToText();
+}
+
+void Label::OnDpiChanged(int) {
   if (autoSize_) FitToText();
 }
 
 void Label::FitToText() {
   Rect b = Bounds();
   if (wordWrap_ && b.w > 0) {
-    SetBounds({b.x, b.y, b.w, static_cast<int>(MeasureText(Font(), Text(), b.w).cy)});
+    Place({b.x, b.y, b.w, static_cast<int>(MeasureText(Font(), Text(), b.w).cy)});
     return;
   }
   SIZE size = MeasureLines(Font(), Text());
-  SetBounds({b.x, b.y, static_cast<int>(size.cx), static_cast<int>(size.cy)});
+  Place({b.x, b.y, static_cast<int>(size.cx), static_cast<int>(size.cy)});
 }
 
 HBRUSH Label::OnCtlColor(HDC dc) { return TransparentColours(dc, colour_); }

@@ -30,13 +30,14 @@ class Label : public Control {
 
   bool Create(const CreateArgs& args);
   void SetText(std::string_view utf8) override;
-  // A self-sizing label fits itself to its text again at the new width.
+  // A self-sizing label fits itself to its text again at the new width (pixels).
   void SetWidth(int width);
   bool WordWrap() const { return wordWrap_; }
   bool AutoSize() const { return autoSize_; }
   COLORREF Colour() const { return colour_; }
   HBRUSH OnCtlColor(HDC dc) override;
   bool LiesUnder() const override { return true; }
+  void OnDpiChanged(int dpi) override;
 
  protected:
   bool CreateLabel(const CreateArgs& args, DWORD extraStyle);

@@ -1,5 +1,6 @@
 #include "ui/widgets/PageControl.h"
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 #include "core/Utf8.h"
@@ -12,8 +13,14 @@ bool PageControl::Create(const CreateArgs& args) {
   // The pages change only through the program: the tabs never take the focus or keyboard.
   if (!CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT))
     return false;
-  if (args.tabHeight > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, args.tabHeight));
+  tabHeight_ = args.tabHeight;
+  if (tabHeight_ > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, Dpi())));
   return true;
+}
+
+void PageControl::OnDpiChanged(int dpi) {
+  if (tabHeight_ > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, dpi)));
+  for (Page* page : pages_) page->Place(DisplayArea());
 }
 
 Rect PageControl::DisplayArea() const {
@@ -30,9 +37,10 @@ bool PageControl::AddPage(Page& page, const std::string& pageName, const std::st
   item.pszText = text.data();
   int index = PageCount();
   if (SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) return false;
-  if (!page.Create({.parent = Handle(), .bounds = DisplayArea(), .name = pageName, .visible = index == 0,
-                    .background = pageColour_}))
+  // Pages fill whatever the tabs leave, which is measured: they are placed in pixels.
+  if (!page.Create({.parent = Handle(), .name = pageName, .visible = index == 0, .background = pageColour_}))
     return false;
+  page.Place(DisplayArea());
   page.owner_ = this;
   page.index_ = index;
   pages_.push_back(&page);

@@ -51,6 +51,7 @@ class PageControl : public Control {
 
   bool OnNotify(NMHDR* header, LRESULT& result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int dpi) override;
 
   std::function<void()> onChange;
 
@@ -60,6 +61,7 @@ class PageControl : public Control {
   COLORREF pageColour_ = 0;
   bool userSwitching_ = true;
   int shown_ = -1;
+  int tabHeight_ = 0;  // design units
 };
 
 }  // namespace ui

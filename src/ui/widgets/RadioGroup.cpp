@@ -1,5 +1,6 @@
 #include "ui/widgets/RadioGroup.h"
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 #include <uxtheme.h>
@@ -8,17 +9,18 @@
 
 namespace ui {
 
-std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns, int textHeight) {
+std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns, int textHeight, int dpi) {
   std::vector<Rect> places;
   if (count <= 0) return places;
   columns = std::max(1, columns);
   int perColumn = (count + columns - 1) / columns;
-  int itemWidth = (width - 10) / columns;
-  int spare = height - textHeight - 5;
+  int itemWidth = (width - Scale(10, dpi)) / columns;
+  int spare = height - textHeight - Scale(5, dpi);
   int itemHeight = spare / perColumn;
-  int top = textHeight + 1 + (spare % perColumn) / 2;
+  int top = textHeight + Scale(1, dpi) + (spare % perColumn) / 2;
   for (int i = 0; i < count; ++i)
-    places.push_back({(i / perColumn) * itemWidth + 8, (i % perColumn) * itemHeight + top, itemWidth, itemHeight});
+    places.push_back(
+        {(i / perColumn) * itemWidth + Scale(8, dpi), (i % perColumn) * itemHeight + top, itemWidth, itemHeight});
   return places;
 }
 
@@ -86,8 +88,8 @@ void RadioGroup::Arrange() {
   SelectObject(dc, old);
   ReleaseDC(Handle(), dc);
   Rect b = Bounds();
-  std::vector<Rect> places = RadioGroupLayout(b.w, b.h, ItemCount(), columns_, tm.tmHeight);
-  for (size_t i = 0; i < places.size(); ++i) items_[i]->SetBounds(places[i]);
+  std::vector<Rect> places = RadioGroupLayout(b.w, b.h, ItemCount(), columns_, tm.tmHeight, Dpi());
+  for (size_t i = 0; i < places.size(); ++i) items_[i]->Place(places[i]);
 }
 
 HBRUSH RadioGroup::OnCtlColor(HDC dc) { return TransparentColours(dc, colour_.value_or(GetSysColor(COLOR_BTNTEXT))); }

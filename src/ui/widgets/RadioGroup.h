@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/RadioButton.h"
 
 namespace ui {
 
 // Places of the items inside a group box of the given size: columns filled top to bottom, the
 // spare height shared out above the first row. textHeight is the caption font's line height.
-std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns, int textHeight);
+std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns, int textHeight,
+                                   int dpi = kDesignDpi);
 
 class RadioGroup : public Control {
  public:
@@ -45,6 +47,7 @@ class RadioGroup : public Control {
 
   HBRUSH OnCtlColor(HDC dc) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int) override { Arrange(); }
 
   std::function<void()> onClick;
 

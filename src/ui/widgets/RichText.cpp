@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include "core/Utf8.h"
+#include "ui/SystemDpi.h"
 
 namespace ui {
 
@@ -38,7 +39,22 @@ bool RichText::Create(const CreateArgs& args) {
                 (args.verticalScrollBar ? WS_VSCROLL : 0);
   if (!CreateHandle(CommonOf(args), cls, style, WS_EX_CLIENTEDGE)) return false;
   SendMessageW(Handle(), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+  OnDpiChanged(Dpi());
   return true;
+}
+
+void RichText::OnDpiChanged(int dpi) {
+  const int system = SystemDpi();
+  if (dpi == system)
+    SendMessageW(Handle(), EM_SETZOOM, 0, 0);
+  else
+    SendMessageW(Handle(), EM_SETZOOM, static_cast<WPARAM>(dpi), static_cast<LPARAM>(system));
+}
+
+std::pair<int, int> RichText::Zoom() const {
+  int numerator = 0, denominator = 0;
+  SendMessageW(Handle(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator));
+  return {numerator, denominator};
 }
 
 void RichText::Clear() {

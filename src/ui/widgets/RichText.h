@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ui/widgets/Control.h"
 
@@ -51,6 +52,10 @@ class RichText : public Control {
   CharFormat FormatAt(int position);
 
   bool OnNotify(NMHDR* header, LRESULT& result) override;
+  // Rich text sizes its points for the primary monitor: on a monitor of another DPI it is zoomed.
+  void OnDpiChanged(int dpi) override;
+  // The zoom as numerator and denominator; 0, 0 when none.
+  std::pair<int, int> Zoom() const;
 
   std::function<void()> onSelectionChange;
 };

@@ -1,10 +1,16 @@
 #include "ui/widgets/ToolBar.h"
 
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 #include "core/Utf8.h"
 
 namespace ui {
+
+namespace {
+constexpr int kDesignPicture = 16;
+constexpr int kDesignButtonWidth = 23, kDesignButtonHeight = 22;
+}  // namespace
 
 bool ToolButton::Checked() const {
   return bar_ && SendMessageW(bar_->Handle(), TB_ISBUTTONCHECKED, id_, 0) != 0;
@@ -33,10 +39,41 @@ bool ToolBar::Create(const CreateArgs& args) {
   DWORD style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | WS_CLIPCHILDREN;
   if (!CreateHandle(CommonOf(args), TOOLBARCLASSNAMEW, style)) return false;
   SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-  if (args.images) SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(args.images));
-  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(23, 22));
+  SetImages(args.images);
   return true;
+}
+
+void ToolBar::SetImages(HIMAGELIST images) {
+  int width = Scale(kDesignPicture, Dpi()), height = width;
+  if (images) ImageList_GetIconSize(images, &width, &height);
+  SendMessageW(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+  SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  SetButtonSize(Dpi());
+}
+
+void ToolBar::SetButtonSize(int dpi) {
+  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(Scale(kDesignButtonWidth, dpi), Scale(kDesignButtonHeight, dpi)));
+}
+
+void ToolBar::SetSeparatorWidth(const Separator& s, int dpi) {
+  TBBUTTONINFOW info{sizeof info};
+  info.dwMask = TBIF_BYINDEX | TBIF_IMAGE | TBIF_SIZE;
+  info.cx = static_cast<WORD>(Scale(s.designWidth, dpi));
+  info.iImage = info.cx;  // a separator's width is kept as its image
+  SendMessageW(Handle(), TB_SETBUTTONINFOW, s.index, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolBar::SetPlaceWidth(int index, int designWidth) {
+  for (Separator& s : separators_) {
+    if (s.index != index) continue;
+    s.designWidth = designWidth;
+    SetSeparatorWidth(s, Dpi());
+  }
+}
+
+void ToolBar::OnDpiChanged(int dpi) {
+  for (const Separator& s : separators_) SetSeparatorWidth(s, dpi);
+  SetButtonSize(dpi);
 }
 
 bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
@@ -58,16 +95,17 @@ bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
   return true;
 }
 
-void ToolBar::AddSeparator(int width) {
+void ToolBar::AddSeparator(int designWidth) {
   TBBUTTON tb{};
-  tb.iBitmap = width;  // a separator's width
+  tb.iBitmap = Scale(designWidth, Dpi());  // a separator's width
   tb.fsStyle = BTNS_SEP;
-  SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
+  if (SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb)))
+    separators_.push_back({ButtonCount() - 1, designWidth});
 }
 
-Rect ToolBar::AddPlace(int width) {
-  AddSeparator(width);
-  return ItemRect(ButtonCount() - 1);
+int ToolBar::AddPlace(int designWidth) {
+  AddSeparator(designWidth);
+  return ButtonCount() - 1;
 }
 
 int ToolBar::ButtonCount() const { return static_cast<int>(SendMessageW(Handle(), TB_BUTTONCOUNT, 0, 0)); }

@@ -49,7 +49,7 @@ class ToolBar : public Control {
     bool visible = true;
     bool enabled = true;
     HFONT font = nullptr;          // borrowed
-    HIMAGELIST images = nullptr;   // borrowed
+    HIMAGELIST images = nullptr;   // borrowed; its pictures' size sets the buttons' pictures
     std::optional<COLORREF> background;
   };
   struct ButtonArgs {
@@ -64,22 +64,33 @@ class ToolBar : public Control {
   ~ToolBar() override { DestroyHandle(); }
   bool Create(const CreateArgs& args);
   bool AddCheckButton(ToolButton& button, const ButtonArgs& args);
-  void AddSeparator(int width);
-  // Reserves a place of the given width and gives its bounds, for a child control of the bar.
-  Rect AddPlace(int width);
+  void AddSeparator(int designWidth);
+  // Reserves a place of the given design width and gives its index, for a child control of the bar.
+  int AddPlace(int designWidth);
+  void SetPlaceWidth(int index, int designWidth);
+  // Where an item is now, in pixels.
+  Rect ItemRect(int index) const;
   int ButtonCount() const;
+  // Pictures for another DPI (borrowed, like the first ones).
+  void SetImages(HIMAGELIST images);
 
   HBRUSH BackgroundBrush() const override;
   bool OnCommand(int code, int id) override;
   bool OnNotify(NMHDR* header, LRESULT& result) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDpiChanged(int dpi) override;
 
  private:
   friend class ToolButton;
+  struct Separator {
+    int index, designWidth;
+  };
   ToolButton* ButtonById(int id) const;
   void Pressed(ToolButton& button);
-  Rect ItemRect(int index) const;
+  void SetButtonSize(int dpi);
+  void SetSeparatorWidth(const Separator& s, int dpi);
   Brush brush_;
+  std::vector<Separator> separators_;
   std::vector<ToolButton*> buttons_;
   int nextId_ = 100;
 };

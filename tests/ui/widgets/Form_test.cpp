@@ -4,8 +4,13 @@
 
 #include "support/Gui.h"
 #include "ui/widgets/Button.h"
+#include "ui/widgets/CheckListBox.h"
 #include "ui/widgets/Edit.h"
+#include "ui/widgets/Label.h"
 #include "ui/widgets/PageControl.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/RichText.h"
+#include "ui/widgets/ToolBar.h"
 
 namespace {
 
@@ -80,7 +85,7 @@ TEST(Form, ChildrenTakeTheFormFontAndBackgroundUnlessGivenTheirOwn) {
   LOGFONTW lf{};
   GetObjectW(w.form.DefaultFont(), sizeof lf, &lf);
   EXPECT_STREQ(lf.lfFaceName, L"MS Sans Serif");
-  EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, ui::ScreenDpi()));
+  EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, w.form.Dpi()));
   LOGBRUSH lb{};
   GetObjectW(w.first.BackgroundBrush(), sizeof lb, &lb);
   EXPECT_EQ(lb.lbColor, kOlive);
@@ -238,6 +243,153 @@ TEST(Form, ClosingAModalFormOnlyGivesTheCancelResult) {
   SendMessageW(w.form.Handle(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(asked);
   EXPECT_EQ(w.form.Handle(), nullptr);
+}
+
+// --- Another DPI: everything laid out again from its design values ---
+
+struct Scalable {
+  ui::Form form;
+  ui::PageControl pc;
+  ui::Page page;
+  ui::Label fitted, wrapped;
+  ui::Button button;
+  ui::RadioGroup group;
+  ui::CheckListBox list;
+  ui::RichText text;
+  ui::ToolBar bar;
+  ui::ImageList flags{ImageList_Create(16, 16, ILC_COLOR32, 2, 0)};
+  ui::ToolButton flag;
+  int place = -1;
+  int changes = 0;
+
+  Scalable() {
+    form.Create({.className = L"TPratiloDpiForm", .name = "fDpi", .caption = "Dpi", .clientWidth = 547,
+                 .clientHeight = 263, .background = kOlive});
+    form.onDpiChanged = [this] { ++changes; };
+    pc.Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kOlive,
+               .tabHeight = 14});
+    pc.AddPage(page, "ts0", "ts0");
+    fitted.Create({.parent = page.Handle(), .bounds = {312, 48}, .name = "fitted", .text = "Choisissez :"});
+    wrapped.Create({.parent = page.Handle(), .bounds = {304, 168, 236, 0}, .name = "wrapped",
+                    .text = "Une phrase assez longue pour tenir sur plusieurs lignes une fois coupée.",
+                    .wordWrap = true});
+    button.Create({.parent = page.Handle(), .bounds = {352, 218, 91, 25}, .name = "s0", .text = "Suivant"});
+    group.Create({.parent = page.Handle(), .bounds = {312, 64, 225, 73}, .name = "rg", .columns = 2,
+                  .items = {"Variante 1", "Variante 2", "Variante 3", "Variante 4"}, .selected = 0});
+    list.Create({.parent = page.Handle(), .bounds = {112, 32, 180, 97}, .name = "clb"});
+    list.AddLine("Sauvegarde");
+    text.Create({.parent = page.Handle(), .bounds = {112, 140, 180, 60}, .name = "re"});
+    bar.Create({.parent = form.Handle(), .bounds = {0, 0, 547, 24}, .name = "tb", .images = flags.Get()});
+    place = bar.AddPlace(241);
+    bar.AddCheckButton(flag, {.name = "bFrench", .image = 0});
+    bar.AddSeparator(8);
+    form.Show();
+  }
+
+  void ChangeDpi(int dpi, RECT suggested) {
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    testing_support::Pump();
+  }
+
+  ui::Rect Client() const {
+    RECT r{};
+    GetClientRect(form.Handle(), &r);
+    return {0, 0, r.right, r.bottom};
+  }
+
+  LONG FontHeight(const ui::Control& c) const {
+    LOGFONTW lf{};
+    GetObjectW(c.Font(), sizeof lf, &lf);
+    return lf.lfHeight;
+  }
+
+  LONG ItemHeight() const { return static_cast<LONG>(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, 0, 0)); }
+
+  // Everything a change of DPI must redo, as one comparable record.
+  struct Layout {
+    ui::Rect client, pc, page, fitted, wrapped, button, group, item0, item3, list, text, bar, place, flag;
+    LONG font, itemHeight;
+    bool operator==(const Layout&) const = default;
+  };
+  Layout Now() const {
+    return {Client(), pc.Bounds(), page.Bounds(), fitted.Bounds(), wrapped.Bounds(), button.Bounds(),
+            group.Bounds(), group.Item(0)->Bounds(), group.Item(3)->Bounds(), list.Bounds(), text.Bounds(),
+            bar.Bounds(), bar.ItemRect(place), bar.ItemRect(place + 1), FontHeight(button), ItemHeight()};
+  }
+};
+
+TEST(FormDpi, EveryControlGoesToItsDesignPlaceScaledToTheNewDpi) {
+  Scalable w;
+  ASSERT_EQ(w.form.Dpi(), 96) << "the test prefix runs at 96 DPI";
+  for (int dpi : {120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    w.ChangeDpi(96, {0, 0, 1, 1});
+    w.ChangeDpi(dpi, {40, 30, 900, 700});
+    EXPECT_EQ(w.form.Dpi(), dpi);
+    EXPECT_EQ(w.Client(), (ui::Rect{0, 0, ui::Scale(547, dpi), ui::Scale(263, dpi)}));
+    RECT outer{};
+    GetWindowRect(w.form.Handle(), &outer);
+    EXPECT_EQ(outer.left, 40) << "the window goes where the system suggests";
+    EXPECT_EQ(outer.top, 30);
+    for (const ui::Control* c : std::initializer_list<const ui::Control*>{&w.pc, &w.button, &w.group, &w.list,
+                                                                          &w.text, &w.bar})
+      EXPECT_EQ(c->Bounds(), ui::ScaleRect(c->DesignBounds(), dpi)) << c->name;
+    // Fonts are made for the DPI, not stretched.
+    EXPECT_EQ(w.FontHeight(w.button), ui::PointsToHeight(8, dpi));
+    EXPECT_EQ(w.FontHeight(w.fitted), ui::PointsToHeight(8, dpi));
+    EXPECT_EQ(w.FontHeight(*w.group.Item(2)), ui::PointsToHeight(8, dpi));
+    // Measured controls are measured again in the new font.
+    const SIZE fitted = ui::MeasureText(w.fitted.Font(), w.fitted.Text());
+    EXPECT_EQ(w.fitted.Bounds(), (ui::Rect{ui::Scale(312, dpi), ui::Scale(48, dpi), fitted.cx, fitted.cy}));
+    const ui::Rect wrapped = ui::ScaleRect({304, 168, 236, 0}, dpi);
+    EXPECT_EQ(w.wrapped.Bounds(), (ui::Rect{wrapped.x, wrapped.y, wrapped.w,
+                                            ui::MeasureText(w.wrapped.Font(), w.wrapped.Text(), wrapped.w).cy}));
+    TEXTMETRICW tm{};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, w.group.Font());
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    const ui::Rect group = w.group.Bounds();
+    EXPECT_EQ(w.group.Item(3)->Bounds(), ui::RadioGroupLayout(group.w, group.h, 4, 2, tm.tmHeight, dpi)[3]);
+    EXPECT_GE(w.ItemHeight(), -ui::PointsToHeight(8, dpi)) << "a line of the list holds its text";
+    // Pages fill what the (scaled) tabs leave.
+    RECT display{};
+    GetClientRect(w.pc.Handle(), &display);
+    SendMessageW(w.pc.Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    EXPECT_EQ(w.page.Bounds(), (ui::Rect{display.left, display.top, display.right - display.left,
+                                         display.bottom - display.top}));
+    // The tool bar's places and buttons.
+    EXPECT_EQ(w.bar.ItemRect(w.place).w, ui::Scale(241, dpi));
+    EXPECT_EQ(w.bar.ItemRect(w.place + 1).w, ui::Scale(23, dpi));
+    EXPECT_EQ(w.bar.ItemRect(w.place + 2).w, ui::Scale(8, dpi));
+    // Rich text is zoomed from the DPI its points are drawn at.
+    EXPECT_EQ(w.text.Zoom(), (std::pair{dpi, 96}));
+  }
+}
+
+TEST(FormDpi, GoingBackGivesExactlyTheFirstLayoutAndEachChangeIsAnnouncedOnce) {
+  Scalable w;
+  const Scalable::Layout first = w.Now();
+  w.ChangeDpi(144, {0, 0, 10, 10});
+  EXPECT_EQ(w.changes, 1);
+  EXPECT_NE(w.Now(), first);
+  w.ChangeDpi(144, {0, 0, 10, 10});
+  EXPECT_EQ(w.changes, 1) << "the same DPI again changes nothing";
+  w.ChangeDpi(192, {0, 0, 10, 10});
+  w.ChangeDpi(96, {0, 0, 10, 10});
+  EXPECT_EQ(w.changes, 3);
+  EXPECT_EQ(w.Now(), first);
+  EXPECT_EQ(w.text.Zoom(), (std::pair{0, 0}));
+}
+
+TEST(FormDpi, AnAbsurdDpiCountsAsTheDesignDpi) {
+  Scalable w;
+  const Scalable::Layout first = w.Now();
+  w.ChangeDpi(144, {0, 0, 10, 10});
+  w.ChangeDpi(0, {0, 0, 10, 10});
+  EXPECT_EQ(w.form.Dpi(), 96);
+  EXPECT_EQ(w.Now(), first);
 }
 
 }  // namespace

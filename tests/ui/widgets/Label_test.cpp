@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Gui.h"
+#include "ui/DpiScaling.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/LinkLabel.h"
 
@@ -92,7 +93,7 @@ TEST(Label, LiesUnderTheOtherControlsItOverlaps) {
 
 TEST(LinkLabel, IsAquaUnderlinedWithAHandAndReportsClicks) {
   testing_support::Host host;
-  ui::Font bold = ui::Font::Create({.bold = true});
+  ui::Font bold = ui::Font::Create({.bold = true}, ui::kDesignDpi);
   ui::LinkLabel link;
   ASSERT_TRUE(link.Create({.parent = host.Handle(), .bounds = {136, 56}, .name = "l6v", .tag = 22, .font = bold.Get(),
                            .text = "Variation 2"}));

@@ -18,7 +18,7 @@ struct Bar {
   Bar() {
     tb.Create({.parent = host.Handle(), .bounds = {0, 0, 547, 24}, .name = "tb", .images = images.Get(),
                .background = RGB(94, 94, 42)});
-    place = tb.AddPlace(241);
+    place = tb.ItemRect(tb.AddPlace(241));
     tb.AddCheckButton(french, {.name = "bFrench", .image = 0, .hint = "Français", .group = 1, .checked = true});
     tb.AddSeparator(8);
     tb.AddCheckButton(english, {.name = "bEnglish", .image = 1, .hint = "English", .group = 1});
