@@ -211,6 +211,46 @@ TEST_F(PromptDialogTest, ALongMessageIsWrappedAndTheDialogWidened) {
   EXPECT_GT(taller, narrower * 3 / 4);
 }
 
+// On a monitor of another DPI the dialog is laid out again: its lengths scaled, its icon loaded at the
+// scaled size rather than stretched; it stays where the system puts it on that monitor. (Short
+// captions: from its second layout on, the dialog measures them in 12-point bold.)
+TEST_F(PromptDialogTest, AChangeOfDpiLaysTheDialogOutAgainAtTheNewScale) {
+  auto toDpi = [](int dpi) {
+    return [dpi](HWND dialog) {
+      RECT suggested{40, 30, 50, 40};
+      SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    };
+  };
+  PromptAnswerer answerer({{.title = "Attention !", .action = Action::Nothing, .before = toDpi(144)},
+                           {.title = "Attention !", .action = Action::Nothing, .before = toDpi(96)},
+                           {.title = "Attention !", .action = Action::Click, .button = 1}});
+  EXPECT_EQ(ui::PromptChoice("Un message.", "Attention !", ui::PromptIcon::Warning, {"Oui", "Non"}), 1);
+  const auto& seen = answerer.seen();
+  ASSERT_EQ(seen.size(), 3u);
+  const auto& at96 = seen[0];
+  const auto& at144 = seen[1];
+  EXPECT_EQ(at144.iconRect, (ui::Rect{12, 12, 48, 48}));
+  HICON large = static_cast<HICON>(LoadImageW(nullptr, IDI_EXCLAMATION, IMAGE_ICON, 48, 48, LR_DEFAULTCOLOR));
+  EXPECT_EQ(at144.iconPixels, testing_support::IconPixels(large, 48));
+  DestroyIcon(large);
+  EXPECT_EQ(at144.textRect.x, 12 + 48 + 12);
+  ASSERT_EQ(at144.buttonRects.size(), 2u);
+  // Standard buttons of 75 x 25 with gaps of 8, at 150 %.
+  EXPECT_EQ(at144.panel.w, 12 + 113 + 12 + 113 + 12);
+  EXPECT_EQ(at144.buttonRects[0], (ui::Rect{at144.panel.x + 12, at144.panel.y, 113, 38}));
+  EXPECT_EQ(at144.buttonRects[1], (ui::Rect{at144.panel.x + 137, at144.panel.y, 113, 38}));
+  EXPECT_EQ(at144.client.cy, at144.panel.y + 38 + 12);
+  EXPECT_EQ(at144.window.left, 40);
+  EXPECT_EQ(at144.window.top, 30);
+  // And back: the first layout again, to the pixel.
+  EXPECT_EQ(seen[2].iconRect, at96.iconRect);
+  EXPECT_EQ(seen[2].iconPixels, at96.iconPixels);
+  EXPECT_EQ(seen[2].buttonRects, at96.buttonRects);
+  EXPECT_EQ(seen[2].textRect, at96.textRect);
+  EXPECT_EQ(seen[2].client.cx, at96.client.cx);
+  EXPECT_EQ(seen[2].client.cy, at96.client.cy);
+}
+
 TEST_F(PromptDialogTest, ButtonsTooWideAreReportedOnceAndLeftUnarranged) {
   const std::string wide(60, 'W');
   auto reactivate = [](HWND dialog) { SendMessageW(dialog, WM_ACTIVATE, WA_ACTIVE, 0); };

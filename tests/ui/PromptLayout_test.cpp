@@ -83,6 +83,7 @@ struct LayoutCase {
   SIZE frame{6, 21};
   std::vector<Rect> buttonsBefore{};
   Rect panelBefore = ui::kPromptPanelStart;
+  int dpi = 96;
 };
 
 ui::PromptLayoutInput InputOf(const LayoutCase& c, TextSizer& sizer) {
@@ -98,6 +99,7 @@ ui::PromptLayoutInput InputOf(const LayoutCase& c, TextSizer& sizer) {
   in.icon = c.icon;
   in.answerHeight = c.answerHeight;
   in.textSize = sizer.Fn();
+  in.dpi = c.dpi;
   return in;
 }
 
@@ -136,6 +138,11 @@ TEST(LayOutPrompt, PlacesEveryPartFromTheMeasuredSizes) {
        .captions = {10}, .titleWidth = 2000, .icon = true, .text = {.textLength = 100},
        .buttons = {{8, 0, 75, 25}}, .panel = {462, 48, 91, 41}, .textRect = {48, 8, 960, 13},
        .clientWidth = 1016, .clientHeight = 81, .position = {1, 333}, .widthsAsked = {960}},
+      {.what = "at 144 DPI every margin, button and the icon are half as large again; measures are given so",
+       .captions = {60, 68}, .titleWidth = 120, .icon = true, .text = {.wrap = false, .lines = {495, 58}},
+       .buttons = {{12, 0, 113, 38}, {137, 0, 113, 38}}, .panel = {158, 82, 262, 62}, .textRect = {72, 12, 495, 58},
+       .clientWidth = 579, .clientHeight = 132, .position = {219, 307}, .widthsAsked = {178},
+       .buttonsBefore = {{0, 0, 113, 38}, {0, 0, 113, 38}}, .panelBefore = {0, 0, 278, 62}, .dpi = 144},
       {.what = "a long unwrapped line makes the dialog wider than the screen",
        .captions = {10}, .titleWidth = 80, .icon = true, .text = {.wrap = false, .lines = {1200, 26}},
        .buttons = {{8, 0, 75, 25}}, .panel = {582, 48, 91, 41}, .textRect = {48, 8, 1200, 26},

@@ -113,6 +113,45 @@ TEST_F(WaitWindowTest, TheHourglassShowsThePanelWhereItsKeyColourIs) {
   EXPECT_LT(GetGValue(cap), 40);
 }
 
+// At 192 DPI the double-size hourglass is shown as drawn, the controls take their places at twice the
+// design and the title stays centred in its area.
+TEST_F(WaitWindowTest, AtTwiceTheDpiEverythingIsTwiceAsLargeAndTheHourglassIsTheDoubleDrawing) {
+  ui::TWait* wait = ui::GetWait();
+  wait->Start("Copie de la texture\tT2_512.bmp", true);
+  ui::TfWait& f = W();
+  auto toDpi = [&f](int dpi) {
+    RECT suggested{100, 100, 110, 110};
+    SendMessageW(f.form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  };
+  toDpi(192);
+  RECT client{};
+  GetClientRect(f.form.Handle(), &client);
+  EXPECT_EQ(client.right, 2 * ui::kWaitClientWidth);
+  EXPECT_EQ(client.bottom, 2 * ui::kWaitClientHeight);
+  EXPECT_EQ(f.Icone.Bounds(), (ui::Rect{16, 16, 64, 64}));
+  EXPECT_EQ(f.BoutonStop.Bounds(), (ui::Rect{16, 88, 66, 50}));
+  const ui::Image drawing = GeneratedHourglass(2);
+  ASSERT_EQ(drawing.width, 64) << "hourglass_2x.bmp not generated";
+  const uint32_t key = drawing.Pixel(0, 63);
+  for (int y = 1; y < 64; y += 6)
+    for (int x = 1; x < 64; x += 6) {
+      const uint32_t p = drawing.Pixel(x, y);
+      const COLORREF expected = p == key ? ui::kSkyBlue : RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+      EXPECT_EQ(Printed(f.Icone.Handle(), x, y), expected) << x << "," << y;
+    }
+  LOGFONTW lf{};
+  GetObjectW(f.Titre.Font(), sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(12, 192));
+  const ui::Rect title = f.Titre.Bounds();
+  EXPECT_EQ(f.Titre.Text(), "Copie de la texture");
+  EXPECT_EQ(title.x, 96);
+  EXPECT_NEAR(title.y + title.h / 2.0, 16 + 82 / 2.0, 1.0);
+  toDpi(96);
+  EXPECT_EQ(f.Icone.Bounds(), (ui::Rect{8, 8, 32, 32}));
+  EXPECT_EQ(Printed(f.Icone.Handle(), 0, 31), ui::kSkyBlue);
+  wait->Finish();
+}
+
 TEST_F(WaitWindowTest, StartSplitsTheTitleFromTheTextLineAndFinishReturnsToIdle) {
   struct Case {
     const char* text;

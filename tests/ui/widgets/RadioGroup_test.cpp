@@ -30,6 +30,13 @@ TEST(RadioGroupLayout, FillsColumnsTopToBottomAndSharesTheSpareHeight) {
   EXPECT_TRUE(ui::RadioGroupLayout(225, 73, 0, 2, 13).empty());
 }
 
+// At 144 DPI the group is given its scaled size and text height; its own margins scale with them.
+TEST(RadioGroupLayout, MarginsScaleWithTheDpi) {
+  EXPECT_EQ(ui::RadioGroupLayout(338, 110, 6, 2, 19, 144),
+            (std::vector<ui::Rect>{{12, 22, 161, 27}, {12, 49, 161, 27}, {12, 76, 161, 27},
+                                   {173, 22, 161, 27}, {173, 49, 161, 27}, {173, 76, 161, 27}}));
+}
+
 struct Group {
   testing_support::Host host;
   ui::RadioGroup group;
