@@ -10,7 +10,15 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 win() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
-zt() { $run "$@" 2>"$work/stderr"; }
+# ziptool always says why it fails; a silent failure is Wine failing to start it now and then, so
+# that one is tried again once.
+zt() {
+  $run "$@" 2>"$work/stderr" && return 0
+  local status=$?
+  [ -s "$work/stderr" ] && return $status
+  sleep 1
+  $run "$@" 2>"$work/stderr"
+}
 
 # Source tree: text, noise, an empty file, nested folders, a BMP-like file.
 tree=$work/tree

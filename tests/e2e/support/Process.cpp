@@ -41,8 +41,14 @@ bool ChildProcess::Start(const std::string& exe, const std::string& arguments, b
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
   }
-  bool started = CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0,
-                                nullptr, folder.c_str(), &startup, &info_) != 0;
+  // Wine now and then fails to start a process while another is going away; a few tries ride it out.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(250);
+    started = CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0, nullptr,
+                             folder.c_str(), &startup, &info_) != 0;
+    if (!started) startError_ = GetLastError();
+  }
   if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
   return started;
 }

@@ -35,12 +35,12 @@ class ChildProcess {
   void Kill();
   DWORD Id() const { return info_.dwProcessId; }
   HANDLE Handle() const { return info_.hProcess; }
+  // The system's error code of the last failed start.
+  DWORD StartError() const { return startError_; }
 
  private:
   PROCESS_INFORMATION info_{};
+  DWORD startError_ = 0;
 };
-
-// A second process that holds a file open for reading and lets others only read it, as a running
-// simulator holds its textures: the file can then be neither replaced, renamed nor deleted.
 
 }  // namespace e2e
