@@ -409,7 +409,8 @@ TEST_P(WindowAtDpi, GlyphsAndFlagsComeAtTheirScaledSizeFromTheNearerDrawing) {
   const ui::Image banner = app::LoadPicture(app::ArtworkFromFolder(Temp().path() + "art"), file);
   ASSERT_EQ(banner.width, ui::Scale(105, Dpi()));
   for (auto [x, y] : {std::pair{0, 0}, {banner.width / 2, banner.height / 3}, {banner.width - 1, banner.height - 1}}) {
-    const COLORREF drawn = testing_support::DrawnPixel(w().i0.Handle(), WM_PRINTCLIENT, {banner.width, banner.height}, x, y);
+    const COLORREF drawn =
+        testing_support::DrawnPixel(w().i0.Handle(), WM_PRINTCLIENT, {banner.width, banner.height}, x, y);
     const uint32_t pixel = banner.Pixel(x, y);
     EXPECT_EQ(drawn, RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF)) << x << "," << y;
   }

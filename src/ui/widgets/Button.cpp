@@ -29,8 +29,6 @@ bool GlyphButton::Create(const CreateArgs& args, const GlyphArgs& glyph) {
 }
 
 void GlyphButton::SetGlyph(const Image& glyph) {
-  BUTTON_IMAGELIST list{};
-  list.himl = nullptr;
   ImageList images;
   if (!glyph.Empty()) {
     images.Reset(ImageList_Create(glyph.width, glyph.height, ILC_COLOR32, 1, 0));
@@ -38,7 +36,8 @@ void GlyphButton::SetGlyph(const Image& glyph) {
     // Without its picture the caption alone still works.
     if (!images || !bitmap || ImageList_Add(images.Get(), bitmap.Get(), nullptr) < 0) images.Reset();
   }
-  list.himl = images ? images.Get() : nullptr;
+  BUTTON_IMAGELIST list{};
+  list.himl = images.Get();
   const int margin = Scale(4, Dpi());
   list.margin = {margin, 0, margin, 0};
   list.uAlign = side_ == GlyphSide::Right ? BUTTON_IMAGELIST_ALIGN_RIGHT : BUTTON_IMAGELIST_ALIGN_LEFT;

@@ -27,7 +27,8 @@ void CheckListBox::FitLineHeight(int dpi) {
   SelectObject(dc, old);
   ReleaseDC(Handle(), dc);
   const int lineSpace = Scale(2, dpi);
-  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, std::max<LONG>(tm.tmHeight + lineSpace, Scale(kBoxSize, dpi) + lineSpace));
+  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0,
+               std::max<LONG>(tm.tmHeight + lineSpace, Scale(kBoxSize, dpi) + lineSpace));
 }
 
 int CheckListBox::AddLine(const std::string& text) {

@@ -52,7 +52,8 @@ void ToolBar::SetImages(HIMAGELIST images) {
 }
 
 void ToolBar::SetButtonSize(int dpi) {
-  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(Scale(kDesignButtonWidth, dpi), Scale(kDesignButtonHeight, dpi)));
+  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+               MAKELPARAM(Scale(kDesignButtonWidth, dpi), Scale(kDesignButtonHeight, dpi)));
 }
 
 void ToolBar::SetSeparatorWidth(const Separator& s, int dpi) {

@@ -63,7 +63,8 @@ const char* PageName(Page page) {
 
 AssertionResult Wizard::Start(const std::string& exe, double* startMs) {
   auto started = Clock::now();
-  if (!process_.Start(exe)) return AssertionFailure() << "cannot start " << exe << " (error " << process_.StartError() << ")";
+  if (!process_.Start(exe))
+    return AssertionFailure() << "cannot start " << exe << " (error " << process_.StartError() << ")";
   if (!WaitUntil([&] { return Window() != nullptr || !process_.Running(); }, kStartTimeoutMs) || !Window())
     return AssertionFailure() << "no wizard window shown; " << Describe();
   WaitForInputIdle(process_.Handle(), kStartTimeoutMs);
