@@ -79,7 +79,7 @@ TEST(ScaleRect, NeighboursNeverOverlapAndTouchingOnesStillTouch) {
   }
 }
 
-// The wizard's bottom row keeps its order and gaps at every DPI the issue names.
+// The wizard's bottom row keeps its order and gaps at 96, 120, 144 and 192 DPI.
 TEST(ScaleRect, TheBottomRowOfButtonsStaysInOrderInsideThePage) {
   const Rect previous{256, 218, 91, 25}, next{352, 218, 91, 25}, quit{446, 218, 91, 25};
   for (int dpi : kDpis) {
