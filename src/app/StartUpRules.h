@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Choices.h"
+
 namespace app {
 
 struct SimulatorEntry {
@@ -15,9 +17,9 @@ struct SimulatorEntry {
 };
 
 inline constexpr SimulatorEntry kFS9Entry{"\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0", "EXE Path",
-                                          "FS9.exe", "DossierFS9"};
+                                          kMarkerFS9, setting::kFolderFS9};
 inline constexpr SimulatorEntry kFSXEntry{"\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0",
-                                          "SetupPath", "FSX.exe", "DossierFSX"};
+                                          "SetupPath", kMarkerFSX, setting::kFolderFSX};
 
 // A registry value that may name a simulator's main folder (32-bit view).
 struct RegistryPlace {

@@ -87,6 +87,8 @@ class TfMain {
   std::string BackupArchive() const;
   std::string TextureFolder() const;
   int VariantIndex() const { return rg2v.SelectedIndex(); }
+  // The last variant item, which has no resolution.
+  bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
   int ResolutionIndex() const { return rg4q.SelectedIndex(); }
   Simulator ChosenSimulator() const;
 

@@ -49,7 +49,7 @@ bool TfMain::InstallSteps() {
     clb7.SetChecked(line++, true);
   }
   clb7.SetSelectedIndex(line);
-  std::string entry = EntryName(VariantIndex(), VariantIndex() == rg2v.ItemCount() - 1, rg4q.ItemText(ResolutionIndex()));
+  std::string entry = EntryName(VariantIndex(), TestGridChosen(), rg4q.ItemText(ResolutionIndex()));
   if (!files::ArchiveExtract(PayloadArchive(), TextureFolder(), &sb7, entry))
     return fail(ExtractFailedText(Lang));
   if (!files::ShellRename(TextureFolder() + entry, TextureFolder() + kTextureName))

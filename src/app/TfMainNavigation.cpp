@@ -76,11 +76,11 @@ void TfMain::MoveToPage(std::optional<Page> page) {
 void TfMain::NextPage() {
   // Install: checked before the page moves on, so that Cancel leaves the summary page as it was.
   if (pc.ActivePage() == &ts6 && !SimulatorClosed(Lang, TextureFolder())) return;
-  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::NextPage(*from, VariantIndex() == kTestGridIndex));
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::NextPage(*from, TestGridChosen()));
 }
 
 void TfMain::PreviousPage() {
-  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::PreviousPage(*from, VariantIndex() == kTestGridIndex));
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::PreviousPage(*from, TestGridChosen()));
 }
 
 void TfMain::QuitQuestion() {
