@@ -13,6 +13,19 @@ void DispatchFiltered(MSG& msg) {
   DispatchMessageW(&msg);
 }
 
+bool RunMessagesWhile(const std::function<bool()>& keepGoing) {
+  MSG msg;
+  while (keepGoing()) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    DispatchFiltered(msg);
+  }
+  return true;
+}
+
 void ProcessMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -2,6 +2,8 @@
 // The program's one way to run pending window messages between the steps of a long job.
 #include <windows.h>
 
+#include <functional>
+
 namespace core {
 
 // Gets the first look at each message (the forms' keyboard rules); true when it used the message.
@@ -12,5 +14,8 @@ void SetMessageFilter(MessageFilter filter);
 void ProcessMessages();
 // Translates and dispatches one message unless the filter takes it.
 void DispatchFiltered(MSG& msg);
+// Waits for and runs messages while `keepGoing` holds. False when the thread was told to quit: the
+// quit is put back for the program's own loop.
+bool RunMessagesWhile(const std::function<bool()>& keepGoing);
 
 }  // namespace core

@@ -80,15 +80,7 @@ void Application::SetTitle(std::string_view title) {
 }
 
 void Application::Run() {
-  MSG msg;
-  while (!mainForm_ || mainForm_->Handle()) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    core::DispatchFiltered(msg);
-  }
+  core::RunMessagesWhile([this] { return !mainForm_ || mainForm_->Handle(); });
 }
 
 int Application::ShowModal(Form& form) {
@@ -97,15 +89,8 @@ int Application::ShowModal(Form& form) {
   form.SetModal(true);
   form.Show();
   SetActiveWindow(form.Handle());
-  MSG msg;
-  while (form.Handle() && form.ModalResult() == 0) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // the program is ending
-      break;
-    }
-    core::DispatchFiltered(msg);
-  }
+  // A quit (the program ending) ends the loop too; it is put back for the program's own loop.
+  core::RunMessagesWhile([&form] { return form.Handle() && form.ModalResult() == 0; });
   int result = form.ModalResult() ? form.ModalResult() : kModalCancel;
   // Others are enabled before the dialog hides, so that activation passes back to them.
   EnableWindows(disabled);
