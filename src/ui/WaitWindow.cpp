@@ -70,7 +70,7 @@ bool TfWait::Create(DrawingLoader hourglass) {
     return false;
   Panneau.Create({.parent = form.Handle(), .bounds = {0, 0, kWaitClientWidth, kWaitClientHeight}, .name = "Panneau",
                   .background = kSkyBlue, .loweredBevel = 2});
-  Icone.Create({.parent = Panneau.Handle(), .bounds = {8, 8, 32, 32}, .name = "Icone", .transparent = true});
+  Icone.Create({.parent = Panneau.Handle(), .bounds = {8, 8, 32, 32}, .name = "Icone"});
   ShowHourglass();
   Titre.Create({.parent = Panneau.Handle(), .bounds = kTitleArea, .name = "Titre",
                 .font = form.Fonts().Get({.face = "MS Sans Serif", .points = 12, .bold = true}),
@@ -105,7 +105,8 @@ void TfWait::SetStopIsCancel(bool cancel) {
 }
 
 void TfWait::ShowHourglass() {
-  // The key colour is painted over before resizing, so that no blend of it is left around the edges.
+  // The hourglass's key colour shows the panel: painted over once, before resizing, so that no blend
+  // of it is left around the edges.
   Icone.SetImage(PictureForDpi(
       [this](int scale) { return hourglass_ ? ReplaceKeyColour(hourglass_(scale), kSkyBlue) : Image{}; }, form.Dpi()));
 }

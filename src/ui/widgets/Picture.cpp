@@ -3,20 +3,11 @@
 namespace ui {
 
 bool Picture::Create(const CreateArgs& args) {
-  transparent_ = args.transparent;
   return CreateHandle(CommonOf(args), PlainWindowClass(L"PratiloPicture"), 0);
 }
 
 void Picture::SetImage(const Image& image) {
-  if (transparent_) {
-    // The background is plain, so the key colour can be painted over once instead of at each paint.
-    LOGBRUSH lb{};
-    COLORREF back =
-        GetObjectW(BackgroundBrush(), sizeof lb, &lb) == sizeof lb ? lb.lbColor : GetSysColor(COLOR_BTNFACE);
-    bitmap_ = MakeBitmap(ReplaceKeyColour(image, back));
-  } else {
-    bitmap_ = MakeBitmap(image);
-  }
+  bitmap_ = MakeBitmap(image);
   size_ = bitmap_ ? SIZE{image.width, image.height} : SIZE{};
   if (bitmap_) {
     SetWindowPos(Handle(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

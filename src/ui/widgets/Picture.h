@@ -18,7 +18,6 @@ class Picture : public Control {
     bool visible = true;
     bool enabled = true;
     HFONT font = nullptr;  // unused; kept for the common fields
-    bool transparent = false;  // the colour of the bottom-left pixel shows the parent's background
   };
 
   ~Picture() override { DestroyHandle(); }
@@ -34,7 +33,6 @@ class Picture : public Control {
   void Draw(HDC dc, const RECT& area) const;
   Bitmap bitmap_;
   SIZE size_{};
-  bool transparent_ = false;
 };
 
 }  // namespace ui

@@ -56,32 +56,6 @@ TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
   EXPECT_EQ(picture.ImageSize().cx, 0);
 }
 
-// A 4 x 4 magenta square with a blue pixel in the middle and a magenta-like one beside it.
-ui::Image Keyed() {
-  ui::Image image{4, 4, std::vector<uint8_t>(4 * 4 * 4)};
-  for (size_t i = 0; i < image.bgra.size(); i += 4)
-    image.bgra[i] = 255, image.bgra[i + 2] = 255, image.bgra[i + 3] = 255;
-  image.bgra[(1 * 4 + 1) * 4 + 2] = 0;    // (1, 1) blue
-  image.bgra[(1 * 4 + 2) * 4 + 1] = 1;    // (2, 1) almost magenta
-  return image;
-}
-
-TEST(Picture, ATransparentPictureShowsItsParentsColourWhereTheKeyColourIs) {
-  testing_support::Host host;
-  ui::Panel sky;
-  ui::Picture keyed, plain;
-  sky.Create({.parent = host.Handle(), .bounds = {0, 0, 100, 50}, .background = RGB(166, 202, 240)});
-  keyed.Create({.parent = sky.Handle(), .bounds = {8, 8, 4, 4}, .transparent = true});
-  plain.Create({.parent = sky.Handle(), .bounds = {20, 8, 4, 4}});
-  keyed.SetImage(Keyed());
-  plain.SetImage(Keyed());
-  EXPECT_EQ(Printed(keyed, 0, 3), RGB(166, 202, 240));
-  EXPECT_EQ(Printed(keyed, 3, 0), RGB(166, 202, 240));
-  EXPECT_EQ(Printed(keyed, 1, 1), RGB(0, 0, 255));
-  EXPECT_EQ(Printed(keyed, 2, 1), RGB(255, 1, 255)) << "only the exact key colour";
-  EXPECT_EQ(Printed(plain, 0, 3), RGB(255, 0, 255));
-}
-
 TEST(Panel, DrawsALoweredBevelInsideItsEdge) {
   testing_support::Host host;
   ui::Panel flat, bevelled;
