@@ -1,5 +1,7 @@
 #include "ui/widgets/Form.h"
 
+#include <algorithm>
+
 #include "core/Utf8.h"
 #include "ui/SystemDpi.h"
 #include "ui/widgets/Button.h"
@@ -194,6 +196,19 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       info->ptMinTrackSize = info->ptMaxTrackSize = {outer_.cx, outer_.cy};
       result = 0;
       return true;
+    }
+    case WM_WINDOWPOSCHANGING: {
+      // The system holds only framed windows to their tracking sizes; pop-ups are held here, so that
+      // every frame keeps its fixed size whatever it is asked (a placement stored at another DPI).
+      auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+      if (pos->flags & SWP_NOSIZE) return false;
+      MINMAXINFO limits{};
+      limits.ptMaxTrackSize = {pos->cx, pos->cy};
+      limits.ptMinTrackSize = {pos->cx, pos->cy};
+      SendMessageW(Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+      pos->cx = std::clamp<int>(pos->cx, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
+      pos->cy = std::clamp<int>(pos->cy, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
+      return false;
     }
     case WM_SETCURSOR:
       // Children ask their parents first, so this covers every control of the window.

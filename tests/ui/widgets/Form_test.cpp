@@ -196,6 +196,13 @@ TEST(Form, FramesGiveTheirCaptionAndButtons) {
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 200);
     EXPECT_EQ(client.bottom, 80);
+    // Whatever size is asked for (a placement stored at another DPI, for one), each frame keeps its own.
+    SetWindowPos(form.Handle(), nullptr, 10, 20, 520, 77, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer{};
+    GetWindowRect(form.Handle(), &outer);
+    EXPECT_EQ(outer.left, 10);
+    EXPECT_EQ(outer.right - outer.left, form.OuterSize().cx) << static_cast<int>(c.frame);
+    EXPECT_EQ(outer.bottom - outer.top, form.OuterSize().cy) << static_cast<int>(c.frame);
   }
 }
 
