@@ -94,16 +94,6 @@ class WizardWithRunningSimulator : public testing_support::RunTest, public ::tes
     fsx = MakeSimulator("FSX", "FSX.exe");
     w().FolderFSX = fsx;
   }
-  void GoToSummary() {
-    Click(w().rbFSX.Handle());
-    Click(w().s0.Handle());
-    Click(w().cb1.Handle());
-    Click(w().s1.Handle());
-    Click(w().s2.Handle());
-    Click(w().s4.Handle());
-    ASSERT_EQ(w().pc.ActivePage(), &w().ts6);
-    ASSERT_TRUE(w().s6.Enabled());
-  }
   void MakeBackup() {
     std::string saved = Temp().path() + "saved\\";
     CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
@@ -115,7 +105,7 @@ class WizardWithRunningSimulator : public testing_support::RunTest, public ::tes
 };
 
 TEST_F(WizardWithRunningSimulator, InstallCancelledStaysOnTheSummaryWithNothingChanged) {
-  GoToSummary();
+  ASSERT_NO_FATAL_FAILURE(WalkToSummary(w().rbFSX));
   HeldFile held(Texture(fsx));
   ASSERT_TRUE(held.held());
   DialogAnswerer answerer(L"Pratilo", std::vector<int>{IDRETRY, IDCANCEL});
@@ -135,7 +125,7 @@ TEST_F(WizardWithRunningSimulator, InstallCancelledStaysOnTheSummaryWithNothingC
 }
 
 TEST_F(WizardWithRunningSimulator, InstallGoesOnOnceTheSimulatorIsClosed) {
-  GoToSummary();
+  ASSERT_NO_FATAL_FAILURE(WalkToSummary(w().rbFSX));
   HeldFile held(Texture(fsx));
   ASSERT_TRUE(held.held());
   DialogAnswerer answerer(L"Pratilo", {IDRETRY}, [&](size_t) { held.Release(); });

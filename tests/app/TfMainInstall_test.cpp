@@ -24,22 +24,10 @@ class Install : public testing_support::RunTest, public ::testing::Test {
     ui::App().Initialize();
     w().SetLanguage('E');
   }
-  // The user's way through the pages: simulator, licence, variant, resolution, Install.
+  // The user's way through the pages, then Install.
   void InstallInto(ui::RadioButton& simulator, int variant, int resolution) {
-    Click(simulator.Handle());
-    Click(w().s0.Handle());
-    if (w().cb1.Visible()) Click(w().cb1.Handle());
-    Click(w().s1.Handle());
-    w().rg2v.SetSelectedIndex(variant);
-    w().Clic(w().rg2v);
-    Click(w().s2.Handle());
-    if (w().pc.ActivePage() == &w().ts4) {
-      w().rg4q.SetSelectedIndex(resolution);
-      w().Clic(w().rg4q);
-      Click(w().s4.Handle());
-    }
-    ASSERT_EQ(w().pc.ActivePage(), &w().ts6);
-    ASSERT_TRUE(w().s6.Enabled());
+    WalkToSummary(simulator, variant, resolution);
+    if (HasFatalFailure()) return;
     Click(w().s6.Handle());
   }
   // What the backup archive holds as detail1.bmp.

@@ -32,6 +32,9 @@ class WizardTest {
   std::string MakeFolder(const std::string& name, std::initializer_list<const char*> files) const;
   // A user's click on a radio button, radio group item, button or check box.
   static void Click(HWND control);
+  // The user's way from the first page to the summary: the simulator, the licence (ticked when it
+  // is shown), the variant and, unless it is the test grid, the resolution. Install is then enabled.
+  void WalkToSummary(ui::RadioButton& simulator, int variant = 0, int resolution = 0);
 
  private:
   TempFolder temp_;
