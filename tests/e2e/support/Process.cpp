@@ -21,10 +21,13 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs, int pollMs) {
   }
 }
 
-ChildProcess::~ChildProcess() {
+ChildProcess::~ChildProcess() { Close(); }
+
+void ChildProcess::Close() {
   Kill();
   if (info_.hThread) CloseHandle(info_.hThread);
   if (info_.hProcess) CloseHandle(info_.hProcess);
+  info_ = {};
 }
 
 bool ChildProcess::Start(const std::string& exe, const std::string& arguments, bool quiet) {
@@ -57,6 +60,12 @@ bool ChildProcess::Running() const { return Started() && WaitForSingleObject(inf
 
 bool ChildProcess::WaitExit(int timeoutMs) const {
   return Started() && WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+DWORD ChildProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (Started()) GetExitCodeProcess(info_.hProcess, &code);
+  return code;
 }
 
 void ChildProcess::Kill() {

@@ -33,6 +33,10 @@ class ChildProcess {
   bool WaitExit(int timeoutMs) const;
   // Ends the process at once, as a crash or the task manager would.
   void Kill();
+  // Kills the process and lets go of it, so that Start can be called again.
+  void Close();
+  // The exit code of an ended process; STILL_ACTIVE while it runs.
+  DWORD ExitCode() const;
   DWORD Id() const { return info_.dwProcessId; }
   HANDLE Handle() const { return info_.hProcess; }
   // The system's error code of the last failed start.
