@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include "core/Utf8.h"
 #include "files/FileOps.h"
-#include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
 #include "support/HeldFile.h"
 #include "support/Runs.h"
@@ -95,10 +93,7 @@ class WizardWithRunningSimulator : public testing_support::RunTest, public ::tes
     w().FolderFSX = fsx;
   }
   void MakeBackup() {
-    std::string saved = Temp().path() + "saved\\";
-    CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
-    testing_support::WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
-    files::ArchiveAdd(Backup(fsx), saved, nullptr, "detail1.bmp");
+    MakeBackupOfOriginal(fsx);
     testing_support::WriteFileBytes(Texture(fsx), "PRATILO TEXTURE");
   }
   std::string fsx;

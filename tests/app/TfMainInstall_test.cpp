@@ -77,11 +77,7 @@ TEST_F(Install, FirstInstallationSavesTheOriginalThenPutsTheChosenTextureInPlace
 TEST_F(Install, ALaterInstallationLeavesTheBackupAsItWas) {
   std::string fs9 = MakeSimulator("FS9", "FS9.exe");
   testing_support::WriteFileBytes(Texture(fs9), "FIRST PRATILO TEXTURE");
-  // The backup of an earlier installation, holding the simulator's own texture.
-  std::string saved = Temp().path() + "saved\\";
-  CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
-  testing_support::WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
-  files::ArchiveAdd(Backup(fs9), saved, nullptr, "detail1.bmp");
+  MakeBackupOfOriginal(fs9);
   std::string before = ReadFileBytes(Backup(fs9));
   w().FolderFS9 = fs9;
 

@@ -5,7 +5,6 @@
 #include "support/Runs.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
-#include "files/jobs/ArchiveJobs.h"
 #include "support/DialogAnswerer.h"
 #include "support/HeldFile.h"
 #include "support/TempFolder.h"
@@ -27,10 +26,7 @@ class Uninstall : public testing_support::RunTest, public ::testing::Test {
     fsx = MakeSimulator("FSX", "FSX.exe");
     fs9 = MakeSimulator("FS9", "FS9.exe");
     for (const std::string& folder : {fsx, fs9}) {
-      std::string saved = Temp().path() + "saved\\";
-      CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
-      testing_support::WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
-      files::ArchiveAdd(Backup(folder), saved, nullptr, "detail1.bmp");
+      MakeBackupOfOriginal(folder);
       testing_support::WriteFileBytes(Texture(folder), "PRATILO TEXTURE");
     }
     w().FolderFSX = fsx;

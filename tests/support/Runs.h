@@ -19,6 +19,8 @@ class RunTest : public WizardTest {
   std::string Payload() const { return Temp().path() + "Pratilo.bin"; }
   // A simulator main folder with its marker and its own texture.
   std::string MakeSimulator(const std::string& name, const char* marker) const;
+  // The backup an earlier installation left in the folder: the simulator's own texture, archived.
+  void MakeBackupOfOriginal(const std::string& folder) const;
   static std::string Texture(const std::string& folder) { return folder + "Scenery\\World\\Texture\\detail1.bmp"; }
   static std::string Backup(const std::string& folder) { return folder + "Pratilo_Original_Tex.zip"; }
   int Halts() const { return halts_; }
