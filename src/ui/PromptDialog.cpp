@@ -42,7 +42,7 @@ TPromptDialog::TPromptDialog(std::string_view msg, std::string_view caption, Pro
     return;
   onActivate = [this] { Activate(); };
   onDpiChanged = [this] {
-    LoadIcon();
+    ShowIcon();
     Activate();
   };
   IconKind = icon;
@@ -50,7 +50,7 @@ TPromptDialog::TPromptDialog(std::string_view msg, std::string_view caption, Pro
     Img.emplace();
     Img->Create({.parent = Handle(), .bounds = {kPromptMargin, kPromptMargin, kPromptIconSize, kPromptIconSize},
                  .name = "Img"});
-    LoadIcon();
+    ShowIcon();
   }
   Txt.Create({.parent = Handle(), .bounds = {kPromptMargin, kPromptMargin, ScreenWidth(), 0}, .name = "Txt",
               .wordWrap = !HasLineBreak(Msg)});
@@ -78,7 +78,7 @@ TPromptDialog::~TPromptDialog() {
 
 std::string TPromptDialog::AnswerText() const { return Rep ? Rep->Text() : std::string(); }
 
-void TPromptDialog::LoadIcon() {
+void TPromptDialog::ShowIcon() {
   if (!Img) return;
   Icon icon = PromptIconAt(IconKind, Scale(kPromptIconSize, Dpi()));
   Img->SetIcon(icon.Get());

@@ -58,7 +58,8 @@ class TPromptDialog : public Form {
   std::string Msg;
 
  private:
-  void LoadIcon();
+  // The system icon, loaded at the size it is shown at the dialog's DPI.
+  void ShowIcon();
   Icon icon_;                            // shown by Img, at the dialog's DPI
   std::optional<FontSpec> surfaceFont_;  // the 12-point bold font of the drawing surface, once set
   bool tooWideShown_ = false;  // the failure message comes at most once per dialog
