@@ -20,7 +20,7 @@ std::string FindFolder(const SimulatorEntry& entry) {
   std::string stored = core::ReadSetting(entry.setting);
   bool holdsMarker = !stored.empty() && FileExists(core::AddBackslash(stored) + entry.marker);
   FolderChoice choice = ChooseSimulatorFolder(stored, holdsMarker,
-                                              holdsMarker ? "" : core::ReadRegText(true, entry.keyPath, entry.valueName));
+                                              holdsMarker ? "" : core::PeekRegText(true, entry.keyPath, entry.valueName));
   if (choice.remember) core::WriteSetting(entry.setting, choice.folder);
   return choice.folder;
 }

@@ -57,6 +57,9 @@ TEST_F(StartUp, WithNothingRememberedItSpeaksFrenchAndChoosesNoSimulator) {
   EXPECT_EQ(w().pc.ActivePage(), &w().ts0);
   EXPECT_EQ(w().lCode.Text(), "");
   EXPECT_EQ(Halts(), 0);
+  // Other installers take an existing key for an installed simulator: looking must leave none.
+  EXPECT_FALSE(testing_support::RegKeyExists(HKEY_LOCAL_MACHINE, kFS9Key));
+  EXPECT_FALSE(testing_support::RegKeyExists(HKEY_LOCAL_MACHINE, kFSXKey));
 }
 
 TEST_F(StartUp, BothSimulatorsRegisteredAndNoneRememberedPreselectsFSX) {
