@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/FolderNames.h"
 #include "core/Utf8.h"
 #include "core/ValueText.h"
 #include "ui/PromptDialog.h"
@@ -10,17 +11,26 @@ namespace ui {
 
 bool IsBatchFile(std::string_view name) { return core::EndsWithText(name, ".bat", false); }
 
-std::string DocumentCommand(std::string_view name, int batchAnswer) {
+std::string SystemFolder() {
+  wchar_t folder[MAX_PATH]{};
+  UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  return core::AddBackslash(core::Narrow(std::wstring_view(folder, length < MAX_PATH ? length : 0)));
+}
+
+std::string DocumentCommand(std::string_view name, int batchAnswer, std::string_view systemFolder) {
   bool notepad = IsBatchFile(name) ? batchAnswer != kBatchRunAnswer
                                    : core::EndsWithText(name, ".sys", false) || core::EndsWithText(name, ".cfg", false);
-  return std::string(notepad ? kNotepadCommand : kAssociatedCommand) + std::string(name);
+  std::string command = "\"" + std::string(systemFolder);
+  command += notepad ? "notepad.exe\" " : "rundll32.exe\" url.dll,FileProtocolHandler ";
+  return command + std::string(name);
 }
 
 std::string AskDocumentCommand(std::string_view name) {
   int answer = -1;
+  // Escape and the close box show the file: running it takes a deliberate click.
   if (IsBatchFile(name))
-    answer = PromptChoice(kBatchQuestion, kBatchCaption, PromptIcon::Warning, {kBatchShow, kBatchRun});
-  return DocumentCommand(name, answer);
+    answer = PromptChoice(kBatchQuestion, kBatchCaption, PromptIcon::Warning, {kBatchShow, kBatchRun}, 0);
+  return DocumentCommand(name, answer, SystemFolder());
 }
 
 bool StartCommand(std::string_view commandLine, int showCmd) {

@@ -6,10 +6,11 @@
 
 namespace ui {
 
-inline constexpr std::string_view kNotepadCommand = "notepad ";
-inline constexpr std::string_view kAssociatedCommand = "rundll32 url.dll,FileProtocolHandler ";
+// The system folder, ending in a backslash. Notepad and the launcher are started from there by their
+// full path: the search order looks in the program's own folder first, and the program runs elevated.
+std::string SystemFolder();
 
-// The batch-file question; its second button runs the file.
+// The batch-file question; its second button runs the file, every other way out shows it.
 inline constexpr char kBatchQuestion[] =
     "Attention, ce fichier va exécuter certaines opérations.\r\n\r\nVoulez-vous l'afficher ou l'exécuter ?";
 inline constexpr char kBatchCaption[] = "Attention !";
@@ -19,10 +20,10 @@ inline constexpr int kBatchRunAnswer = 1;
 
 bool IsBatchFile(std::string_view name);
 
-// The command line that opens `name`; `batchAnswer`, the answer to the batch-file question (the
-// pressed button's index, -1 when closed), counts only for batch files. The name is appended as it
-// is, without quotes.
-std::string DocumentCommand(std::string_view name, int batchAnswer);
+// The command line that opens `name` with Notepad or the launcher of `systemFolder`; `batchAnswer`,
+// the answer to the batch-file question (the pressed button's index, -1 when closed), counts only for
+// batch files. The name is appended as it is, without quotes.
+std::string DocumentCommand(std::string_view name, int batchAnswer, std::string_view systemFolder);
 
 // DocumentCommand, asking the batch-file question when `name` is one.
 std::string AskDocumentCommand(std::string_view name);

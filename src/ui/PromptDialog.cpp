@@ -134,17 +134,17 @@ void TPromptDialog::Activate() {
 }
 
 int Prompt(std::string_view msg, std::string_view caption, PromptIcon icon, std::string* answer,
-           const std::vector<std::string>& captions) {
+           const std::vector<std::string>& captions, int cancelIndex) {
   App().Initialize();
-  TPromptDialog dialog(msg, caption, icon, answer, captions, 0, 1);
+  TPromptDialog dialog(msg, caption, icon, answer, captions, 0, cancelIndex);
   const int result = dialog.Handle() ? App().ShowModal(dialog) : kModalCancel;
   if (answer) *answer = result == kModalCancel ? std::string() : dialog.AnswerText();
   return result == kModalCancel ? -1 : -1 - result;
 }
 
 int PromptChoice(std::string_view msg, std::string_view caption, PromptIcon icon,
-                 const std::vector<std::string>& captions) {
-  return Prompt(msg, caption, icon, nullptr, captions);
+                 const std::vector<std::string>& captions, int cancelIndex) {
+  return Prompt(msg, caption, icon, nullptr, captions, cancelIndex);
 }
 
 int PromptMessage(std::string_view msg, std::string_view caption, PromptIcon icon) {

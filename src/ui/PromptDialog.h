@@ -65,13 +65,13 @@ class TPromptDialog : public Form {
   bool tooWideShown_ = false;  // the failure message comes at most once per dialog
 };
 
-// Shows the dialog modally (Enter presses the first button, Escape the second) and gives the index
-// of the pressed button, or -1 when it was closed otherwise. With an answer box, `answer` gets its
-// text, or empty text when the dialog was closed without a button.
+// Shows the dialog modally (Enter presses the first button, Escape the one at `cancelIndex`) and
+// gives the index of the pressed button, or -1 when it was closed otherwise. With an answer box,
+// `answer` gets its text, or empty text when the dialog was closed without a button.
 int Prompt(std::string_view msg, std::string_view caption, PromptIcon icon, std::string* answer,
-           const std::vector<std::string>& captions);
+           const std::vector<std::string>& captions, int cancelIndex = 1);
 int PromptChoice(std::string_view msg, std::string_view caption, PromptIcon icon,
-                 const std::vector<std::string>& captions);
+                 const std::vector<std::string>& captions, int cancelIndex = 1);
 int PromptMessage(std::string_view msg, std::string_view caption, PromptIcon icon);
 
 }  // namespace ui

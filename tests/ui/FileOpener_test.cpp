@@ -20,8 +20,8 @@ namespace {
 using testing_support::PromptAnswerer;
 using Action = PromptAnswerer::Action;
 
-const std::string kNotepad = "notepad ";
-const std::string kAssociated = "rundll32 url.dll,FileProtocolHandler ";
+const std::string kNotepad = "\"C:\\windows\\system32\\notepad.exe\" ";
+const std::string kAssociated = "\"C:\\windows\\system32\\rundll32.exe\" url.dll,FileProtocolHandler ";
 
 TEST(DocumentCommand, ChoosesNotepadOrTheAssociatedProgramByExtensionWhateverTheCase) {
   struct Case {
@@ -51,7 +51,8 @@ TEST(DocumentCommand, ChoosesNotepadOrTheAssociatedProgramByExtensionWhateverThe
       {"C:\\Program Files\\FS9\\FS9.CFG", -1, kNotepad + "C:\\Program Files\\FS9\\FS9.CFG"},
       {"C:\\Jeux été\\a b.bat", 1, kAssociated + "C:\\Jeux été\\a b.bat"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ui::DocumentCommand(c.name, c.batchAnswer), c.expected) << c.name;
+  for (const Case& c : cases)
+    EXPECT_EQ(ui::DocumentCommand(c.name, c.batchAnswer, "C:\\windows\\system32\\"), c.expected) << c.name;
 }
 
 TEST(IsBatchFile, OnlyTheBatExtensionInAnyCase) {
@@ -81,7 +82,7 @@ TEST_F(FileOpenerTest, ABatchFileIsShownOrRunAsTheQuestionIsAnswered) {
   const std::string name = "D:\\Outils\\Lancer.BAT";
   const Case cases[] = {
       {"Enter: Afficher, the default button", Action::Enter, 0, kNotepad + name},
-      {"Escape: Exécuter, the cancel button", Action::Escape, 0, kAssociated + name},
+      {"Escape: shown, never run", Action::Escape, 0, kNotepad + name},
       {"Afficher clicked", Action::Click, 0, kNotepad + name},
       {"Exécuter clicked", Action::Click, 1, kAssociated + name},
       {"close box: shown", Action::CloseBox, 0, kNotepad + name},
