@@ -84,15 +84,25 @@ RECT ClampInto(const RECT& window, const RECT& area) {
   return r;
 }
 
+RECT KeepTitleBarIn(const RECT& window, const RECT& work) {
+  RECT r = window;
+  OffsetRect(&r, std::max<LONG>(0, work.left - r.left), std::max<LONG>(0, work.top - r.top));
+  return r;
+}
+
+RECT PlaceByPlan(const RECT& window, const FitPlan& plan) {
+  return KeepTitleBarIn(ClampInto(window, plan.area), plan.work);
+}
+
 FitPlan PlanFit(const RECT& window, const std::vector<Monitor>& monitors) {
   // With no monitor listed there is nothing to fit onto; the window stays.
   if (monitors.empty() || StripVisible(window, monitors)) return {};
   const POINT corner{window.left, window.top};
   for (const Monitor& m : monitors) {
-    if (Contains(m.bounds, corner) && CanHold(m.bounds, window)) return {true, m.bounds, std::nullopt};
+    if (Contains(m.bounds, corner) && CanHold(m.bounds, window)) return {true, m.bounds, m.work, std::nullopt};
   }
   for (const Monitor& m : monitors) {
-    if (CanHold(m.bounds, window)) return {true, m.bounds, std::nullopt};
+    if (CanHold(m.bounds, window)) return {true, m.bounds, m.work, std::nullopt};
   }
   // Larger than every monitor: the largest one, and a monitor must beat it in both directions.
   const Monitor* largest = &monitors.front();
@@ -105,7 +115,7 @@ FitPlan PlanFit(const RECT& window, const std::vector<Monitor>& monitors) {
     }
   }
   const RECT& area = largest->bounds;
-  FitPlan plan{true, area, std::nullopt};
+  FitPlan plan{true, area, largest->work, std::nullopt};
   if (Height(window) > Height(area) || Width(window) > Width(area))
     plan.shrinkTo = SIZE{std::min(Width(window), Width(area)), std::min(Height(window), Height(area))};
   return plan;
@@ -119,7 +129,7 @@ RECT Fit(const RECT& window, const std::vector<Monitor>& monitors) {
     r.right = r.left + plan.shrinkTo->cx;
     r.bottom = r.top + plan.shrinkTo->cy;
   }
-  return ClampInto(r, plan.area);
+  return PlaceByPlan(r, plan);
 }
 
 }  // namespace ui::placement

@@ -36,12 +36,20 @@ bool StripVisible(const RECT& window, const std::vector<Monitor>& monitors);
 // Moves the window into the area where it sticks out, keeping its size.
 RECT ClampInto(const RECT& window, const RECT& area);
 
-// What fitting a window needs: nothing, or an optional shrink followed by a clamp into `area`.
+// Moves the window right and down as far as needed for its top-left corner, and so the start of
+// its title bar, to lie in the work area: a window taller or wider than its monitor stays draggable.
+RECT KeepTitleBarIn(const RECT& window, const RECT& work);
+
+// What fitting a window needs: nothing, or an optional shrink followed by a clamp into `area` and
+// a move that keeps the title bar inside `work`, the same monitor's work area.
 struct FitPlan {
   bool move = false;
   RECT area{};
+  RECT work{};
   std::optional<SIZE> shrinkTo;
 };
+// The clamp and the title bar's move of a plan, for a window of the size it has now.
+RECT PlaceByPlan(const RECT& window, const FitPlan& plan);
 FitPlan PlanFit(const RECT& window, const std::vector<Monitor>& monitors);
 
 // The window's rectangle after fitting, for a window that takes any size it is given.

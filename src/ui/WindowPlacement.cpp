@@ -94,8 +94,8 @@ void FitToMonitors(Form& form) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     r = WindowRect(hwnd);  // a window with a fixed size keeps it
   }
-  const RECT clamped = placement::ClampInto(r, plan.area);
-  if (clamped.left != r.left || clamped.top != r.top) MoveTo(hwnd, clamped.left, clamped.top);
+  const RECT placed = placement::PlaceByPlan(r, plan);
+  if (placed.left != r.left || placed.top != r.top) MoveTo(hwnd, placed.left, placed.top);
 }
 
 }  // namespace ui

@@ -142,6 +142,30 @@ TEST(PlacementClamp, MovesOnlyWhereTheWindowSticksOut) {
   EXPECT_TRUE(Same(ClampInto({10, 10, 410, 310}, kLeft.bounds), {-400, 10, 0, 310}));
 }
 
+TEST(PlacementTitleBar, AWindowThatCannotShrinkKeepsItsTitleBarInTheWorkArea) {
+  // A work area under a 40-pixel task bar at the top of the primary display.
+  const Monitor topBar{{0, 0, 1024, 768}, {0, 40, 1024, 768}};
+  struct Case {
+    const char* what;
+    Monitor monitor;
+    RECT window, expected;
+  } cases[] = {
+      {"taller than the display, below it", kPrimary, {100, 750, 600, 1650}, {100, 0, 600, 900}},
+      {"taller and wider, off to the right", kPrimary, {1500, 900, 2700, 1800}, {0, 0, 1200, 900}},
+      {"taller than a work area under a top task bar", topBar, {100, 750, 600, 1550}, {100, 40, 600, 840}},
+      {"fits: clamped as before, whatever the task bar", topBar, {100, 760, 600, 1060}, {100, 468, 600, 768}},
+      {"on a display left of the primary", kLeft, {-2000, -300, -700, 800}, {-1280, 0, 20, 1100}},
+  };
+  for (const Case& c : cases) {
+    const FitPlan plan = PlanFit(c.window, {c.monitor});
+    ASSERT_TRUE(plan.move) << c.what;
+    // The size stays: such a window refuses the shrink.
+    const RECT r = PlaceByPlan(c.window, plan);
+    EXPECT_TRUE(Same(r, c.expected)) << c.what << ": " << Show(r) << ", expected " << Show(c.expected);
+    EXPECT_TRUE(StripVisible(r, {c.monitor})) << c.what;
+  }
+}
+
 TEST(PlacementFit, TablesOfMonitorLayouts) {
   struct Case {
     const char* what;
