@@ -27,6 +27,19 @@ FrameStyles StylesOf(Frame frame) {
   }
 }
 
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
+
+void DropQueuedInput() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+}
+
 bool UnderWindow(HWND window) {
   POINT p{};
   if (!GetCursorPos(&p)) return false;
@@ -147,6 +160,24 @@ void Form::SetWaitCursor(bool wait) {
   if (Handle() && UnderWindow(Handle())) SetCursor(LoadCursorW(nullptr, wait ? IDC_WAIT : IDC_ARROW));
 }
 
+void Form::SetInputBlocked(bool blocked) {
+  if (blocked == inputBlocked_ || !Handle()) return;
+  inputBlocked_ = blocked;
+  DropQueuedInput();
+  if (blocked) {
+    HWND focus = GetFocus();
+    focusBeforeBlock_ = focus && (focus == Handle() || IsChild(Handle(), focus)) ? focus : nullptr;
+    EnableWindow(Handle(), FALSE);
+    return;
+  }
+  EnableWindow(Handle(), TRUE);
+  if (GetActiveWindow() != Handle()) return;
+  HWND focus = focusBeforeBlock_;
+  bool usable = focus && IsWindow(focus) && IsWindowVisible(focus) && IsWindowEnabled(focus) &&
+                (focus == Handle() || IsChild(Handle(), focus));
+  SetFocus(usable ? focus : Handle());
+}
+
 void Form::SetModal(bool modal) {
   modal_ = modal;
   modalResult_ = 0;
@@ -168,6 +199,7 @@ bool Form::PressFirstAvailable(const std::vector<Button*>& buttons) {
 }
 
 bool Form::PreTranslate(MSG& msg) {
+  if (inputBlocked_ && IsInput(msg.message)) return true;
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
       GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
     LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));

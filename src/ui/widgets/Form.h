@@ -68,6 +68,13 @@ class Form : public Panel {
   void SetWaitCursor(bool wait);
   bool WaitCursor() const { return waitCursor_; }
 
+  // While blocked the window takes no input, though it is still painted: it is disabled, and keyboard
+  // and mouse messages queued for it or its controls are dropped, at both ends of the block too (what
+  // was typed ahead, what was typed meanwhile). Unblocking gives the focus back, or to the window
+  // when that control has gone.
+  void SetInputBlocked(bool blocked);
+  bool InputBlocked() const { return inputBlocked_; }
+
   // Set while the form runs modally; a non-zero result ends the modal loop.
   bool Modal() const { return modal_; }
   void SetModal(bool modal);
@@ -97,6 +104,8 @@ class Form : public Panel {
   SIZE designClient_{};
   SIZE outer_{};
   bool waitCursor_ = false;
+  bool inputBlocked_ = false;
+  HWND focusBeforeBlock_ = nullptr;
   bool modal_ = false;
   int modalResult_ = 0;
   std::vector<Button*> defaultButtons_, cancelButtons_;
