@@ -38,6 +38,7 @@ constexpr TagEntry kTagTexts[] = {
      "principal de FS",
      "The original textures are already saved in file Pratilo_Original_Tex.zip in the FS main folder"},
     {73, "Installation en cours :", "Setup running :"},
+    {97, "L'installation de Pratilo n'a pas pu être terminée.", "Pratilo setup could not be completed."},
     {99, "L'installation de Pratilo est terminée.", "Pratilo setup is finished."},
 };
 

@@ -11,6 +11,7 @@
 
 #include "app/Artwork.h"
 #include "app/PageFlow.h"
+#include "app/SimulatorFiles.h"
 #include "app/Texts.h"
 #include "ui/Gdi.h"
 #include "ui/widgets/Button.h"
@@ -86,6 +87,7 @@ class TfMain {
   std::string PayloadArchive() const;
   std::string BackupArchive() const;
   std::string TextureFolder() const;
+  SimulatorFiles Files() const { return {FolderFS, PayloadArchive()}; }
   int VariantIndex() const { return rg2v.SelectedIndex(); }
   // The last variant item, which has no resolution.
   bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
@@ -136,7 +138,7 @@ class TfMain {
   ui::GlyphButton p6, s6, q6;
   // ts7: installation
   ui::Picture Image5;
-  ui::Label l6, l7, Label21;
+  ui::Label l6, l7, l7err, Label21;
   ui::CheckListBox clb7;
   ui::GlyphButton t7;
   ui::StatusBar sb7;
@@ -161,9 +163,8 @@ class TfMain {
 
   // Start-up steps.
   void PreselectSimulator();
-  // Installation steps; false when the step failed and the program is to stop.
-  bool InstallSteps();
-  void ShowInstallFinished();
+  // The last page once the installation has ended: finished, or not completed after an error.
+  void ShowInstallEnded(bool finished);
   void Halt();
 
   enum class Role;

@@ -1,4 +1,5 @@
 // The four choice operations that keep the window consistent: simulator, folder, variant, resolution.
+#include "app/Backup.h"
 #include "app/Choices.h"
 #include "app/TfMain.h"
 #include "core/FolderNames.h"
@@ -37,7 +38,8 @@ void TfMain::FolderCheck() {
     s6.SetEnabled(FileExists(folder + kMarkerFSX));
   }
   FolderFS = folder;
-  l6bkp.tag = FileExists(BackupArchive()) ? 71 : 70;
+  // "Already saved" only for a backup that can be trusted: anything else is set aside and saved anew.
+  l6bkp.tag = BackupNeeded(InspectBackup(Files())) ? 70 : 71;
   l6bkp.SetText(TagText(l6bkp.tag, l6bkp.Text()));
 }
 

@@ -185,6 +185,9 @@ void TfMain::CreatePage7() {
   Add(l7).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7", .tag = 99, .visible = false,
                   .font = form.Fonts().Get({.bold = true}), .text = Design(99), .colour = kWhite,
                   .align = ui::Align::Center});
+  Add(l7err).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7err", .tag = 97, .visible = false,
+                     .font = form.Fonts().Get({.bold = true}), .text = Design(97), .colour = kYellow,
+                     .align = ui::Align::Center});
   Add(Label21).Create({.parent = page, .bounds = {112, 176, 428, 25}, .name = "Label21", .tag = 8, .text = Design(8),
                        .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
   AddPageButton(page, {t7, "t7", 446, 3, Role::Ok});

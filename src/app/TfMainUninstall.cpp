@@ -1,11 +1,9 @@
 // The uninstallation: the simulator's own texture back from the backup, the backup deleted only once
 // the texture really is back.
-#include "app/Choices.h"
 #include "app/SimulatorRunning.h"
 #include "app/TfMain.h"
-#include "files/jobs/ArchiveJobs.h"
-#include "files/EntryCheck.h"
-#include "files/FileOps.h"
+#include "app/UninstallRun.h"
+#include "ui/Application.h"
 #include "ui/MessageBoxes.h"
 
 namespace app {
@@ -17,33 +15,22 @@ void TfMain::UninstallQuestion() {
 }
 
 void TfMain::Uninstall() {
-  std::string backup = BackupArchive();
-  std::string texture = TextureFolder() + kTextureName;
   sb0.SetVisible(true);
-  bool restored = false;
-  try {
-    restored = files::ArchiveExtract(backup, TextureFolder(), &sb0, kTextureName);
-  } catch (...) {
-    sb0.SetVisible(false);  // the page's buttons must be reachable again
-    throw;
+  form.SetInputBlocked(true);
+  RunOutcome outcome = RunUninstallation({.lang = Lang, .files = Files()}, &sb0);
+  sb0.SetVisible(false);  // the page's buttons must be reachable again
+  form.SetInputBlocked(false);
+  switch (outcome.kind) {
+    case RunOutcome::Kind::Error:
+      return ui::App().ShowError(outcome.error);
+    case RunOutcome::Kind::Failed:
+      // No text: the backup has gone since the simulator was chosen; nothing was restored or deleted.
+      if (outcome.text.empty()) return b0.SetEnabled(false);
+      return ui::WarningBox(outcome.text, "Pratilo");
+    case RunOutcome::Kind::Finished:
+      ui::WarningBox(PickText(texts::kUninstallDone), "Pratilo");
+      return form.Close();
   }
-  if (!restored) {
-    // The backup has gone since the simulator was chosen: nothing to restore, nothing to delete.
-    sb0.SetVisible(false);
-    b0.SetEnabled(false);
-    return;
-  }
-  // A file that could not be replaced (a running simulator holds it) may have been skipped: the
-  // backup is the only copy of the original and stays until the texture is really back.
-  if (!files::FileMatchesEntry(backup, kTextureName, texture)) {
-    sb0.SetVisible(false);
-    ui::WarningBox(PickText(texts::kRestoreFailed), "Pratilo");
-    return;
-  }
-  files::RemoveFile(backup);
-  sb0.SetVisible(false);
-  ui::WarningBox(PickText(texts::kUninstallDone), "Pratilo");
-  form.Close();
 }
 
 }  // namespace app

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 #include "core/Utf8.h"
 #include "files/FileHandle.h"
@@ -13,7 +12,55 @@
 namespace files {
 namespace {
 
-bool SameName(std::string_view stored, std::string_view wanted) {
+// Opens the archive for reading; nothing when it is missing (it would be taken for a new, empty one)
+// or cannot be read.
+std::unique_ptr<TZipBaseArchiver> OpenForReading(std::string_view archivePath) {
+  if (!FileExists(core::Widen(archivePath))) return nullptr;
+  auto zip = std::make_unique<TZipBaseArchiver>();
+  zip->FileName = std::string(archivePath);
+  try {
+    zip->OpenZip();
+  } catch (const EZAException&) {
+    return nullptr;
+  }
+  return zip;
+}
+
+const TZipItem* LastFileEntry(const TZipBaseArchiver& zip, std::string_view entryName) {
+  const TZipItem* found = nullptr;
+  for (const auto& item : zip.Items())
+    if (!item.IsFolder() && SameEntryName(item.name, entryName)) found = &item;
+  return found;
+}
+
+}  // namespace
+
+std::optional<FileStamp> StampOfFile(std::string_view filePath) {
+  FileHandle file = FileHandle::Open(core::Widen(filePath), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+  if (!file.Valid()) return std::nullopt;
+  constexpr size_t kBuffer = 1 << 20;
+  std::unique_ptr<uint8_t[]> buffer(new uint8_t[kBuffer]);
+  FileStamp stamp;
+  stamp.crc = crc32(0, nullptr, 0);
+  for (size_t got = kBuffer; got == kBuffer;) {
+    if (!file.Read(buffer.get(), kBuffer, got)) return std::nullopt;
+    stamp.crc = crc32(stamp.crc, buffer.get(), static_cast<uInt>(got));
+    stamp.size += got;
+  }
+  return stamp;
+}
+
+std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath) {
+  auto zip = OpenForReading(archivePath);
+  if (!zip) return std::nullopt;
+  std::vector<FileStamp> entries;
+  for (const auto& item : zip->Items())
+    if (!item.IsFolder()) entries.push_back({item.name, item.header.size, item.header.crc});
+  return entries;
+}
+
+bool SameEntryName(std::string_view stored, std::string_view wanted) {
   std::wstring a = core::Widen(stored), b = core::Widen(wanted);
   std::replace(a.begin(), a.end(), L'\\', L'/');
   std::replace(b.begin(), b.end(), L'\\', L'/');
@@ -22,42 +69,34 @@ bool SameName(std::string_view stored, std::string_view wanted) {
              CSTR_EQUAL;
 }
 
-std::optional<zip::CentralHeader> FindEntry(std::string_view archivePath, std::string_view entryName) {
-  // A missing archive would be taken for a new, empty one.
-  if (!FileExists(core::Widen(archivePath))) return std::nullopt;
-  std::optional<zip::CentralHeader> found;
-  try {
-    TZipBaseArchiver zip;
-    zip.FileName = std::string(archivePath);
-    zip.OpenZip();
-    for (const auto& item : zip.Items())
-      if (!item.IsFolder() && SameName(item.name, entryName)) found = item.header;
-    zip.CloseZip();
-  } catch (const EZAException&) {
-    return std::nullopt;  // unreadable or damaged: nothing can be confirmed
-  }
-  return found;
+bool FileMatchesEntry(std::string_view archivePath, std::string_view entryName, std::string_view filePath) {
+  auto zip = OpenForReading(archivePath);
+  const TZipItem* entry = zip ? LastFileEntry(*zip, entryName) : nullptr;
+  if (!entry) return false;
+  FileStamp recorded{entry->name, entry->header.size, entry->header.crc};
+  zip.reset();
+  auto file = StampOfFile(filePath);
+  return file && file->SameContent(recorded);
 }
 
-}  // namespace
-
-bool FileMatchesEntry(std::string_view archivePath, std::string_view entryName, std::string_view filePath) {
-  auto entry = FindEntry(archivePath, entryName);
-  if (!entry) return false;
-  FileHandle file = FileHandle::Open(core::Widen(filePath), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
-  uint64_t size = 0;
-  if (!file.Valid() || !file.Size(size) || size != entry->size) return false;
-  constexpr size_t kBuffer = 1 << 20;
-  std::unique_ptr<uint8_t[]> buffer(new uint8_t[kBuffer]);
-  uint32_t crc = crc32(0, nullptr, 0);
-  uint64_t total = 0;
-  for (size_t got = kBuffer; got == kBuffer;) {
-    if (!file.Read(buffer.get(), kBuffer, got)) return false;
-    crc = crc32(crc, buffer.get(), static_cast<uInt>(got));
-    total += got;
+EntryReadBack ReadBackEntry(std::string_view archivePath, std::string_view entryName) {
+  auto zip = OpenForReading(archivePath);
+  if (!zip) return EntryReadBack::Unreadable;
+  if (zip->Items().empty()) return EntryReadBack::NoEntries;
+  const TZipItem* entry = LastFileEntry(*zip, entryName);
+  if (!entry) return EntryReadBack::Missing;
+  bool failed = false;
+  zip->OnProcessFileFailure = [&failed](TZipBaseArchiver&, const std::string&, TZAProcessOperation,
+                                        const EZAException&) {
+    failed = true;
+    return TZAAction::fxaAbort;
+  };
+  try {
+    zip->TestMatching(entryName);
+  } catch (const EZAException&) {
+    failed = true;
   }
-  return total == entry->size && crc == entry->crc;
+  return failed ? EntryReadBack::Damaged : EntryReadBack::Intact;
 }
 
 }  // namespace files

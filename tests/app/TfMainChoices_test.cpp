@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/TfMain.h"
+#include "support/Runs.h"
 #include "support/Wizard.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
@@ -15,10 +16,14 @@ class Choices : public WizardTest, public ::testing::Test {
  protected:
   void SetUp() override { w().SetLanguage('E'); }
   void Choose(ui::RadioButton& simulator) { Click(simulator.Handle()); }
+  void MakeBackupOfOriginal(const std::string& folder) const {
+    testing_support::MakeBackupOfOriginal(folder, Temp().path());
+  }
 };
 
 TEST_F(Choices, SwitchingSimulatorsRestoresEachOnesFolderChoiceAndBackupState) {
-  std::string fs9 = MakeFolder("FS9", {"FS9.exe", "Pratilo_Original_Tex.zip"});
+  std::string fs9 = MakeFolder("FS9", {"FS9.exe"});
+  MakeBackupOfOriginal(fs9);
   std::string fsx = MakeFolder("FSX", {"FSX.exe"});
   w().FolderFS9 = fs9;
   w().FolderFSX = fsx;
@@ -119,7 +124,10 @@ TEST_F(Choices, TestGridHidesResolutionPictureAndText) {
 
 TEST_F(Choices, FolderCheckCompletesTheTypedFolderAndTestsItsMarker) {
   std::string fs9 = MakeFolder("FS9", {"FS9.exe"});
-  std::string other = MakeFolder("Other", {"FSX.exe", "Pratilo_Original_Tex.zip"});
+  std::string other = MakeFolder("Other", {"FSX.exe"});
+  MakeBackupOfOriginal(other);
+  // A file of the backup's name that is no archive does not count as the texture saved.
+  std::string emptied = MakeFolder("Emptied", {"FS9.exe", "Pratilo_Original_Tex.zip"});
   Choose(w().rbFS9);
   struct Case {
     std::string typed, folder;
@@ -131,6 +139,7 @@ TEST_F(Choices, FolderCheckCompletesTheTypedFolderAndTestsItsMarker) {
       {"  " + bare + "  ", fs9, true, 70},  // trimmed and completed
       {fs9, fs9, true, 70},
       {other, other, false, 71},  // no FS9.exe, but a backup
+      {emptied, emptied, true, 70},
       {"", "\\", false, 70},      // an empty text becomes a lone backslash
   };
   for (const Case& c : cases) {
@@ -151,7 +160,8 @@ TEST_F(Choices, FolderCheckCompletesTheTypedFolderAndTestsItsMarker) {
 }
 
 TEST_F(Choices, TypedFolderKeepsUninstallStateButMovesTheWorkFolder) {
-  std::string fs9 = MakeFolder("FS9", {"FS9.exe", "Pratilo_Original_Tex.zip"});
+  std::string fs9 = MakeFolder("FS9", {"FS9.exe"});
+  MakeBackupOfOriginal(fs9);
   std::string typed = MakeFolder("Typed", {"FS9.exe"});
   w().FolderFS9 = fs9;
   Choose(w().rbFS9);

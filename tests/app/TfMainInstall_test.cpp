@@ -125,10 +125,47 @@ TEST_F(Install, AnErrorInsideAStepIsShownAndThePageOffersOk) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_FALSE(seen[0].text.empty());
   EXPECT_EQ(Halts(), 0);
+  // The page says the setup could not be completed, never that it is finished.
+  EXPECT_FALSE(w().l7.Visible());
+  EXPECT_TRUE(w().l7err.Visible());
+  EXPECT_EQ(w().l7err.Text(), "Pratilo setup could not be completed.");
   EXPECT_TRUE(w().t7.Visible());
   EXPECT_FALSE(w().form.WaitCursor());
   EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
   EXPECT_EQ(StoredSetting("cfgFSX"), "<missing>");
+  EXPECT_EQ(StoredSetting("accepte"), "<missing>");
+  w().SetLanguage('F');
+  EXPECT_EQ(w().l7err.Text(), "L'installation de Pratilo n'a pas pu être terminée.");
+  Click(w().t7.Handle());
+  EXPECT_EQ(w().Handle(), nullptr);
 }
+
+// Another program opens the texture without sharing just as the backup starts: the archive asks
+// about the file, and whatever the answer there is no backup, so nothing may be replaced.
+class UnreadableOriginal : public Install, public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnreadableOriginal, StopsTheRunWithTheOriginalUntouchedAndNoArchive) {
+  std::string fsx = MakeSimulator("FSX", "FSX.exe");
+  w().FolderFSX = fsx;
+  testing_support::HoldOnProgress held(w().sb7.Handle(), Texture(fsx), 0);
+  DialogAnswerer question(L"Confirmation", GetParam());
+  DialogAnswerer message(core::Widen(ui::App().Title()), IDOK);
+  InstallInto(w().rbFSX, 0, 0);
+  auto asked = question.Finish();
+  auto told = message.Finish();
+  EXPECT_TRUE(held.held());
+  held.Release();
+
+  EXPECT_EQ(asked.size(), 1u);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].text, "ERROR : Unable to save the ogiginal texture into Pratilo_Original_Tex.zip !!!");
+  EXPECT_EQ(Halts(), 1);
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
+  EXPECT_FALSE(testing_support::FileExists(Backup(fsx)));
+  EXPECT_FALSE(testing_support::FileExists(fsx + "Scenery\\World\\Texture\\T1_1024.bmp"));
+  EXPECT_EQ(StoredSetting("cfgFSX"), "<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(AnsweredAbortOrIgnore, UnreadableOriginal, ::testing::Values(IDABORT, IDIGNORE));
 
 }  // namespace

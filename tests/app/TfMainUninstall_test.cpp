@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "support/Runs.h"
 #include "core/Settings.h"
@@ -17,6 +18,35 @@ using testing_support::StoredSetting;
 using testing_support::DialogAnswerer;
 using testing_support::FileExists;
 using testing_support::ReadFileBytes;
+
+// Clicks a tool bar button the moment a status bar first shows progress: a user who clicks while a
+// run is under way.
+class ClickOnProgress {
+ public:
+  ClickOnProgress(HWND statusBar, HWND toolBar, int commandId)
+      : statusBar_(statusBar), toolBar_(toolBar), commandId_(commandId) {
+    SetWindowSubclass(statusBar_, &ClickOnProgress::Watch, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~ClickOnProgress() { RemoveWindowSubclass(statusBar_, &ClickOnProgress::Watch, 1); }
+  bool clicked() const { return clicked_; }
+
+ private:
+  static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<ClickOnProgress*>(data);
+    if (msg == SB_SETTEXTW && lp && *reinterpret_cast<const wchar_t*>(lp) && !self->clicked_) {
+      self->clicked_ = true;
+      RECT r{};
+      SendMessageW(self->toolBar_, TB_GETRECT, self->commandId_, reinterpret_cast<LPARAM>(&r));
+      LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+      PostMessageW(self->toolBar_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      PostMessageW(self->toolBar_, WM_LBUTTONUP, 0, at);
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  HWND statusBar_, toolBar_;
+  int commandId_;
+  bool clicked_ = false;
+};
 
 class Uninstall : public testing_support::RunTest, public ::testing::Test {
  protected:
@@ -61,6 +91,17 @@ TEST_F(Uninstall, RestoresTheOriginalRemovesTheBackupAndEnds) {
   EXPECT_EQ(ReadFileBytes(Backup(fs9)), fs9Backup);
   EXPECT_EQ(StoredSetting("cfgFSX"), "31");
   EXPECT_EQ(StoredSetting("FS"), "X");
+}
+
+TEST_F(Uninstall, TheWindowTakesNoInputWhileTheRestorationRuns) {
+  ClickOnProgress click(w().sb0.Handle(), w().tb.Handle(), w().bFrench.CommandId());
+  auto seen = UninstallAnswering(IDYES);
+  EXPECT_TRUE(click.clicked());
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(ReadFileBytes(Texture(fsx)), kOriginalTexture);
+  // The click on the French button came while the run was under way: it did not count.
+  EXPECT_EQ(w().Lang, 'E');
+  EXPECT_EQ(StoredSetting("Langue"), "E");
 }
 
 TEST_F(Uninstall, AnsweringNoChangesNothing) {

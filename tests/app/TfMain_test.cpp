@@ -73,6 +73,7 @@ const Expected kControls[] = {
     {"l6", "ts7", {112, 8, 416, 33}, 73, Kind::Label},
     {"clb7", "ts7", {112, 32, 425, 97}, 0, Kind::CheckList},
     {"l7", "ts7", {112, 136, 425, 33}, 99, Kind::Label, false},
+    {"l7err", "ts7", {112, 136, 425, 33}, 97, Kind::Label, false},
     {"Label21", "ts7", {112, 176, 428, 25}, 8, Kind::Label},
     {"t7", "ts7", {446, 218, 91, 25}, 3, Kind::Glyph, false},
     {"sb7", "ts7", {112, 226, 433, 19}, 0, Kind::Status},

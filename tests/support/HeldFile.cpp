@@ -58,8 +58,8 @@ namespace {
 constexpr UINT_PTR kHoldSubclassId = 0x484F4C44;  // "HOLD"
 }
 
-HoldOnProgress::HoldOnProgress(HWND statusBar, const std::string& path)
-    : statusBar_(statusBar), path_(core::Widen(path)) {
+HoldOnProgress::HoldOnProgress(HWND statusBar, const std::string& path, DWORD share)
+    : statusBar_(statusBar), path_(core::Widen(path)), share_(share) {
   SetWindowSubclass(statusBar_, &HoldOnProgress::Watch, kHoldSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -78,7 +78,7 @@ LRESULT CALLBACK HoldOnProgress::Watch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   const bool showsText = msg == SB_SETTEXTW && lp && *reinterpret_cast<const wchar_t*>(lp) != L'\0';
   if (showsText && !self->started_) {
     self->started_ = true;
-    self->file_ = CreateFileW(self->path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    self->file_ = CreateFileW(self->path_.c_str(), GENERIC_READ, self->share_, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   }
   return DefSubclassProc(hwnd, msg, wp, lp);

@@ -27,11 +27,12 @@ class HeldFile {
   bool held_ = false;
 };
 
-// Holds a file (in this process, with the same sharing) from the moment a status bar first shows a
-// text: a simulator started while a run is already under way, after the wizard's own check.
+// Holds a file (in this process, with the same sharing, or with `share`) from the moment a status
+// bar first shows a text: a simulator started while a run is already under way, after the wizard's
+// own check, or a program that opens the file for a moment without letting others read it.
 class HoldOnProgress {
  public:
-  HoldOnProgress(HWND statusBar, const std::string& path);
+  HoldOnProgress(HWND statusBar, const std::string& path, DWORD share = FILE_SHARE_READ);
   ~HoldOnProgress();
   HoldOnProgress(const HoldOnProgress&) = delete;
   HoldOnProgress& operator=(const HoldOnProgress&) = delete;
@@ -43,6 +44,7 @@ class HoldOnProgress {
   static LRESULT CALLBACK Watch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   HWND statusBar_;
   std::wstring path_;
+  DWORD share_;
   HANDLE file_ = INVALID_HANDLE_VALUE;
   bool started_ = false;  // once only: a released file stays released
 };

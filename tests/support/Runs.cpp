@@ -47,11 +47,11 @@ std::string RunTest::MakeSimulator(const std::string& name, const char* marker) 
   return folder;
 }
 
-void RunTest::MakeBackupOfOriginal(const std::string& folder) const {
-  std::string saved = Temp().path() + "saved\\";
+void MakeBackupOfOriginal(const std::string& folder, const std::string& scratch) {
+  std::string saved = scratch + "saved\\";
   CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
   WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
-  files::ArchiveAdd(Backup(folder), saved, nullptr, "detail1.bmp");
+  files::ArchiveAdd(RunTest::Backup(folder), saved, nullptr, "detail1.bmp");
 }
 
 }  // namespace testing_support
