@@ -27,14 +27,6 @@ std::string BackedUpTexture(const SimulatorFolder& folder) {
   return ZipEntryData(ReadFileBytes(folder.Backup()), "detail1.bmp").value_or(std::string());
 }
 
-int ListLines(const Wizard& w) {
-  auto lists = VisibleDescendants(w.Window(), L"ListBox");
-  if (lists.empty()) return -1;
-  DWORD_PTR count = 0;
-  SendMessageTimeoutW(lists.front(), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
-  return static_cast<int>(count);
-}
-
 TEST(WizardEndToEnd, FirstInstallationIntoFsxVariation3At256) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
@@ -71,7 +63,7 @@ TEST(WizardEndToEnd, FirstInstallationIntoFsxVariation3At256) {
   EXPECT_NE(FindVisible(w.Window(), L"Static", "Variante 3"), nullptr);
   EXPECT_NE(FindVisible(w.Window(), L"Static", "Résolution 256 x 256"), nullptr);
   ASSERT_TRUE(w.InstallAndWaitFinished());
-  EXPECT_EQ(ListLines(w), 2);  // the backup line and the installation line
+  EXPECT_EQ(w.ProgressLines(), 2);  // the backup line and the installation line
   ASSERT_TRUE(w.FinishWithOk());
 
   ASSERT_TRUE(FileExists(fsx.Backup()));
@@ -118,7 +110,7 @@ TEST(WizardEndToEnd, SecondInstallationLeavesTheBackupAsItWas) {
   double secondMs = 0;
   ASSERT_TRUE(w.InstallAndWaitFinished(&secondMs));
   RecordMilliseconds("Install to finished page, 1024 texture, second installation", secondMs);
-  EXPECT_EQ(ListLines(w), 1);  // no backup line
+  EXPECT_EQ(w.ProgressLines(), 1);  // no backup line
   ASSERT_TRUE(w.FinishWithOk());
 
   EXPECT_TRUE(ReadFileBytes(fsx.Backup()) == backup) << "the backup archive changed";

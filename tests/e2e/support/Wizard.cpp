@@ -136,6 +136,16 @@ HWND Wizard::FolderField() const {
   return edits.empty() ? nullptr : edits.front();
 }
 
+int Wizard::ProgressLines() const {
+  auto lists = VisibleDescendants(Window(), L"ListBox");
+  if (lists.empty()) return -1;
+  DWORD_PTR count = 0;
+  SendMessageTimeoutW(lists.front(), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  return static_cast<int>(count);
+}
+
+bool Wizard::Shows(const std::string& text) const { return FindVisible(Window(), nullptr, text) != nullptr; }
+
 AssertionResult Wizard::WalkToSummary(const Choice& choice) const {
   const Captions& t = *captions_;
   if (auto r = WaitForPage(Page::Presentation); !r) return r;

@@ -65,6 +65,10 @@ class Wizard {
   ::testing::AssertionResult ClickButton(const std::string& caption) const;
   // The folder field of the summary page (the one edit control of the wizard).
   HWND FolderField() const;
+  // The number of lines of the installation page's progress list; -1 when it is not shown.
+  int ProgressLines() const;
+  // True when a visible control of the window shows exactly this text.
+  bool Shows(const std::string& text) const;
 
   // From the first page to the summary: the simulator, the licence (ticked when it is asked for),
   // the variant and, unless the test grid is chosen, the resolution.

@@ -1,0 +1,109 @@
+// Backups that cannot be trusted, simulator folders without a texture of their own, and what killed
+// runs leave behind, through the real Pratilo.exe.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "core/Utf8.h"
+#include "e2e/support/Scene.h"
+#include "e2e/support/Wizard.h"
+#include "e2e/support/ZipReader.h"
+#include "support/TempFolder.h"
+
+namespace e2e {
+namespace {
+
+using testing_support::FileExists;
+using testing_support::ReadFileBytes;
+using testing_support::WriteFileBytes;
+
+constexpr char kWillBeSaved[] =
+    "Les textures originales seront sauvegardées dans le fichier Pratilo_Original_Tex.zip dans le dossier "
+    "principal de FS";
+
+std::string BackedUpTexture(const SimulatorFolder& folder) {
+  return ZipEntryData(ReadFileBytes(folder.Backup()), "detail1.bmp").value_or(std::string());
+}
+
+TEST(BackupEndToEnd, ADamagedBackupIsSetAsideAndTheOriginalSavedAfresh) {
+  Scene scene;
+  const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  // What a crash in the middle of an old version's backup left: the start of an archive.
+  const std::string damaged = std::string("PK\x03\x04\x14\0\0\0\x08\0", 10) + "cut short";
+  WriteFileBytes(fsx.Backup(), damaged);
+  // Another archive set aside earlier keeps its name and its bytes.
+  WriteFileBytes(fsx.main + "Pratilo_Original_Tex (unusable).zip", "set aside before");
+
+  Wizard w;
+  ASSERT_TRUE(w.Start(scene.Exe()));
+  ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 0, 1}));
+  EXPECT_TRUE(w.Shows(kWillBeSaved)) << "the summary takes the damaged archive for a backup";
+  ASSERT_TRUE(w.InstallAndWaitFinished());
+  EXPECT_EQ(w.ProgressLines(), 2);  // the backup line is back
+  ASSERT_TRUE(w.FinishWithOk());
+
+  EXPECT_TRUE(BackedUpTexture(fsx) == scene.Original(Sim::FSX));
+  EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == PayloadEntry("T1_512.bmp"));
+  EXPECT_EQ(ReadFileBytes(fsx.main + "Pratilo_Original_Tex (unusable).zip"), "set aside before");
+  EXPECT_EQ(ReadFileBytes(fsx.main + "Pratilo_Original_Tex (unusable 2).zip"), damaged);
+
+  ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
+  EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == scene.Original(Sim::FSX));
+  EXPECT_TRUE(FileExists(fsx.main + "Pratilo_Original_Tex (unusable 2).zip"));
+}
+
+TEST(BackupEndToEnd, AFolderWithoutTextureIsRecordedAndUninstallingRemovesOnlyOurs) {
+  Scene scene;
+  const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  DeleteFileW(core::Widen(fsx.Texture()).c_str());
+  auto before = fsx.Snapshot();
+
+  ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 2, 0}));
+  EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == PayloadEntry("T3_1024.bmp"));
+  auto recorded = ReadZip(ReadFileBytes(fsx.Backup()));
+  ASSERT_TRUE(recorded.has_value()) << "no readable record of the missing texture";
+  EXPECT_TRUE(recorded->empty());
+  // A later installation takes the record for the backup.
+  ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 3, 2}));
+  auto kept = ReadZip(ReadFileBytes(fsx.Backup()));
+  EXPECT_TRUE(kept && kept->empty());
+
+  ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
+  EXPECT_TRUE(fsx.Snapshot() == before) << "our texture or the record is still there";
+
+  // A texture put there after the installation is not ours: it stays.
+  ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 0, 0}));
+  WriteFileBytes(fsx.Texture(), "a texture of the user's own");
+  ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
+  EXPECT_EQ(ReadFileBytes(fsx.Texture()), "a texture of the user's own");
+  EXPECT_FALSE(FileExists(fsx.Backup()));
+}
+
+TEST(BackupEndToEnd, LeftoversOfKilledRunsGoWithTheNextRunAndNothingElse) {
+  Scene scene;
+  const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  // Files of other programs that look a little like ours.
+  WriteFileBytes(fsx.TextureFolder() + "T1_1024.bmp.bak", PayloadEntry("T1_1024.bmp"));
+  WriteFileBytes(fsx.TextureFolder() + "grass.bmp.~0badf00d.tmp", "not ours");
+  auto before = fsx.Snapshot();
+  // What kills during the extraction, the rename and the backup leave.
+  auto plant = [&] {
+    WriteFileBytes(fsx.TextureFolder() + "T1_1024.bmp", PayloadEntry("T1_1024.bmp"));
+    WriteFileBytes(fsx.TextureFolder() + "T1_1024.bmp.~1a2b3c4d.tmp", "half an entry");
+    WriteFileBytes(fsx.TextureFolder() + "detail1.bmp.~0badf00d.tmp", "half a texture");
+    WriteFileBytes(fsx.Backup() + ".~00c0ffee.tmp", "half a backup");
+  };
+
+  plant();
+  ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 1, 2}));
+  auto installed = before;
+  installed["Scenery\\World\\Texture\\detail1.bmp"] = PayloadEntry("T2_256.bmp");
+  installed["Pratilo_Original_Tex.zip"] = ReadFileBytes(fsx.Backup());
+  EXPECT_TRUE(fsx.Snapshot() == installed) << "the installation left leftovers, or removed more";
+
+  plant();
+  ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
+  EXPECT_TRUE(fsx.Snapshot() == before) << "the folder does not hold what it held before";
+}
+
+}  // namespace
+}  // namespace e2e
