@@ -1,6 +1,7 @@
-// Crash safety of an installation: the program is killed at twenty moments spread over a first
-// installation with a large original texture. After each kill the original must still be there or
-// in a complete backup archive, and a new run must install and uninstall normally.
+// Crash safety: the program is killed at twenty moments spread over a first installation with a
+// large original texture, and at ten spread over its uninstallation. After each kill the original
+// must still be there or in a complete backup archive, and a new run must finish the work normally
+// and leave nothing of the killed one behind.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -101,6 +102,68 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
   std::string stray = std::to_string(strayFiles.size());
   for (size_t i = 0; i < strayFiles.size() && i < 3; ++i) stray += (i ? ", " : "; e.g. ") + strayFiles[i];
   RecordFigure("Files left behind by the killed runs", stray);
+  EXPECT_TRUE(strayFiles.empty()) << "a later installation and uninstallation left " << stray;
+}
+
+// Presses Uninstall on the first page and answers Yes; the restoration then runs.
+::testing::AssertionResult StartUninstalling(Wizard& w, const std::string& exe) {
+  if (auto r = w.Start(exe); !r) return r;
+  if (auto r = w.WaitForPage(Page::Presentation); !r) return r;
+  if (auto r = w.ClickButton(w.Texts().uninstall); !r) return r;
+  auto question = WaitForBox(w.Id(), 5000);
+  if (!question || !Answer(*question, IDYES)) return ::testing::AssertionFailure() << "no question; " << w.Describe();
+  return ::testing::AssertionSuccess();
+}
+
+TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnUninstallation) {
+  Scene scene({.originalSize = kOriginalSize});
+  const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  const std::string& original = scene.Original(Sim::FSX);
+  const Choice installed{Sim::FSX, 0, 2};
+  auto restoredOrBackedUp = [&](bool& inPlace, bool& inBackup) {
+    inPlace = ReadFileBytes(fsx.Texture()) == original;
+    inBackup = FileExists(fsx.Backup()) &&
+               ZipEntryData(ReadFileBytes(fsx.Backup()), "detail1.bmp").value_or(std::string()) == original;
+  };
+
+  // An uncut uninstallation gives the time to spread the moments over.
+  ASSERT_TRUE(InstallOnce(scene.Exe(), installed));
+  double restoreMs = 0;
+  {
+    Wizard w;
+    ASSERT_TRUE(StartUninstalling(w, scene.Exe()));
+    auto answered = Clock::now();
+    ASSERT_TRUE(WaitForBox(w.Id(), 60000).has_value()) << w.Describe();
+    restoreMs = MillisecondsSince(answered);
+  }
+  RecordMilliseconds("Uninstallation of a 24 MB original, from Yes to the message", restoreMs);
+
+  int cutShort = 0, restoredBeforeKill = 0, lost = 0;
+  for (int moment = 0; moment < kMoments / 2; ++moment) {
+    int delayMs = static_cast<int>(restoreMs * (moment + 0.5) / (kMoments / 2));
+    SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms after Yes");
+    scene.ResetFolder(Sim::FSX);
+    ClearSettings();
+    ASSERT_TRUE(InstallOnce(scene.Exe(), installed));
+    {
+      Wizard w;
+      ASSERT_TRUE(StartUninstalling(w, scene.Exe()));
+      Sleep(static_cast<DWORD>(delayMs));
+      w.Process().Kill();
+    }
+    bool inPlace = false, inBackup = false;
+    restoredOrBackedUp(inPlace, inBackup);
+    cutShort += !inPlace && inBackup;
+    restoredBeforeKill += inPlace;
+    lost += !inPlace && !inBackup;
+    EXPECT_TRUE(inPlace || inBackup) << "the original texture is lost; the folder holds:" << Listing(fsx);
+    if (!inBackup) continue;  // restored and the backup deleted: nothing left to uninstall
+    EXPECT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX)) << Listing(fsx);
+    EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == original) << "not restored; the folder holds:" << Listing(fsx);
+    EXPECT_FALSE(FileExists(fsx.Backup()));
+  }
+  RecordFigure("Uninstallation kills that cut the restoration short / came after it / lost the original",
+               std::to_string(cutShort) + " / " + std::to_string(restoredBeforeKill) + " / " + std::to_string(lost));
 }
 
 }  // namespace
