@@ -4,9 +4,7 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 
-#include "app/Leftovers.h"
 #include "core/Utf8.h"
 #include "files/jobs/ArchiveJobs.h"
 #include "support/Runs.h"
@@ -15,7 +13,6 @@
 namespace {
 
 using testing_support::FileExists;
-using testing_support::ListTree;
 using testing_support::PayloadBytes;
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileBytes;
@@ -100,33 +97,6 @@ TEST_F(BackupTest, AnUnusableBackupIsSetAsideWithoutReplacingAnEarlierOne) {
   EXPECT_EQ(ReadFileBytes(f.main + "Pratilo_Original_Tex (unusable 3).zip"), "third");
   // A folder name with a dot does not take the extension's place.
   EXPECT_EQ(app::SetAsideName("C:\\FS.X\\backup", 1), "C:\\FS.X\\backup (unusable)");
-}
-
-TEST_F(BackupTest, LeftoversOfAKilledRunGoAndNothingElse) {
-  app::SimulatorFiles f{MakeSimulator("fsx", "FSX.exe"), Payload()};
-  const std::string tex = f.TextureFolder();
-  const std::map<std::string, std::string> ours = {
-      {tex + "detail1.bmp.~0123abcd.tmp", "half a texture"},
-      {tex + "T3_256.bmp.~DEADBEEF.tmp", "half an entry"},
-      {tex + "T1_1024.bmp", PayloadBytes("T1_1024.bmp")},
-      {f.main + "Pratilo_Original_Tex.zip.~00000001.tmp", "half a backup"},
-  };
-  const std::map<std::string, std::string> theirs = {
-      {tex + "T2_512.bmp", "a file of that name, but not ours"},
-      {tex + "T5_256.bmp", PayloadBytes("T5_512.bmp")},  // an entry's bytes under another entry's name
-      {tex + "notes.txt.~12345678.tmp", "another program's temporary"},
-      {tex + "detail1.bmp.~0123abcd.tmp.bak", "not a temporary name"},
-      {f.main + "T6.bmp.old", PayloadBytes("T6.bmp")},
-  };
-  for (const auto& group : {ours, theirs})
-    for (const auto& [path, bytes] : group) WriteFileBytes(path, bytes);
-
-  app::RemoveLeftovers(f);
-
-  for (const auto& [path, bytes] : ours) EXPECT_FALSE(FileExists(path)) << path;
-  for (const auto& [path, bytes] : theirs) EXPECT_EQ(ReadFileBytes(path), bytes) << path;
-  EXPECT_EQ(ReadFileBytes(f.Texture()), testing_support::kOriginalTexture);
-  EXPECT_TRUE(FileExists(f.main + "FSX.exe"));
 }
 
 }  // namespace

@@ -81,8 +81,11 @@ TEST(BackupEndToEnd, AFolderWithoutTextureIsRecordedAndUninstallingRemovesOnlyOu
 TEST(BackupEndToEnd, LeftoversOfKilledRunsGoWithTheNextRunAndNothingElse) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
-  // Files of other programs that look a little like ours.
+  // Files of other programs that look a little like ours: our bytes under another name, another
+  // entry's bytes or other bytes under an entry's name, another file's temporary.
   WriteFileBytes(fsx.TextureFolder() + "T1_1024.bmp.bak", PayloadEntry("T1_1024.bmp"));
+  WriteFileBytes(fsx.TextureFolder() + "T5_256.bmp", PayloadEntry("T5_512.bmp"));
+  WriteFileBytes(fsx.TextureFolder() + "T2_512.bmp", "someone's own T2_512");
   WriteFileBytes(fsx.TextureFolder() + "grass.bmp.~0badf00d.tmp", "not ours");
   auto before = fsx.Snapshot();
   // What kills during the extraction, the rename and the backup leave.

@@ -105,16 +105,6 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
   EXPECT_TRUE(strayFiles.empty()) << "a later installation and uninstallation left " << stray;
 }
 
-// Presses Uninstall on the first page and answers Yes; the restoration then runs.
-::testing::AssertionResult StartUninstalling(Wizard& w, const std::string& exe) {
-  if (auto r = w.Start(exe); !r) return r;
-  if (auto r = w.WaitForPage(Page::Presentation); !r) return r;
-  if (auto r = w.ClickButton(w.Texts().uninstall); !r) return r;
-  auto question = WaitForBox(w.Id(), 5000);
-  if (!question || !Answer(*question, IDYES)) return ::testing::AssertionFailure() << "no question; " << w.Describe();
-  return ::testing::AssertionSuccess();
-}
-
 TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnUninstallation) {
   Scene scene({.originalSize = kOriginalSize});
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
@@ -131,7 +121,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnUninstallation) 
   double restoreMs = 0;
   {
     Wizard w;
-    ASSERT_TRUE(StartUninstalling(w, scene.Exe()));
+    ASSERT_TRUE(w.StartUninstalling(scene.Exe(), Sim::FSX));
     auto answered = Clock::now();
     ASSERT_TRUE(WaitForBox(w.Id(), 60000).has_value()) << w.Describe();
     restoreMs = MillisecondsSince(answered);
@@ -147,7 +137,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnUninstallation) 
     ASSERT_TRUE(InstallOnce(scene.Exe(), installed));
     {
       Wizard w;
-      ASSERT_TRUE(StartUninstalling(w, scene.Exe()));
+      ASSERT_TRUE(w.StartUninstalling(scene.Exe(), Sim::FSX));
       Sleep(static_cast<DWORD>(delayMs));
       w.Process().Kill();
     }

@@ -7,11 +7,8 @@
 #include <windows.h>
 #include <zlib.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "core/Utf8.h"
 #include "e2e/support/Figures.h"
@@ -23,7 +20,6 @@
 namespace e2e {
 namespace {
 
-using testing_support::FileExists;
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileBytes;
 
@@ -63,28 +59,14 @@ void LeaveFree(const std::string& root, uint64_t bytes) {
 }
 
 // Answers every box the program shows until none comes for a while: the archive's question about a
-// file with Abandonner, everything else with Ok. Gives their texts.
-std::vector<std::string> AnswerBoxes(const Wizard& w) {
-  std::vector<std::string> texts;
+// file with Abandonner, everything else with Ok. Gives their captions and texts, joined.
+std::string AnswerBoxes(const Wizard& w) {
+  std::string told;
   for (int timeout = 30000; auto box = WaitForBox(w.Id(), timeout); timeout = 3000) {
-    texts.push_back(box->caption + ": " + box->text);
+    told += (told.empty() ? "" : " | ") + box->caption + ": " + box->text;
     if (!Answer(*box, box->caption == "Confirmation" ? IDABORT : IDOK)) break;
   }
-  return texts;
-}
-
-std::string Joined(const std::vector<std::string>& texts) {
-  std::string all;
-  for (const std::string& t : texts) all += (all.empty() ? "" : " | ") + t;
-  return all;
-}
-
-// Every file of the simulator folder, other than the expected ones, for failure messages.
-std::string Unexpected(const SimulatorFolder& folder, const std::set<std::string>& expected) {
-  std::string extra;
-  for (const auto& [name, data] : folder.Snapshot())
-    if (!expected.contains(name)) extra += " " + name;
-  return extra;
+  return told;
 }
 
 TEST(FullDisk, TheOriginalIsSafeAndNothingIsLeftWhenTheDiskFillsUp) {
@@ -97,21 +79,29 @@ TEST(FullDisk, TheOriginalIsSafeAndNothingIsLeftWhenTheDiskFillsUp) {
   ASSERT_TRUE(WriteFileBytes(sim.Texture(), original));
   SetSetting("DossierFSX", sim.main);
   SetSetting("FS", "X");
-  const std::set<std::string> plain = {"FSX.exe", "Scenery\\World\\Texture\\detail1.bmp"};
-  std::set<std::string> withBackup = plain;
-  withBackup.insert("Pratilo_Original_Tex.zip");
   const std::string texture = PayloadEntry("T1_1024.bmp");
   ASSERT_GT(texture.size(), 1u << 20);
-
+  const std::string backedUp = "Pratilo_Original_Tex.zip";
+  // What the folder holds, besides the marker: `texture` in place, and the original in an intact
+  // backup when `backup`; a failure lists every other file left behind.
+  auto expectHolds = [&](const char* what, const std::string& inPlace, bool backup) {
+    EXPECT_TRUE(ReadFileBytes(sim.Texture()) == inPlace) << what;
+    if (backup) EXPECT_TRUE(ZipEntryData(ReadFileBytes(sim.Backup()), "detail1.bmp") == original) << what;
+    std::string files;
+    for (const auto& [name, data] : sim.Snapshot()) files += " " + name;
+    std::string expected = " FSX.exe" + (backup ? " " + backedUp : "") + " Scenery\\World\\Texture\\detail1.bmp";
+    EXPECT_EQ(files, expected) << what;
+    RecordFigure(std::string(what) + ": left on disk", files);
+  };
   // An installation that cannot complete: told, the page not finished, nothing remembered.
   auto failedInstall = [&](const char* what) {
     Wizard w;
     ASSERT_TRUE(w.Start(scene.Exe()));
     ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 0, 0}));
     ASSERT_TRUE(w.ClickButton(w.Texts().install));
-    auto told = AnswerBoxes(w);
-    EXPECT_FALSE(told.empty()) << what << ": the user was not told";
-    RecordFigure(std::string(what) + ": told", Joined(told));
+    std::string told = AnswerBoxes(w);
+    EXPECT_NE(told, "") << what << ": the user was not told";
+    RecordFigure(std::string(what) + ": told", told);
     if (w.Process().Running()) {
       EXPECT_TRUE(WaitUntil([&] { return w.Shows(kNotCompleted); }, 5000)) << what << "; " << w.Describe();
       EXPECT_FALSE(w.Shows(kFinished)) << what;
@@ -123,52 +113,34 @@ TEST(FullDisk, TheOriginalIsSafeAndNothingIsLeftWhenTheDiskFillsUp) {
 
   LeaveFree(root, 1u << 20);
   failedInstall("No room for the backup");
-  EXPECT_TRUE(ReadFileBytes(sim.Texture()) == original);
-  EXPECT_EQ(Unexpected(sim, plain), "") << "left behind";
-  RecordFigure("No room for the backup: left on disk", "the original texture only" + Unexpected(sim, plain));
+  expectHolds("No room for the backup", original, false);
 
   // The backup and some slack fit; the texture, more than a megabyte, does not.
   LeaveFree(root, DeflatedSize(original) + (256u << 10));
   failedInstall("Room for the backup, not for the texture");
-  EXPECT_TRUE(ReadFileBytes(sim.Texture()) == original);
-  EXPECT_TRUE(ZipEntryData(ReadFileBytes(sim.Backup()), "detail1.bmp") == original) << "no intact backup";
-  EXPECT_EQ(Unexpected(sim, withBackup), "") << "left behind";
-  RecordFigure("Room for the backup, not for the texture: left on disk",
-               "the original texture and its backup" + Unexpected(sim, withBackup));
+  expectHolds("Room for the backup, not for the texture", original, true);
 
   LeaveFree(root, 0);
   ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 0, 0})) << "with room again";
-  EXPECT_TRUE(ReadFileBytes(sim.Texture()) == texture);
+  expectHolds("Installed", texture, true);
 
   LeaveFree(root, 1u << 20);
   {
     Wizard w;
-    ASSERT_TRUE(w.Start(scene.Exe()));
-    ASSERT_TRUE(w.WaitForPage(Page::Presentation));
-    ASSERT_TRUE(w.ClickButton(w.Texts().uninstall));
-    auto question = WaitForBox(w.Id(), 5000);
-    ASSERT_TRUE(question.has_value()) << w.Describe();
-    ASSERT_TRUE(Answer(*question, IDYES));
-    auto told = AnswerBoxes(w);
-    EXPECT_FALSE(told.empty()) << "the user was not told";
-    EXPECT_TRUE(std::none_of(told.begin(), told.end(),
-                             [&](const std::string& t) { return t.find(w.Texts().uninstallDone) != std::string::npos; }))
-        << "announced as restored: " << Joined(told);
-    RecordFigure("No room for the restoration: told", Joined(told));
+    ASSERT_TRUE(w.StartUninstalling(scene.Exe(), Sim::FSX));
+    std::string told = AnswerBoxes(w);
+    EXPECT_NE(told, "") << "the user was not told";
+    EXPECT_EQ(told.find(w.Texts().uninstallDone), std::string::npos) << "announced as restored: " << told;
+    RecordFigure("No room for the restoration: told", told);
     ASSERT_TRUE(w.Process().Running()) << "the program ended";
     EXPECT_EQ(w.CurrentPage(), Page::Presentation);
     ASSERT_TRUE(w.QuitWithYes());
   }
-  EXPECT_TRUE(ReadFileBytes(sim.Texture()) == texture);
-  EXPECT_TRUE(ZipEntryData(ReadFileBytes(sim.Backup()), "detail1.bmp") == original) << "the backup is not intact";
-  EXPECT_EQ(Unexpected(sim, withBackup), "") << "left behind";
-  RecordFigure("No room for the restoration: left on disk", "our texture and the backup" + Unexpected(sim, withBackup));
+  expectHolds("No room for the restoration", texture, true);
 
   LeaveFree(root, 0);
   ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX)) << "with room again";
-  EXPECT_TRUE(ReadFileBytes(sim.Texture()) == original) << "not restored byte for byte";
-  EXPECT_EQ(Unexpected(sim, plain), "");
-  EXPECT_FALSE(FileExists(sim.Backup()));
+  expectHolds("Uninstalled", original, false);
 }
 
 }  // namespace

@@ -69,9 +69,9 @@ class Form : public Panel {
   bool WaitCursor() const { return waitCursor_; }
 
   // While blocked the window takes no input, though it is still painted: it is disabled, and keyboard
-  // and mouse messages queued for it or its controls are dropped, at both ends of the block too (what
-  // was typed ahead, what was typed meanwhile). Unblocking gives the focus back, or to the window
-  // when that control has gone.
+  // and mouse messages for it or its controls are dropped. What waits in the thread's queue when the
+  // block starts or ends (typed ahead, typed meanwhile) is dropped too. Unblocking gives the focus
+  // back, or to the window when that control has gone.
   void SetInputBlocked(bool blocked);
   bool InputBlocked() const { return inputBlocked_; }
 

@@ -220,18 +220,23 @@ AssertionResult InstallOnce(const std::string& exe, const Choice& choice, Langua
   return w.FinishWithOk();
 }
 
+AssertionResult Wizard::StartUninstalling(const std::string& exe, Sim sim) {
+  if (auto r = Start(exe); !r) return r;
+  if (auto r = WaitForPage(Page::Presentation); !r) return r;
+  if (HWND radio = Button(RadioCaption(sim)); radio && !IsChecked(radio)) Click(radio);
+  if (auto r = ClickButton(captions_->uninstall); !r) return r;
+  auto question = WaitForBox(Id(), 5000);
+  if (!question) return AssertionFailure() << "no uninstall question; " << Describe();
+  if (question->caption != captions_->uninstallCaption || question->text != captions_->uninstallQuestion)
+    return AssertionFailure() << "unexpected " << question->Describe();
+  if (!Answer(*question, IDYES)) return AssertionFailure() << "cannot answer the question";
+  return AssertionSuccess();
+}
+
 AssertionResult UninstallOnce(const std::string& exe, Sim sim, Language language) {
   Wizard w(language);
   const Captions& t = w.Texts();
-  if (auto r = w.Start(exe); !r) return r;
-  if (auto r = w.WaitForPage(Page::Presentation); !r) return r;
-  if (HWND radio = w.Button(RadioCaption(sim)); radio && !IsChecked(radio)) Click(radio);
-  if (auto r = w.ClickButton(t.uninstall); !r) return r;
-  auto question = WaitForBox(w.Id(), 5000);
-  if (!question) return AssertionFailure() << "no uninstall question; " << w.Describe();
-  if (question->caption != t.uninstallCaption || question->text != t.uninstallQuestion)
-    return AssertionFailure() << "unexpected " << question->Describe();
-  if (!Answer(*question, IDYES)) return AssertionFailure() << "cannot answer the question";
+  if (auto r = w.StartUninstalling(exe, sim); !r) return r;
   auto done = WaitForBox(w.Id(), 30000);
   if (!done) return AssertionFailure() << "no message after the uninstallation; " << w.Describe();
   if (done->caption != "Pratilo" || done->text != t.uninstallDone)

@@ -78,6 +78,9 @@ class Wizard {
   ::testing::AssertionResult InstallAndWaitFinished(double* elapsedMs = nullptr, int timeoutMs = 60000) const;
   // Presses Ok on the finished page and waits until the program has ended.
   ::testing::AssertionResult FinishWithOk() const;
+  // Starts the program, chooses the simulator on the first page, presses Uninstall and answers Yes
+  // to the question: the restoration is then under way.
+  ::testing::AssertionResult StartUninstalling(const std::string& exe, Sim sim);
   // Answers Yes to the quit question and waits until the program has ended.
   ::testing::AssertionResult QuitWithYes() const;
 
