@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Renders every page of the wizard in French and English, the finished page, the uninstall question,
-# the wait window and the prompt dialog under Xvfb, one window per picture, with its caption: at
-# 96 DPI into BUILD/screenshots/*.png, then at 144 and 192 DPI (Wine's per-user setting) into
-# BUILD/screenshots/dpi144/ and dpi192/. Usage: screenshots.sh BUILD_DIR
+# Renders every page of the wizard in French and English, the finished and not completed pages, the
+# uninstall question, the wait window and the prompt dialog under Xvfb, one window per picture, with
+# its caption: at 96 DPI into BUILD/screenshots/*.png, then at 144 and 192 DPI (Wine's per-user
+# setting) into BUILD/screenshots/dpi144/ and dpi192/. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +18,7 @@ for lang in fr en; do
   done
 done
 for lang in fr en; do
-  names+=("${lang}_finished" "${lang}_uninstall")
+  names+=("${lang}_finished" "${lang}_not_completed" "${lang}_uninstall")
 done
 names+=(wait prompt_batch prompt_answer)
 

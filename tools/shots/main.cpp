@@ -1,5 +1,5 @@
-// Shows each page of the wizard in each language, the finished page and the uninstall question, the
-// wait window and the prompt dialog, one after the other, for screenshots.
+// Shows each page of the wizard in each language, the finished and the not completed page, the
+// uninstall question, the wait window and the prompt dialog, one after the other, for screenshots.
 // For every view it writes "<name>.ready" (holding the window caption) into the folder given on the
 // command line and waits until the file is deleted, which tells that the picture has been taken.
 #include <windows.h>
@@ -158,6 +158,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts7));
     w.Install();
     if (!Shoot(w.form, folder, prefix + "_finished")) return 3;
+    // The same page when an error stopped the run.
+    w.l7.SetVisible(false);
+    w.l7err.SetVisible(true);
+    if (!Shoot(w.form, folder, prefix + "_not_completed")) return 3;
+    w.l7err.SetVisible(false);
     w.pc.SetActivePageIndex(app::PageIndex(app::Page::ts0));
     Question uninstall{L"#32770", w.PickText(app::texts::kUninstallCaption), WM_COMMAND, IDNO};
     if (!ShootQuestion(folder, prefix + "_uninstall", uninstall, [&] { w.Clic(w.b0); })) return 3;
