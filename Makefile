@@ -14,8 +14,8 @@ all: build
 help:
 	@echo "make run            build, then start the wizard under Wine on the bundled sample payload"
 	@echo "make test           build, then run every test under Wine (headless)"
-	@echo "make test T=NAME    only the test program NAME (Backup_test), or the test cases a"
-	@echo "                    GoogleTest filter names (BackupTest.*, *Uninstall*) in every program"
+	@echo "make test T=PATTERN only the test cases whose names match: T=app: (a program),"
+	@echo "                    T=BackupTest (a suite), T='Uninstall.*Held' (a regular expression)"
 	@echo "make screenshots    render every view at 96, 144 and 192 DPI into $(BUILD)/screenshots/"
 	@echo "make build          install what is missing and build; make deps: only install"
 	@echo "make clean          remove $(BUILD)"
@@ -34,16 +34,12 @@ configure: $(BUILD)/CMakeCache.txt
 build: deps configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-# T=NAME: a test program by its name, or else a GoogleTest filter of test cases, run in every program.
-ifneq ($(findstring .,$(T))$(findstring *,$(T)),)
-TEST_ENV := GTEST_FILTER='$(T)'
-else ifneq ($(T),)
-TEST_ARGS := -R '^$(T)$$'
-endif
+# T=PATTERN: only the test cases whose names ("<program>:<Suite>.<Case>") match the regular expression.
+TEST_ARGS := $(if $(T),-R '$(T)')
 
 test: build
 	@scripts/wine-prefix.sh $(BUILD)/wineprefix headless
-	@status=0; $(TEST_ENV) ctest --test-dir $(BUILD) -j$(JOBS) --output-on-failure $(TEST_ARGS) || status=$$?; \
+	@status=0; ctest --test-dir $(BUILD) -j$(JOBS) --output-on-failure $(TEST_ARGS) || status=$$?; \
 	  WINEPREFIX=$(abspath $(BUILD)/wineprefix) wineserver -k 2>/dev/null || true; \
 	  exit $$status
 

@@ -19,17 +19,3 @@ function(pratilo_library name folder)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
-
-# Every tests/<folder>/*_test.cpp becomes its own test program, run under Wine by CTest, linked with the
-# library under test and the shared test helpers (tests/support, the `testing_support` library).
-function(pratilo_tests folder)
-  file(GLOB tests CONFIGURE_DEPENDS ${folder}/*_test.cpp)
-  foreach(test_source ${tests})
-    get_filename_component(test_name ${test_source} NAME_WE)
-    add_executable(${test_name} ${test_source})
-    target_link_libraries(${test_name} PRIVATE ${ARGN} testing_support GTest::gtest GTest::gtest_main)
-    add_test(NAME ${test_name} COMMAND ${test_name})
-    set_tests_properties(${test_name} PROPERTIES TIMEOUT 600
-      ENVIRONMENT "PRATILO_SOURCE_DIR=${CMAKE_SOURCE_DIR};PRATILO_BINARY_DIR=${CMAKE_BINARY_DIR}")
-  endforeach()
-endfunction()

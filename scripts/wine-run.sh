@@ -12,19 +12,20 @@ unset DISPLAY
 # "Inconsistency detected by ld.so: dl-fini.c ...": the exit code is then not the program's own. A
 # test program whose every test passed before that is run once more, and the rerun is reported;
 # any other failure stands.
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+# Through files, not pipes: a wineserver started by this run outlives it and would hold a pipe open.
 run() {
-  set +e
-  wine "$@" 2>&1 | tee "$log"
-  local status=${PIPESTATUS[0]}
-  set -e
+  local status=0
+  wine "$@" >"$out" 2>"$err" || status=$?
+  cat "$out"
+  cat "$err" >&2
   return "$status"
 }
 status=0
 run "$@" || status=$?
-if [ "$status" -ne 0 ] && grep -q 'Inconsistency detected by ld.so' "$log" &&
-   grep -q '^\[  PASSED  \]' "$log" && ! grep -q '^\[  FAILED  \]' "$log"; then
+if [ "$status" -ne 0 ] && grep -q 'Inconsistency detected by ld.so' "$out" "$err" &&
+   grep -q '^\[  PASSED  \]' "$out" && ! grep -q '^\[  FAILED  \]' "$out"; then
   echo "wine-run.sh: every test passed, then Wine's loader aborted at exit (status $status); running once more"
   status=0
   run "$@" || status=$?

@@ -4,16 +4,16 @@
 
 #include "app/TfMain.h"
 #include "core/Environment.h"
-#include "ui/Application.h"
-#include "ui/WaitWindow.h"
+#include "ui/dialogs/Application.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/dialogs/WaitWindow.h"
 
 namespace {
 
 void RunWizard() {
   app::TfMain wizard;
   if (!wizard.Create()) {
-    MessageBoxW(nullptr, L"Impossible de créer la fenêtre de Pratilo.\r\nUnable to create the Pratilo window.",
-                L"Pratilo", MB_OK | MB_ICONERROR);
+    ui::ErrorBox("Impossible de créer la fenêtre de Pratilo.\r\nUnable to create the Pratilo window.", "Pratilo");
     return;
   }
   wizard.FormCreate();

@@ -7,7 +7,7 @@
 
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
-#include "ui/DpiPictures.h"
+#include "ui/base/DpiPictures.h"
 
 namespace app {
 
@@ -23,7 +23,7 @@ std::string ResourceNameFor(std::string_view fileName) {
 ArtworkSource ArtworkFromResources(HMODULE module) {
   return [module](std::string_view fileName) -> std::optional<std::string> {
     std::wstring name = core::Widen(ResourceNameFor(fileName));
-    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC found = FindResourceW(module, name.c_str(), RT_RCDATA);
     if (!found) return std::nullopt;
     HGLOBAL loaded = LoadResource(module, found);
     const void* data = loaded ? LockResource(loaded) : nullptr;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Image.h"
+#include "ui/base/Image.h"
 
 namespace app {
 

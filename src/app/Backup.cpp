@@ -7,7 +7,7 @@
 #include "core/Utf8.h"
 #include "files/EntryCheck.h"
 #include "files/FileOps.h"
-#include "files/jobs/ArchiveJobs.h"
+#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 namespace {
@@ -93,11 +93,11 @@ bool SetAsideBackup(const std::string& archivePath) {
 
 bool MakeBackup(const SimulatorFiles& files, ui::StatusBar* statusBar) {
   UncheckedArchive archive(files.Backup());
-  files::ArchiveAdd(files.Backup(), files.TextureFolder(), statusBar, kTextureName);
-  bool holds = FileExists(files.Texture())
-                   ? files::FileMatchesEntry(files.Backup(), kTextureName, files.Texture()) &&
-                         files::ReadBackEntry(files.Backup(), kTextureName) == files::EntryReadBack::Intact
-                   : files::ReadBackEntry(files.Backup(), kTextureName) == files::EntryReadBack::NoEntries;
+  ui::ArchiveAdd(files.Backup(), files.TextureFolder(), statusBar, kTextureName);
+  const files::EntryReadBack readBack = files::ReadBackEntry(files.Backup(), kTextureName);
+  bool holds = FileExists(files.Texture()) ? readBack == files::EntryReadBack::Intact &&
+                                                 files::FileMatchesEntry(files.Backup(), kTextureName, files.Texture())
+                                           : readBack == files::EntryReadBack::NoEntries;
   if (holds) archive.Keep();
   return holds;
 }

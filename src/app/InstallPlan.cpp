@@ -1,6 +1,6 @@
 #include "app/InstallPlan.h"
 
-#include "app/Choices.h"
+#include "app/SettingNames.h"
 
 namespace app {
 

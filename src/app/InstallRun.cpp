@@ -4,7 +4,7 @@
 #include "app/InstallPlan.h"
 #include "app/Leftovers.h"
 #include "files/FileOps.h"
-#include "files/jobs/ArchiveJobs.h"
+#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 
@@ -19,13 +19,14 @@ RunOutcome RunInstallation(const Installation& job, const RunProgress& progress)
     if (job.backupNeeded) {
       started(line);
       // An archive that is no backup is kept under another name, never overwritten.
-      if (FileExists(f.Backup()) && !SetAsideBackup(f.Backup())) return RunOutcome::Failure(BackupFailedText(job.lang));
+      if (FileExists(f.Backup()) && !SetAsideBackup(f.Backup()))
+        return RunOutcome::Failure(BackupFailedText(job.lang));
       if (!MakeBackup(f, progress.statusBar)) return RunOutcome::Failure(BackupFailedText(job.lang));
       if (progress.lineDone) progress.lineDone(line);
       ++line;
     }
     started(line);
-    if (!files::ArchiveExtract(f.payload, f.TextureFolder(), progress.statusBar, job.entry))
+    if (!ui::ArchiveExtract(f.payload, f.TextureFolder(), progress.statusBar, job.entry))
       return RunOutcome::Failure(ExtractFailedText(job.lang));
     if (!files::ShellRename(f.TextureFolder() + job.entry, f.Texture()))
       return RunOutcome::Failure(RenameFailedText(job.lang, job.entry, f.TextureFolder()));

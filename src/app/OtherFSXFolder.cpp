@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/Choices.h"
+#include "app/SimulatorFiles.h"
 #include "app/StartUpRules.h"
 #include "core/Settings.h"
 

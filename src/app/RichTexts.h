@@ -16,6 +16,10 @@ struct RichPiece {
 std::vector<RichPiece> PresentationPieces(char lang);
 std::vector<RichPiece> LicencePieces(char lang);
 
+// True for the text a click opens the mail link on: the address's own format, blue and underlined
+// with nothing else.
+bool IsMailLinkFormat(const ui::CharFormat& format);
+
 inline constexpr COLORREF kGreen = RGB(0, 128, 0);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);

@@ -1,13 +1,22 @@
 #pragma once
-// The files of one simulator main folder that the installation and the uninstallation touch.
+// The files of a simulator's main folder that the wizard looks for and the runs touch.
 #include <string>
 
-#include "app/Choices.h"
+#include "files/FileHandle.h"
 
 namespace app {
 
+inline constexpr char kPayloadName[] = "Pratilo.bin";
+inline constexpr char kBackupName[] = "Pratilo_Original_Tex.zip";
+inline constexpr char kTextureSubfolder[] = "Scenery\\World\\Texture\\";
+inline constexpr char kTextureName[] = "detail1.bmp";  // the simulator's texture, and the backup's entry
+inline constexpr char kMarkerFS9[] = "FS9.exe";
+inline constexpr char kMarkerFSX[] = "FSX.exe";
+
+using files::FileExists;
+
 struct SimulatorFiles {
-  std::string main;  // the main folder, completed
+  std::string main;     // the main folder, completed
   std::string payload;  // the payload archive the texture comes from
   std::string TextureFolder() const { return main + kTextureSubfolder; }
   std::string Texture() const { return TextureFolder() + kTextureName; }

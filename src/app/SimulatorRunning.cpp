@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/Choices.h"
+#include "app/SimulatorFiles.h"
 #include "app/Texts.h"
 #include "files/FileOps.h"
-#include "ui/MessageBoxes.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 namespace app {
 

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Choices.h"
+#include "app/SettingNames.h"
+#include "app/SimulatorFiles.h"
 
 namespace app {
 

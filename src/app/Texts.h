@@ -15,6 +15,15 @@ std::string PickText(char lang, std::string_view french, std::string_view englis
 // Tags 10 and 69 depend on the chosen simulator.
 std::string TagText(char lang, Simulator simulator, int tag, std::string_view current);
 
+// Tags of the controls whose texts the program chooses besides the language switch, and the tag a
+// rich text carries while the program fills it.
+namespace tag {
+inline constexpr int kPrevious = -1, kNext = 1, kQuit = 2, kOk = 3, kInstall = 4, kUninstall = 9;
+inline constexpr int kCaption = 10, kFolderLabel = 69, kBackupWillBeSaved = 70, kBackupSaved = 71;
+inline constexpr int kRunning = 73, kNotCompleted = 97, kFinished = 99;
+inline constexpr int kBeingFilled = 1;
+}  // namespace tag
+
 struct Bilingual {
   const char* french;
   const char* english;

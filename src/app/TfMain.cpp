@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Choices.h"
+#include "app/SimulatorFiles.h"
 #include "core/Environment.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 
 namespace app {
 
@@ -86,7 +86,7 @@ std::string TfMain::TagText(int tag, std::string_view current) const {
   return app::TagText(Lang, ChosenSimulator(), tag, current);
 }
 
-void TfMain::SetCaption() { form.SetText(core::VersionText(4) + " " + TagText(10, "")); }
+void TfMain::SetCaption() { form.SetText(core::VersionText(4) + " " + TagText(tag::kCaption, "")); }
 
 std::string TfMain::PayloadArchive() const {
   return payloadArchive_.empty() ? core::Env().ProgramDir + kPayloadName : payloadArchive_;

@@ -13,7 +13,7 @@
 #include "app/PageFlow.h"
 #include "app/SimulatorFiles.h"
 #include "app/Texts.h"
-#include "ui/Gdi.h"
+#include "ui/base/Gdi.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/CheckBox.h"
 #include "ui/widgets/CheckListBox.h"

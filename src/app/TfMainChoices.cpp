@@ -1,6 +1,9 @@
 // The four choice operations that keep the window consistent: simulator, folder, variant, resolution.
 #include "app/Backup.h"
-#include "app/Choices.h"
+#include "app/SettingNames.h"
+#include "app/SimulatorFiles.h"
+#include "app/StoredChoice.h"
+#include "app/ViewStrip.h"
 #include "app/TfMain.h"
 #include "core/FolderNames.h"
 #include "core/Settings.h"
@@ -19,12 +22,10 @@ void TfMain::SimulatorChoice() {
   rg4q.SetSelectedIndex(stored.resolution);
   ResolutionChoice();
   b0.SetEnabled(FileExists(BackupArchive()));
-  // The edit runs the folder check when its text changes; the same text must be checked again too,
-  // since the other simulator needs another marker file.
-  std::string before = e6.Text();
+  // Checked even when the text stays: the other simulator needs another marker file.
   e6.SetText(FolderFS);
-  if (e6.Text() == before) FolderCheck();
-  l6Dossier.SetText(TagText(69, l6Dossier.Text()));
+  FolderCheck();
+  l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
   s0.SetEnabled(true);
 }
 
@@ -39,7 +40,7 @@ void TfMain::FolderCheck() {
   }
   FolderFS = folder;
   // "Already saved" only for a backup that can be trusted: anything else is set aside and saved anew.
-  l6bkp.tag = BackupNeeded(InspectBackup(Files())) ? 70 : 71;
+  l6bkp.tag = BackupNeeded(InspectBackup(Files())) ? tag::kBackupWillBeSaved : tag::kBackupSaved;
   l6bkp.SetText(TagText(l6bkp.tag, l6bkp.Text()));
 }
 

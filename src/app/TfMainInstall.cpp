@@ -1,13 +1,13 @@
 // The installation run on the last page: the progress list, the run itself, and what the page shows
 // and the program remembers once it has ended.
 #include "app/Backup.h"
-#include "app/Choices.h"
+#include "app/SettingNames.h"
 #include "app/InstallPlan.h"
 #include "app/InstallRun.h"
 #include "app/TfMain.h"
 #include "core/Settings.h"
-#include "ui/Application.h"
-#include "ui/MessageBoxes.h"
+#include "ui/dialogs/Application.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 namespace app {
 

@@ -1,5 +1,5 @@
 // The language switch: every text of the window in French or English.
-#include "app/Choices.h"
+#include "app/SettingNames.h"
 #include "app/RichTexts.h"
 #include "app/TfMain.h"
 #include "core/Settings.h"
@@ -36,8 +36,8 @@ void TfMain::SetLanguage(char letter) {
 }
 
 void TfMain::FillRichText(ui::RichText& text, bool licence) {
-  // Tag 1 while filling: the selection changes it causes are not a user's click on the address.
-  text.tag = 1;
+  // The selection changes that filling causes are not a user's click on the address.
+  text.tag = tag::kBeingFilled;
   text.Clear();
   for (const RichPiece& piece : licence ? LicencePieces(Lang) : PresentationPieces(Lang))
     text.Append(piece.text, piece.format);

@@ -1,5 +1,5 @@
 // The pages and controls of the wizard window, created in their fixed order with their design state.
-#include "app/Choices.h"
+#include "app/ViewStrip.h"
 #include "app/TfMain.h"
 
 namespace app {
@@ -59,7 +59,7 @@ void TfMain::AddPageButton(HWND page, const PageButton& b) {
     case Role::Ok: break;
     case Role::Uninstall: glyph = "glyph_uninstall.bmp"; break;
   }
-  bool isDefault = (b.role == Role::Next && b.tag == 1) || b.role == Role::Ok;
+  bool isDefault = (b.role == Role::Next && b.tag == tag::kNext) || b.role == Role::Ok;
   Add(b.button).Create({.parent = page, .bounds = {b.x, 218, b.width, 25}, .name = b.name, .tag = b.tag,
                         .font = b.font, .text = Design(b.tag), .isDefault = isDefault},
                        {.side = side});
@@ -79,11 +79,11 @@ void TfMain::CreatePage0() {
   Add(rbFSX).Create({.parent = page, .bounds = {240, 12, 65, 17}, .name = "rbFSX", .font = radioFont, .text = "FSX",
                      .colour = kWhite});
   Add(re0).Create({.parent = page, .bounds = {112, 32, 425, 179}, .name = "re0"});
-  AddPageButton(page, {b0, "b0", 112, 9, Role::Uninstall, form.Fonts().Get({.bold = true}), 169});
+  AddPageButton(page, {b0, "b0", 112, tag::kUninstall, Role::Uninstall, form.Fonts().Get({.bold = true}), 169});
   b0.SetEnabled(false);
-  AddPageButton(page, {s0, "s0", 352, 1, Role::Next});
+  AddPageButton(page, {s0, "s0", 352, tag::kNext, Role::Next});
   s0.SetEnabled(false);
-  AddPageButton(page, {q0, "q0", 446, 2, Role::Quit});
+  AddPageButton(page, {q0, "q0", 446, tag::kQuit, Role::Quit});
   Add(sb0).Create({.parent = page, .bounds = {112, 212, 425, 31}, .name = "sb0", .visible = false,
                    .background = kWindowColour});
   // While it shows the restoration it covers the row of buttons, so that none can be clicked.
@@ -97,10 +97,10 @@ void TfMain::CreatePage1() {
   Add(re1).Create({.parent = page, .bounds = {0, 8, 540, 203}, .name = "re1"});
   Add(cb1).Create({.parent = page, .bounds = {88, 220, 97, 17}, .name = "cb1", .tag = 5,
                    .font = form.Fonts().Get({.bold = true}), .text = Design(5), .colour = kWhite});
-  AddPageButton(page, {p1, "p1", 256, -1, Role::Previous});
-  AddPageButton(page, {s1, "s1", 352, 1, Role::Next});
+  AddPageButton(page, {p1, "p1", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s1, "s1", 352, tag::kNext, Role::Next});
   s1.SetEnabled(false);
-  AddPageButton(page, {q1, "q1", 446, 2, Role::Quit});
+  AddPageButton(page, {q1, "q1", 446, tag::kQuit, Role::Quit});
 }
 
 void TfMain::CreatePage2() {
@@ -121,9 +121,9 @@ void TfMain::CreatePage2() {
                       .colour = kWhite});
   Add(Label10).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label10", .tag = 8, .text = Design(8),
                        .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
-  AddPageButton(page, {p2, "p2", 256, -1, Role::Previous});
-  AddPageButton(page, {s2, "s2", 352, 1, Role::Next});
-  AddPageButton(page, {q2, "q2", 446, 2, Role::Quit});
+  AddPageButton(page, {p2, "p2", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s2, "s2", 352, tag::kNext, Role::Next});
+  AddPageButton(page, {q2, "q2", 446, tag::kQuit, Role::Quit});
 }
 
 void TfMain::CreatePage4() {
@@ -147,9 +147,9 @@ void TfMain::CreatePage4() {
                       .colour = kWhite});
   Add(Label12).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label12", .tag = 8, .text = Design(8),
                        .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
-  AddPageButton(page, {p4, "p4", 256, -1, Role::Previous});
-  AddPageButton(page, {s4, "s4", 352, 1, Role::Next});
-  AddPageButton(page, {q4, "q4", 446, 2, Role::Quit});
+  AddPageButton(page, {p4, "p4", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s4, "s4", 352, tag::kNext, Role::Next});
+  AddPageButton(page, {q4, "q4", 446, tag::kQuit, Role::Quit});
 }
 
 void TfMain::CreatePage6() {
@@ -162,16 +162,16 @@ void TfMain::CreatePage6() {
                       .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60), .colour = kWhite});
   Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1"});
   Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024"});
-  Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = 69, .font = bold,
-                         .text = TagText(69, ""), .colour = kWhite});
+  Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = tag::kFolderLabel,
+                         .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = kWhite});
   Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6"});
   Add(b6).Create({.parent = page, .bounds = {512, 152, 27, 21}, .name = "b6", .font = bold, .text = "..."});
-  Add(l6bkp).Create({.parent = page, .bounds = {120, 176, 401, 33}, .name = "l6bkp", .tag = 70, .text = Design(70),
-                     .colour = kYellow, .wordWrap = true});
-  AddPageButton(page, {p6, "p6", 256, -1, Role::Previous});
-  AddPageButton(page, {s6, "s6", 352, 4, Role::Next});
+  Add(l6bkp).Create({.parent = page, .bounds = {120, 176, 401, 33}, .name = "l6bkp", .tag = tag::kBackupWillBeSaved,
+                     .text = Design(tag::kBackupWillBeSaved), .colour = kYellow, .wordWrap = true});
+  AddPageButton(page, {p6, "p6", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s6, "s6", 352, tag::kInstall, Role::Next});
   s6.SetEnabled(false);
-  AddPageButton(page, {q6, "q6", 446, 2, Role::Quit});
+  AddPageButton(page, {q6, "q6", 446, tag::kQuit, Role::Quit});
 }
 
 void TfMain::CreatePage7() {
@@ -179,18 +179,20 @@ void TfMain::CreatePage7() {
   pc.AddPage(ts7, "ts7", "ts7");
   HWND page = ts7.Handle();
   Add(Image5).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image5"});
-  Add(l6).Create({.parent = page, .bounds = {112, 8, 416, 33}, .name = "l6", .tag = 73,
-                  .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(73), .colour = kWhite});
+  Add(l6).Create({.parent = page, .bounds = {112, 8, 416, 33}, .name = "l6", .tag = tag::kRunning,
+                  .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(tag::kRunning),
+                  .colour = kWhite});
   Add(clb7).Create({.parent = page, .bounds = {112, 32, 425, 97}, .name = "clb7"});
-  Add(l7).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7", .tag = 99, .visible = false,
-                  .font = form.Fonts().Get({.bold = true}), .text = Design(99), .colour = kWhite,
+  Add(l7).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7", .tag = tag::kFinished, .visible = false,
+                  .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kFinished), .colour = kWhite,
                   .align = ui::Align::Center});
-  Add(l7err).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7err", .tag = 97, .visible = false,
-                     .font = form.Fonts().Get({.bold = true}), .text = Design(97), .colour = kYellow,
+  Add(l7err).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7err", .tag = tag::kNotCompleted,
+                     .visible = false, .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kNotCompleted),
+                     .colour = kYellow,
                      .align = ui::Align::Center});
   Add(Label21).Create({.parent = page, .bounds = {112, 176, 428, 25}, .name = "Label21", .tag = 8, .text = Design(8),
                        .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
-  AddPageButton(page, {t7, "t7", 446, 3, Role::Ok});
+  AddPageButton(page, {t7, "t7", 446, tag::kOk, Role::Ok});
   t7.SetVisible(false);
   Add(sb7).Create({.parent = page, .bounds = {112, 226, 433, 19}, .name = "sb7"});
 }

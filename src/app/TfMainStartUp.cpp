@@ -1,6 +1,7 @@
 // Start-up and closing of the wizard window: one copy only, placement, payload, simulators' folders,
 // language and the remembered simulator.
-#include "app/Choices.h"
+#include "app/SettingNames.h"
+#include "app/SimulatorFiles.h"
 #include "app/OtherFSXFolder.h"
 #include "app/StartUpRules.h"
 #include "app/TfMain.h"
@@ -8,9 +9,9 @@
 #include "core/FolderNames.h"
 #include "core/Settings.h"
 #include "core/SingleInstance.h"
-#include "ui/Application.h"
-#include "ui/MessageBoxes.h"
-#include "ui/WindowPlacement.h"
+#include "ui/dialogs/Application.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/dialogs/WindowPlacement.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 // The tool bar over the page tabs: the language buttons between their two labels.
 #include "app/TfMain.h"
 
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 
 namespace app {
 
@@ -13,7 +13,7 @@ void TfMain::CreateToolBar() {
   Add(tb).Create({.parent = form.Handle(), .bounds = {0, 0, kClientWidth, 24}, .name = "tb",
                   .background = kWindowColour});
   // The bar lies over the tabs of the page control.
-  SetWindowPos(tb.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  tb.BringToFront();
 
   // Labels sit in places reserved between the buttons; LayOutToolBar measures and places them.
   auto addLabel = [this](ui::Label& label, const char* name, const std::string& text, HFONT font, ui::Align align) {

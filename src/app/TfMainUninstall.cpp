@@ -3,8 +3,8 @@
 #include "app/SimulatorRunning.h"
 #include "app/TfMain.h"
 #include "app/UninstallRun.h"
-#include "ui/Application.h"
-#include "ui/MessageBoxes.h"
+#include "ui/dialogs/Application.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 namespace app {
 

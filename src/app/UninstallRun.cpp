@@ -5,7 +5,7 @@
 #include "app/Texts.h"
 #include "files/EntryCheck.h"
 #include "files/FileOps.h"
-#include "files/jobs/ArchiveJobs.h"
+#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 namespace {
@@ -26,7 +26,7 @@ RunOutcome RunUninstallation(const Uninstallation& job, ui::StatusBar* statusBar
   try {
     RemoveLeftovers(f);
     if (auto entries = files::FileEntries(f.Backup()); entries && entries->empty()) return ForgetRecord(job);
-    if (!files::ArchiveExtract(f.Backup(), f.TextureFolder(), statusBar, kTextureName)) return RunOutcome::Failure("");
+    if (!ui::ArchiveExtract(f.Backup(), f.TextureFolder(), statusBar, kTextureName)) return RunOutcome::Failure("");
     // A file that could not be replaced (a running simulator holds it) may have been skipped: the
     // backup is the only copy of the original and stays until the texture is really back.
     if (!files::FileMatchesEntry(f.Backup(), kTextureName, f.Texture()))

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "core/DateSerial.h"
+#include "core/PlainBox.h"
 #include "core/EnvironmentRules.h"
 #include "core/FolderNames.h"
 #include "core/NumberFormat.h"
@@ -102,7 +103,7 @@ void DoneEnvironment() {
   if (!env.TrackedObjects.empty()) {
     std::string text = "TNuvraMat non détruits :\r\n\r\n";
     for (const auto& name : env.TrackedObjects) text += name + "\r\n";
-    MessageBoxW(nullptr, Widen(text).c_str(), Widen(env.ProgramName).c_str(), MB_OK);
+    PlainBox(text, env.ProgramName, MB_OK);
   }
   env.TrackedObjects.clear();
   while (!env.TempFiles.empty()) {

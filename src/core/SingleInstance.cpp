@@ -4,6 +4,7 @@
 
 #include "core/Environment.h"
 #include "core/Halt.h"
+#include "core/PlainBox.h"
 #include "core/SingleInstanceRules.h"
 #include "core/Utf8.h"
 
@@ -82,7 +83,7 @@ void HandOver(HWND found, unsigned sendTimeoutMs) {
 }
 
 void OwnerlessErrorBox(const std::string& text, const std::string& caption) {
-  MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_ICONHAND);
+  PlainBox(text, caption, MB_OK | MB_ICONHAND);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <cwctype>
 
+#include "core/Utf8.h"
+
 namespace files {
 
 bool FileHandle::Read(void* data, size_t n, size_t& got) const {
@@ -92,6 +94,8 @@ bool FileExists(const std::wstring& path) {
   DWORD a = GetFileAttributesW(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+bool FileExists(std::string_view utf8Path) { return FileExists(core::Widen(utf8Path)); }
 
 bool FolderExists(const std::wstring& path) {
   DWORD a = GetFileAttributesW(path.c_str());

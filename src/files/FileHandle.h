@@ -81,6 +81,7 @@ FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path);
 // Full path of a name (relative names against the current directory); the name itself on failure.
 std::wstring FullPath(const std::wstring& name);
 bool FileExists(const std::wstring& path);    // a file, not a folder
+bool FileExists(std::string_view utf8Path);
 bool FolderExists(const std::wstring& path);
 
 }  // namespace files

@@ -23,8 +23,11 @@ enum class TZAShareMode {
 namespace attr {
 inline constexpr uint32_t ReadOnly = 0x1, Hidden = 0x2, System = 0x4, Volume = 0x8, Directory = 0x10,
                           Archive = 0x20, Normal = 0x80;
-// read-only, hidden, system, volume, directory, archive, normal, compressed, not content indexed
-inline constexpr uint16_t AnyFile = 10431;
+inline constexpr uint32_t Compressed = 0x800, NotContentIndexed = 0x2000;
+// Every kind of file and folder entry a request takes.
+inline constexpr uint16_t AnyFile =
+    ReadOnly | Hidden | System | Volume | Directory | Archive | Normal | Compressed | NotContentIndexed;
+static_assert(AnyFile == 10431);
 }  // namespace attr
 
 struct TZAOptions {

@@ -9,6 +9,7 @@
 
 #include "ArtworkFiles.h"
 #include "core/Utf8.h"
+#include "support/Build.h"
 #include "support/TempFolder.h"
 #include "support/Gui.h"
 
@@ -22,15 +23,7 @@ std::vector<artwork_files::File> EmbeddedArt() {
   return art;
 }
 
-// A Linux path from the test environment, as Wine sees it.
-std::string WinePath(const char* variable, const std::string& rest) {
-  const char* value = std::getenv(variable);
-  if (!value) return {};
-  std::string path = std::string("Z:") + value + "/" + rest;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+using testing_support::BuildPath;
 
 TEST(ResourceNameFor, UpperCaseWithUnderscores) {
   EXPECT_EQ(app::ResourceNameFor("banner.jpg"), "BANNER_JPG");
@@ -40,7 +33,7 @@ TEST(ResourceNameFor, UpperCaseWithUnderscores) {
 }
 
 TEST(Artwork, EveryPictureOfTheWindowIsDeclaredAsAResource) {
-  std::ifstream in(WinePath("PRATILO_BINARY_DIR", "src/Artwork.rc").c_str());
+  std::ifstream in(BuildPath("src\\Artwork.rc").c_str());
   ASSERT_TRUE(in) << "Artwork.rc not found";
   std::set<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.insert(line);
@@ -67,7 +60,7 @@ TEST(Artwork, FolderSourceReadsFilesAndMissingOnesGiveNothing) {
 
 // The generator's pictures (built before the tests) have the sizes the window is laid out for.
 TEST(Artwork, GeneratedPicturesHaveTheSizesOfTheWindow) {
-  app::ArtworkSource source = app::ArtworkFromFolder(WinePath("PRATILO_BINARY_DIR", "artwork"));
+  app::ArtworkSource source = app::ArtworkFromFolder(BuildPath("artwork"));
   for (const auto& a : EmbeddedArt()) {
     ui::Image image = app::LoadPicture(source, a.name);
     EXPECT_EQ(image.width, a.width) << a.name;
@@ -80,7 +73,7 @@ TEST(Artwork, GeneratedPicturesHaveTheSizesOfTheWindow) {
 }
 
 TEST(Artwork, TheProgramCarriesEveryPictureAsAResource) {
-  std::wstring exe = core::Widen(WinePath("PRATILO_BINARY_DIR", "bin/Pratilo.exe"));
+  std::wstring exe = core::Widen(BuildPath("bin\\Pratilo.exe"));
   HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
   app::ArtworkSource source = app::ArtworkFromResources(module);

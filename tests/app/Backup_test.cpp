@@ -25,7 +25,7 @@ class BackupTest : public testing_support::RunTest, public ::testing::Test {
     std::string source = Temp().path() + "source-" + std::to_string(++sources_) + "\\";
     CreateDirectoryW(core::Widen(source).c_str(), nullptr);
     if (!file.empty()) WriteFileBytes(source + file, bytes);
-    files::ArchiveAdd(f.Backup(), source, nullptr, file.empty() ? "detail1.bmp" : file);
+    files::AddToArchive(f.Backup(), source, file.empty() ? "detail1.bmp" : file);
   }
   mutable int sources_ = 0;
 };

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,27 +10,18 @@
 #include "app/InstallPlan.h"
 #include "app/PageFlow.h"
 #include "files/ZipArchiver.h"
+#include "support/Build.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-// A folder of the build, as Wine sees it.
-std::string BuildPath(const std::string& rest) {
-  const char* value = std::getenv("PRATILO_BINARY_DIR");
-  if (!value) return {};
-  std::string path = std::string("Z:") + value + "/" + rest;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
+using testing_support::BuildPath;
 
-std::vector<std::string> ExpectedNames() {
-  std::vector<std::string> names;
-  for (int variant = 1; variant <= 5; ++variant)
-    for (const char* size : {"1024", "512", "256"}) names.push_back("T" + std::to_string(variant) + "_" + size + ".bmp");
-  names.push_back("T6.bmp");
-  std::sort(names.begin(), names.end());
-  return names;
-}
+// The sixteen textures the payload holds, sorted.
+const std::vector<std::string> kExpectedNames = {
+    "T1_1024.bmp", "T1_256.bmp", "T1_512.bmp", "T2_1024.bmp", "T2_256.bmp", "T2_512.bmp",
+    "T3_1024.bmp", "T3_256.bmp", "T3_512.bmp", "T4_1024.bmp", "T4_256.bmp", "T4_512.bmp",
+    "T5_1024.bmp", "T5_256.bmp", "T5_512.bmp", "T6.bmp"};
 
 std::vector<std::string> EntryNames(const std::string& archive) {
   files::TZipBaseArchiver zip;
@@ -46,13 +36,13 @@ std::vector<std::string> EntryNames(const std::string& archive) {
 }  // namespace
 
 TEST(Payload, HoldsExactlyTheSixteenTexturesAtItsRoot) {
-  std::string archive = BuildPath("bin/Pratilo.bin");
+  std::string archive = BuildPath("bin\\Pratilo.bin");
   ASSERT_TRUE(testing_support::FileExists(archive)) << archive;
-  EXPECT_EQ(EntryNames(archive), ExpectedNames());
+  EXPECT_EQ(EntryNames(archive), kExpectedNames);
 }
 
 TEST(Payload, EveryChoiceOfTheWizardFindsItsEntry) {
-  std::vector<std::string> names = EntryNames(BuildPath("bin/Pratilo.bin"));
+  std::vector<std::string> names = EntryNames(BuildPath("bin\\Pratilo.bin"));
   std::set<std::string> entries(names.begin(), names.end());
   for (int variant = 0; variant <= app::kTestGridIndex; ++variant) {
     for (const char* resolution : {"1024", "512", "256"}) {
@@ -65,13 +55,13 @@ TEST(Payload, EveryChoiceOfTheWizardFindsItsEntry) {
 TEST(Payload, TexturesComeOutByteForByteAsDrawn) {
   testing_support::TempFolder out("payload");
   files::TZipBaseArchiver zip;
-  zip.FileName = BuildPath("bin/Pratilo.bin");
+  zip.FileName = BuildPath("bin\\Pratilo.bin");
   zip.BaseDir = out.path();
   zip.OpenZip();
   zip.ExtractMatching("*");
   zip.CloseZip();
-  for (const auto& name : ExpectedNames()) {
-    std::string drawn = testing_support::ReadFileBytes(BuildPath("artwork/payload/" + name));
+  for (const auto& name : kExpectedNames) {
+    std::string drawn = testing_support::ReadFileBytes(BuildPath("artwork\\payload\\" + name));
     ASSERT_FALSE(drawn.empty()) << name;
     EXPECT_TRUE(testing_support::ReadFileBytes(out / name) == drawn) << name;
   }

@@ -42,6 +42,21 @@ TEST(Presentation, TitleAuthorAddressBodyAndCredits) {
   }
 }
 
+// A click opens the mail link on the address, wherever it stands, and nowhere else.
+TEST(MailLink, OpensOnTheAddressOfBothTextsAndOnNothingElse) {
+  for (char lang : {'F', 'E'}) {
+    for (const auto& pieces : {app::PresentationPieces(lang), app::LicencePieces(lang)}) {
+      int addresses = 0;
+      for (const RichPiece& piece : pieces) {
+        bool address = piece.text == app::kContactAddress;
+        addresses += address;
+        EXPECT_EQ(app::IsMailLinkFormat(piece.format), address) << lang << ": " << piece.text.substr(0, 40);
+      }
+      EXPECT_GE(addresses, 1) << lang;
+    }
+  }
+}
+
 TEST(Licence, FiveSectionsWithBoldUnderlinedHeadingsAndTheAddressAtTheEnd) {
   const char* french[] = {"CONTRAT DE LICENCE", "LICENCE", "LIMITATION DE RECOURS ET RESPONSABILITES", "COPYRIGHT",
                           "ASSISTANCE, CONTACT (et remerciements ;-))"};

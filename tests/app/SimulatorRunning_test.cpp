@@ -9,7 +9,7 @@
 #include "support/HeldFile.h"
 #include "support/Runs.h"
 #include "support/TempFolder.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/DialogAnswerer.h"
 #include "support/HeldFile.h"
 #include "support/TempFolder.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ class Install : public testing_support::RunTest, public ::testing::Test {
     std::string out = Temp().path() + "restored\\";
     CreateDirectoryW(core::Widen(out).c_str(), nullptr);
     DeleteFileW(core::Widen(out + "detail1.bmp").c_str());
-    files::ArchiveExtract(Backup(folder), out, nullptr, "detail1.bmp");
+    files::ExtractFromArchive(Backup(folder), out, "detail1.bmp");
     return ReadFileBytes(out + "detail1.bmp");
   }
   std::vector<std::string> Lines() {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "support/Wizard.h"
+#include "core/FolderNames.h"
+#include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 #include "support/Gui.h"
 
 namespace {
@@ -124,6 +127,41 @@ TEST_F(Navigation, TheTabsNeverChangeThePage) {
   testing_support::Pump();
   EXPECT_EQ(Page(), &w().ts0);
   EXPECT_EQ(w().pc.ActivePageIndex(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The picker opens at the folder in the field; the user picks another one there.
+TEST_F(Navigation, ThePickedFolderIsTakenOnlyWhenItIsTheSimulatorsMainFolder) {
+  const std::string fsx = w().FolderFSX;
+  const std::string notMain = MakeFolder("Documents", {"readme.txt"});
+  const std::string otherFsx = MakeFolder("Other FSX", {"FSX.exe"});
+  WalkToSummary(w().rbFSX);
+  for (const std::string& picked : {notMain, otherFsx}) {
+    SCOPED_TRACE(picked);
+    std::wstring choice = core::Widen(core::RemoveBackslash(picked));
+    auto select = [&](size_t) {
+      HWND picker = FindWindowW(nullptr, L"Browse for Folder");
+      SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(choice.c_str()));
+    };
+    DialogAnswerer picker(L"Browse for Folder", std::vector<int>{IDOK}, select);
+    DialogAnswerer warning(core::Widen(ui::App().Title()), IDOK);
+    Click(w().b6.Handle());
+    EXPECT_EQ(picker.Finish().size(), 1u);
+    auto warned = warning.Finish();
+    if (picked == notMain) {
+      ASSERT_EQ(warned.size(), 1u);
+      EXPECT_EQ(warned[0].text, "This folder is not the FSX main folder !");
+      EXPECT_EQ(warned[0].icon, LoadIconW(nullptr, IDI_EXCLAMATION));
+      EXPECT_EQ(w().e6.Text(), fsx);
+    } else {
+      EXPECT_TRUE(warned.empty());
+      EXPECT_EQ(w().e6.Text(), otherFsx);
+      EXPECT_EQ(w().FolderFSX, otherFsx);
+    }
+  }
 }
 
 }  // namespace

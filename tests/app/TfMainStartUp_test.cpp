@@ -7,7 +7,7 @@
 #include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
 #include "support/RegistryFixture.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "support/DialogAnswerer.h"
 #include "support/HeldFile.h"
 #include "support/TempFolder.h"
-#include "ui/Application.h"
+#include "ui/dialogs/Application.h"
 
 namespace {
 

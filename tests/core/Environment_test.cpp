@@ -38,7 +38,7 @@ TEST(EnvText, MissingGivesEmptyAndLongValuesComeWhole) {
 
 namespace {
 
-const wchar_t kKey[] = L"Software\\Nuvra Soft\\Environment_test";
+const wchar_t kKey[] = L"Software\\Nuvra Soft\\core";
 
 class EnvironmentLifecycle : public ::testing::Test {
  protected:
@@ -69,7 +69,7 @@ class EnvironmentLifecycle : public ::testing::Test {
 TEST_F(EnvironmentLifecycle, InitSetsTheProgramIdentityAndFixedValues) {
   InitEnvironment();
   const Environment& env = Env();
-  EXPECT_EQ(env.ProgramName, "Environment_test");
+  EXPECT_EQ(env.ProgramName, "core");
   ASSERT_FALSE(env.ProgramDir.empty());
   EXPECT_EQ(env.ProgramDir.back(), '\\');
   EXPECT_EQ(env.HtmlStyle.size(), 259u);
@@ -85,7 +85,7 @@ TEST_F(EnvironmentLifecycle, InitSetsTheProgramIdentityAndFixedValues) {
   EXPECT_EQ(env.DecimalSep, seps.decimal);
   EXPECT_EQ(env.ThousandSep, seps.thousands.empty() ? "0" : seps.thousands);
   EXPECT_FALSE(env.LogFlag);
-  EXPECT_EQ(VersionText(4), "(Environment_test v0.0.0.0)");  // the test program has no version resource
+  EXPECT_EQ(VersionText(4), "(core v0.0.0.0)");  // the test program has no version resource
 }
 
 TEST_F(EnvironmentLifecycle, ReadsTheUserIdentityFromTheCentralKey) {
@@ -141,8 +141,8 @@ TEST_F(EnvironmentLifecycle, AThousandLaunchesFollowTheLocaleSeparator) {
     SCOPED_TRACE(c.stored);
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, c.separator));
     Clean();
-    WriteRegText(false, "\\Software\\Nuvra Soft\\Environment_test", "Lancements", "999");
-    WriteRegText(true, "\\Software\\Nuvra Soft\\Environment_test", "Lancements", "999");
+    WriteRegText(false, "\\Software\\Nuvra Soft\\core", "Lancements", "999");
+    WriteRegText(true, "\\Software\\Nuvra Soft\\core", "Lancements", "999");
     Launch();
     EXPECT_EQ(Count(false), c.stored);
     EXPECT_EQ(Count(true), c.stored);
@@ -168,7 +168,7 @@ TEST_F(EnvironmentLifecycle, ShutdownDeletesTempFilesClosesHeldFilesAndStaysQuie
   Env().LockedFiles.push_back({1, file});
   EXPECT_FALSE(DeleteFileW(Widen(held).c_str()));  // still held open
 
-  DialogAnswerer noBox(L"Environment_test", IDOK);
+  DialogAnswerer noBox(L"core", IDOK);
   DoneEnvironment();
   EXPECT_TRUE(noBox.Finish().empty());
   EXPECT_FALSE(FileExists(listed));
@@ -181,7 +181,7 @@ TEST_F(EnvironmentLifecycle, ShutdownDeletesTempFilesClosesHeldFilesAndStaysQuie
 TEST_F(EnvironmentLifecycle, ShutdownNamesTrackedObjectsThatWereNeverDestroyed) {
   InitEnvironment();
   Env().TrackedObjects = {"TFiche", "TListe"};
-  DialogAnswerer answer(L"Environment_test", IDOK);  // the box's caption is the program's name
+  DialogAnswerer answer(L"core", IDOK);  // the box's caption is the program's name
   DoneEnvironment();
   const auto seen = answer.Finish();
   ASSERT_EQ(seen.size(), 1u);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 #include "e2e/support/Scene.h"
 #include "e2e/support/Wizard.h"
 #include "e2e/support/ZipReader.h"
@@ -54,7 +54,7 @@ TEST(BackupEndToEnd, ADamagedBackupIsSetAsideAndTheOriginalSavedAfresh) {
 TEST(BackupEndToEnd, AFolderWithoutTextureIsRecordedAndUninstallingRemovesOnlyOurs) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
-  DeleteFileW(core::Widen(fsx.Texture()).c_str());
+  DeleteFileW(testing_support::Widen(fsx.Texture()).c_str());
   auto before = fsx.Snapshot();
 
   ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 2, 0}));

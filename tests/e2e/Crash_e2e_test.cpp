@@ -11,6 +11,7 @@
 #include "e2e/support/Scene.h"
 #include "e2e/support/Wizard.h"
 #include "e2e/support/ZipReader.h"
+#include "support/RegistryFixture.h"
 #include "support/TempFolder.h"
 
 namespace e2e {
@@ -65,7 +66,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnInstallation) {
     int delayMs = static_cast<int>(delay);
     SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms after Install");
     scene.ResetFolder(Sim::FSX);
-    ClearSettings();
+    testing_support::ClearSettings("Pratilo");
     auto filesBefore = fsx.Snapshot();
     {
       Wizard w;
@@ -133,7 +134,7 @@ TEST(CrashSafety, TheOriginalTextureSurvivesAKillAtAnyMomentOfAnUninstallation) 
     int delayMs = static_cast<int>(restoreMs * (moment + 0.5) / (kMoments / 2));
     SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms after Yes");
     scene.ResetFolder(Sim::FSX);
-    ClearSettings();
+    testing_support::ClearSettings("Pratilo");
     ASSERT_TRUE(InstallOnce(scene.Exe(), installed));
     {
       Wizard w;

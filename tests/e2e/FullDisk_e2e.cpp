@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 #include "e2e/support/Figures.h"
 #include "e2e/support/Scene.h"
 #include "e2e/support/Wizard.h"
@@ -43,14 +43,14 @@ uint64_t DeflatedSize(const std::string& bytes) {
 
 uint64_t FreeBytes(const std::string& root) {
   ULARGE_INTEGER free{};
-  GetDiskFreeSpaceExW(core::Widen(root).c_str(), &free, nullptr, nullptr);
+  GetDiskFreeSpaceExW(testing_support::Widen(root).c_str(), &free, nullptr, nullptr);
   return free.QuadPart;
 }
 
 // Leaves about `bytes` free on the volume with a file of its own (none when `bytes` is 0).
 void LeaveFree(const std::string& root, uint64_t bytes) {
   std::string filler = root + "filler.bin";
-  DeleteFileW(core::Widen(filler).c_str());
+  DeleteFileW(testing_support::Widen(filler).c_str());
   if (bytes == 0) return;
   uint64_t free = FreeBytes(root);
   ASSERT_GT(free, bytes);

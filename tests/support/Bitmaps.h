@@ -2,7 +2,7 @@
 // .bmp files made from images, for tests that feed pictures to the program.
 #include <string>
 
-#include "ui/Image.h"
+#include "ui/base/Image.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 
 namespace testing_support {
 namespace {
@@ -86,14 +86,15 @@ void DialogAnswerer::Watch() {
       RECT r;
       GetWindowRect(child, &r);
       if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(child)) {
-        buttons.push_back({r.left, core::Narrow(WindowText(child))});
+        buttons.push_back({r.left, Narrow(WindowText(child))});
       } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
           HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
           seen.hasIcon = seen.hasIcon || icon != nullptr;
           seen.questionIcon = seen.questionIcon || icon == question;
+          if (icon) seen.icon = icon;
         } else if (!WindowText(child).empty()) {
-          seen.text = core::Narrow(WindowText(child));
+          seen.text = Narrow(WindowText(child));
         }
       }
     }

@@ -30,6 +30,7 @@ class DialogAnswerer {
     std::vector<std::string> buttons;  // captions from left to right
     bool hasIcon = false;
     bool questionIcon = false;
+    HICON icon = nullptr;              // the system icon shown, by its shared handle
     int pressed = 0;                   // the button id given as the answer
   };
   // Stops watching and gives what was seen.

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 
 namespace testing_support {
 
@@ -24,7 +24,7 @@ HeldFile::HeldFile(const std::string& path, DWORD milliseconds) {
   heldEvent_ = CreateEventW(nullptr, TRUE, FALSE, (name + L".held").c_str());
   releaseEvent_ = CreateEventW(nullptr, TRUE, FALSE, (name + L".release").c_str());
   const std::wstring program = BesideThisProgram(L"hold_file.exe");
-  std::wstring command = L"\"" + program + L"\" \"" + core::Widen(path) + L"\" " + name + L" " +
+  std::wstring command = L"\"" + program + L"\" \"" + Widen(path) + L"\" " + name + L" " +
                          std::to_wstring(milliseconds);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -59,7 +59,7 @@ constexpr UINT_PTR kHoldSubclassId = 0x484F4C44;  // "HOLD"
 }
 
 HoldOnProgress::HoldOnProgress(HWND statusBar, const std::string& path, DWORD share)
-    : statusBar_(statusBar), path_(core::Widen(path)), share_(share) {
+    : statusBar_(statusBar), path_(Widen(path)), share_(share) {
   SetWindowSubclass(statusBar_, &HoldOnProgress::Watch, kHoldSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 

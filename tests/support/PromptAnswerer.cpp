@@ -4,7 +4,7 @@
 
 #include "core/Utf8.h"
 #include "support/Gui.h"
-#include "ui/PromptDialog.h"
+#include "ui/dialogs/PromptDialog.h"
 
 namespace testing_support {
 

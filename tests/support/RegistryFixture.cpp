@@ -1,6 +1,19 @@
 #include "support/RegistryFixture.h"
 
+#include "support/Text.h"
+
 namespace testing_support {
+
+void ClearSettings(const std::string& program) {
+  std::wstring name = Widen(program);
+  if (name.empty()) {
+    wchar_t self[MAX_PATH] = {};
+    std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    name = path.substr(path.find_last_of(L'\\') + 1);
+    name.resize(name.size() - 4);
+  }
+  DeleteRegTree(HKEY_CURRENT_USER, L"Software\\Nuvra Soft\\" + name);
+}
 
 namespace {
 constexpr REGSAM kView = KEY_WOW64_32KEY;

@@ -9,6 +9,10 @@ namespace testing_support {
 // Deletes a key and everything below it (32-bit view); a missing key is fine.
 void DeleteRegTree(HKEY hive, const std::wstring& path);
 
+// Removes a program's settings key, "Software\Nuvra Soft\<program>" of HKEY_CURRENT_USER; by
+// default this test program's own (its file name without ".exe", as the program names itself).
+void ClearSettings(const std::string& program = {});
+
 // Raw access for checks that must bypass the code under test.
 bool RegValueExists(HKEY hive, const std::wstring& path, const std::wstring& name);
 bool RegKeyExists(HKEY hive, const std::wstring& path);

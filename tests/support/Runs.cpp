@@ -20,7 +20,7 @@ std::string MakePayload(const std::string& folder) {
     }
   WriteFileBytes(files + "T6.bmp", PayloadBytes("T6.bmp"));
   std::string payload = folder + "Pratilo.bin";
-  files::ArchiveAdd(payload, files, nullptr, "*.bmp");
+  files::AddToArchive(payload, files, "*.bmp");
   return payload;
 }
 
@@ -51,7 +51,7 @@ void MakeBackupOfOriginal(const std::string& folder, const std::string& scratch)
   std::string saved = scratch + "saved\\";
   CreateDirectoryW(core::Widen(saved).c_str(), nullptr);
   WriteFileBytes(saved + "detail1.bmp", kOriginalTexture);
-  files::ArchiveAdd(RunTest::Backup(folder), saved, nullptr, "detail1.bmp");
+  files::AddToArchive(RunTest::Backup(folder), saved, "detail1.bmp");
 }
 
 }  // namespace testing_support

@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <atomic>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 
 namespace testing_support {
 
-using core::Narrow;
-using core::Widen;
 
 namespace {
 

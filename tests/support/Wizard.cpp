@@ -13,7 +13,7 @@
 #include "support/Bitmaps.h"
 #include "support/Gui.h"
 #include "support/RegistryFixture.h"
-#include "ui/Image.h"
+#include "ui/base/Image.h"
 
 namespace testing_support {
 
@@ -50,7 +50,6 @@ void WriteStandInArtwork(const std::string& folder) {
   }
 }
 
-void ClearSettings() { DeleteRegTree(HKEY_CURRENT_USER, SettingsKey()); }
 
 std::string StoredSetting(const char* name) {
   DWORD type = 0;

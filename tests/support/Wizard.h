@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/TfMain.h"
+#include "support/RegistryFixture.h"
 #include "support/TempFolder.h"
 #include "support/Gui.h"
 
@@ -14,8 +15,6 @@ namespace testing_support {
 // Pictures of the sizes the program expects, written into a folder (the real artwork is not needed).
 void WriteStandInArtwork(const std::string& folder);
 
-// Removes the test program's settings key.
-void ClearSettings();
 // A setting as stored in the registry, or "<missing>".
 std::string StoredSetting(const char* name);
 

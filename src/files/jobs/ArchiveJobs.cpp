@@ -2,60 +2,35 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "core/Utf8.h"
-#include "core/ValueText.h"
 #include "files/FileHandle.h"
 #include "files/FileOps.h"
-#include "files/jobs/FailureQuestion.h"
-#include "ui/widgets/StatusBar.h"
 
 namespace files {
 namespace {
 
-std::unique_ptr<TZipCtrl> g_current;
-
-// Fills the controller slot for one job and empties it (freeing the controller, which clears the
-// status bar) when the job leaves, normally or through a failure.
-class ControllerSlot {
+// The handlers stay with the job: the component lets go of them however the request ends.
+class HookedEvents {
  public:
-  ControllerSlot() { g_current.reset(); }
-  ~ControllerSlot() { g_current.reset(); }
-  ControllerSlot(const ControllerSlot&) = delete;
-  ControllerSlot& operator=(const ControllerSlot&) = delete;
+  HookedEvents(TZipBaseArchiver& zip, const ArchiveJobEvents& events) : zip_(zip) {
+    zip_.OnOverallProgress = events.progress;
+    zip_.OnProcessFileFailure = events.fileFailure;
+  }
+  ~HookedEvents() {
+    zip_.OnOverallProgress = nullptr;
+    zip_.OnProcessFileFailure = nullptr;
+  }
+  HookedEvents(const HookedEvents&) = delete;
+  HookedEvents& operator=(const HookedEvents&) = delete;
 
-  void Hook(TZipBaseArchiver& zip, ui::StatusBar* statusBar) {
-    if (!statusBar) return;
-    g_current = std::make_unique<TZipCtrl>(statusBar);
-    TZipCtrl* ctrl = g_current.get();
-    zip.OnOverallProgress = [ctrl](TZipBaseArchiver& sender, double progress, TZAProcessOperation operation,
-                                   TZAProgressPhase phase, bool& cancel) {
-      ctrl->OverallProgress(sender, progress, operation, phase, cancel);
-    };
-  }
-  void Release(TZipBaseArchiver& zip) {
-    zip.OnOverallProgress = nullptr;
-    g_current.reset();
-  }
+ private:
+  TZipBaseArchiver& zip_;
 };
 
 }  // namespace
 
-std::string ProgressText(double progress) { return " " + core::FormatNumber(progress) + " %"; }
-
-TZipCtrl::~TZipCtrl() {
-  if (statusBar_) statusBar_->SetSimpleText("");
-}
-
-void TZipCtrl::OverallProgress(TZipBaseArchiver&, double progress, TZAProcessOperation, TZAProgressPhase, bool&) {
-  if (statusBar_) statusBar_->SetSimpleText(ProgressText(progress));
-}
-
-TZipCtrl* CurrentZipCtrl() { return g_current.get(); }
-
-bool ArchiveAdd(std::string_view archiveName, std::string_view baseDir, ui::StatusBar* statusBar,
-                std::string_view fileMask) {
+bool AddToArchive(std::string_view archiveName, std::string_view baseDir, std::string_view fileMask,
+                  const ArchiveJobEvents& events) {
   std::wstring archive = core::Widen(archiveName);
   // Cleared so the component can open the archive for writing; put back however the job ends.
   uint32_t remembered = FileExists(archive) ? ClearReadOnly(archiveName) : 0;
@@ -68,29 +43,29 @@ bool ArchiveAdd(std::string_view archiveName, std::string_view baseDir, ui::Stat
     }
   } restore{archive, remembered};
 
-  TZipArchiver zip;
-  ControllerSlot slot;
+  TZipBaseArchiver zip;
   zip.FileName = std::string(archiveName);
   zip.BaseDir = std::string(baseDir);
   zip.OpenZip();
-  slot.Hook(zip, statusBar);
-  zip.AddMatching(fileMask, attr::AnyFile, "");
-  slot.Release(zip);
+  {
+    HookedEvents hooked(zip, events);
+    zip.AddMatching(fileMask, attr::AnyFile, "");
+  }
   zip.CloseZip();
   return true;
 }
 
-bool ArchiveExtract(std::string_view archiveName, std::string_view destDir, ui::StatusBar* statusBar,
-                    std::string_view fileMask) {
+bool ExtractFromArchive(std::string_view archiveName, std::string_view destDir, std::string_view fileMask,
+                        const ArchiveJobEvents& events) {
   if (!FileExists(core::Widen(archiveName))) return false;
-  TZipArchiver zip;
-  ControllerSlot slot;
+  TZipBaseArchiver zip;
   zip.FileName = std::string(archiveName);
   zip.BaseDir = std::string(destDir);
   zip.OpenZip();
-  slot.Hook(zip, statusBar);
-  zip.ExtractMatching(fileMask, attr::AnyFile, "");
-  slot.Release(zip);
+  {
+    HookedEvents hooked(zip, events);
+    zip.ExtractMatching(fileMask, attr::AnyFile, "");
+  }
   zip.CloseZip();
   return true;
 }

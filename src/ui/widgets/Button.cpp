@@ -1,6 +1,6 @@
 #include "ui/widgets/Button.h"
 
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 namespace ui {

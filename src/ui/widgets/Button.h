@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/Gdi.h"
-#include "ui/Image.h"
+#include "ui/base/Gdi.h"
+#include "ui/base/Image.h"
 #include "ui/widgets/Control.h"
 
 namespace ui {

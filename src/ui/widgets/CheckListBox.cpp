@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Utf8.h"
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 
 namespace ui {
 

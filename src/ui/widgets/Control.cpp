@@ -3,10 +3,9 @@
 #include <windowsx.h>
 
 #include "core/Utf8.h"
-#include "ui/DpiScaling.h"
-#include "ui/SystemDpi.h"
+#include "ui/base/DpiScaling.h"
+#include "ui/base/SystemDpi.h"
 #include "ui/widgets/Event.h"
-#include "ui/widgets/Form.h"
 
 namespace ui {
 
@@ -14,10 +13,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x5052;  // "PR"
 // Window property holding the wrapper; a property lookup is a hashed atom, whatever the control class.
 constexpr wchar_t kWrapperProperty[] = L"Pratilo.Control";
-}
-
-std::ostream& operator<<(std::ostream& out, const Rect& r) {
-  return out << "{" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << "}";
 }
 
 Control::~Control() { DestroyHandle(); }
@@ -141,7 +136,7 @@ void Control::RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fon
 int DpiOf(HWND hwnd) {
   if (!hwnd) return SystemDpi();
   HWND root = GetAncestor(hwnd, GA_ROOT);
-  if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) return form->Dpi();
+  if (const Control* top = Control::FromHandle(root); top && top->LayoutDpi()) return top->LayoutDpi();
   return WindowDpi(root ? root : hwnd);
 }
 

@@ -5,24 +5,14 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/Gdi.h"
+#include "ui/base/Gdi.h"
+#include "ui/base/Geometry.h"
 
 namespace ui {
-
-// A place relative to the parent's client area: in design units (pixels at 96 DPI) where the program
-// lays out by hand, in pixels where it is worked out from measured text.
-struct Rect {
-  int x = 0, y = 0, w = 0, h = 0;
-  bool operator==(const Rect&) const = default;
-};
-
-// Readable test failures and diagnostics.
-std::ostream& operator<<(std::ostream& out, const Rect& r);
 
 enum class MouseButton { None, Left, Right, Middle };
 
@@ -111,6 +101,8 @@ class Control : public Component {
   virtual bool LiesUnder() const { return false; }
   // After the font and design place have followed a change of DPI: what else the kind must redo.
   virtual void OnDpiChanged(int /*dpi*/) {}
+  // The DPI a top-level window lays its controls out for; 0 for a control, which follows its window's.
+  virtual int LayoutDpi() const { return 0; }
 
   // Mouse messages that reach this control's own window (static text lets them through to its parent).
   std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;

@@ -9,12 +9,15 @@ bool Edit::Create(const CreateArgs& args) {
 }
 
 void Edit::SetText(std::string_view utf8) {
-  if (Text() != utf8) Control::SetText(utf8);
+  if (Text() == utf8) return;  // the caret stays where it is
+  settingText_ = true;
+  Control::SetText(utf8);
+  settingText_ = false;
 }
 
 bool Edit::OnCommand(int code, int) {
   if (code != EN_CHANGE) return false;
-  Raise(onChange);
+  if (!settingText_) Raise(onChange);
   return true;
 }
 

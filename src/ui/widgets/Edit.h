@@ -22,12 +22,15 @@ class Edit : public Control {
   };
 
   bool Create(const CreateArgs& args);
-  // Setting the text it already has changes nothing and raises no change event.
+  // Like every control, the edit raises no event for a change the program makes itself.
   void SetText(std::string_view utf8) override;
   bool OnCommand(int code, int id) override;
 
-  // Every change of the text, typed or set from code.
+  // Every change of the text the user makes.
   std::function<void()> onChange;
+
+ private:
+  bool settingText_ = false;
 };
 
 }  // namespace ui

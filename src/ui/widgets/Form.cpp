@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Utf8.h"
-#include "ui/SystemDpi.h"
+#include "ui/base/SystemDpi.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Event.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/DpiScaling.h"
-#include "ui/Gdi.h"
+#include "ui/base/DpiScaling.h"
+#include "ui/base/Gdi.h"
 #include "ui/widgets/Panel.h"
 
 namespace ui {
@@ -60,6 +60,7 @@ class Form : public Panel {
   FontCache& Fonts() { return fonts_; }
 
   int Dpi() const { return fonts_.Dpi(); }
+  int LayoutDpi() const override { return Dpi(); }
   // Lays the window and every control out again for another DPI (the window keeps its top-left
   // corner), then raises onDpiChanged for what the program lays out itself.
   void ApplyDpi(int dpi);

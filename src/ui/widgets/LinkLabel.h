@@ -2,7 +2,7 @@
 // A label that acts as a link: aqua, underlined, hand cursor, click event.
 #include <functional>
 
-#include "ui/Gdi.h"
+#include "ui/base/Gdi.h"
 #include "ui/widgets/Label.h"
 
 namespace ui {

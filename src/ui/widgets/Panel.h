@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/Gdi.h"
+#include "ui/base/Gdi.h"
 #include "ui/widgets/Control.h"
 
 namespace ui {

@@ -2,8 +2,8 @@
 // A picture drawn 1:1 from a decoded image; the control takes the image's size.
 #include <string>
 
-#include "ui/Gdi.h"
-#include "ui/Image.h"
+#include "ui/base/Gdi.h"
+#include "ui/base/Image.h"
 #include "ui/widgets/Control.h"
 
 namespace ui {

@@ -1,6 +1,6 @@
 #include "ui/widgets/RadioGroup.h"
 
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 #include <uxtheme.h>

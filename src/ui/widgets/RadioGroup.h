@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 #include "ui/widgets/RadioButton.h"
 
 namespace ui {

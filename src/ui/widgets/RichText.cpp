@@ -5,7 +5,7 @@
 #include <richedit.h>
 
 #include "core/Utf8.h"
-#include "ui/SystemDpi.h"
+#include "ui/base/SystemDpi.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/ToolBar.h"
 
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
 #include "core/Utf8.h"

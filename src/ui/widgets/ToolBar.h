@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Gdi.h"
+#include "ui/base/Gdi.h"
 #include "ui/widgets/Control.h"
 
 namespace ui {

@@ -9,10 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/Utf8.h"
-#include "e2e/support/Build.h"
+#include "support/Text.h"
+#include "support/Build.h"
 
 namespace e2e {
+
+using testing_support::BuildPath;
+
 namespace {
 
 std::mutex lock;
@@ -24,7 +27,7 @@ std::vector<std::pair<std::string, std::string>>& Figures() {
 std::string ProgramStem() {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::string name = core::Narrow(path);
+  std::string name = testing_support::Narrow(path);
   name = name.substr(name.find_last_of('\\') + 1);
   return name.substr(0, name.find_last_of('.'));
 }

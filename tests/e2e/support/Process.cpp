@@ -3,8 +3,8 @@
 #include <atomic>
 #include <thread>
 
-#include "core/Utf8.h"
-#include "e2e/support/Build.h"
+#include "support/Text.h"
+#include "support/Build.h"
 
 namespace e2e {
 
@@ -32,9 +32,9 @@ void ChildProcess::Close() {
 
 bool ChildProcess::Start(const std::string& exe, const std::string& arguments, bool quiet) {
   if (Started()) return false;
-  std::wstring path = core::Widen(exe);
+  std::wstring path = testing_support::Widen(exe);
   std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
-  std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + core::Widen(arguments));
+  std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + testing_support::Widen(arguments));
   STARTUPINFOW startup{sizeof startup};
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE nul = quiet ? CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,

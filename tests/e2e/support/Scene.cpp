@@ -4,13 +4,16 @@
 
 #include <mutex>
 
-#include "core/Utf8.h"
-#include "e2e/support/Build.h"
+#include "support/Text.h"
+#include "support/Build.h"
 #include "e2e/support/Process.h"
 #include "e2e/support/ZipReader.h"
 #include "support/RegistryFixture.h"
 
 namespace e2e {
+
+using testing_support::BuildPath;
+
 namespace {
 
 using testing_support::ReadFileBytes;
@@ -22,7 +25,7 @@ const wchar_t kFSXKey[] = L"Software\\Microsoft\\Microsoft Games\\Flight Simulat
 
 void MakeFolders(const std::string& path) {
   for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
-    CreateDirectoryW(core::Widen(path.substr(0, at)).c_str(), nullptr);
+    CreateDirectoryW(testing_support::Widen(path.substr(0, at)).c_str(), nullptr);
 }
 
 void Collect(const std::wstring& root, const std::wstring& relative, std::map<std::string, std::string>& files) {
@@ -35,7 +38,7 @@ void Collect(const std::wstring& root, const std::wstring& relative, std::map<st
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
       Collect(root, relative + name + L"\\", files);
     else
-      files[core::Narrow(relative + name)] = ReadFileBytes(core::Narrow(root + relative + name));
+      files[testing_support::Narrow(relative + name)] = ReadFileBytes(testing_support::Narrow(root + relative + name));
   } while (FindNextFileW(search, &found));
   FindClose(search);
 }
@@ -71,7 +74,7 @@ const Payload& ThePayload() {
 
 std::map<std::string, std::string> SimulatorFolder::Snapshot() const {
   std::map<std::string, std::string> files;
-  Collect(core::Widen(main), L"", files);
+  Collect(testing_support::Widen(main), L"", files);
   return files;
 }
 
@@ -115,7 +118,7 @@ struct Scene::SavedMachineValue {
 
   SavedMachineValue(std::wstring k, std::wstring n, const std::string& value) : key(std::move(k)), name(std::move(n)) {
     existed = testing_support::GetRawValue(HKEY_LOCAL_MACHINE, key, name, type, data);
-    std::wstring wide = core::Widen(value);
+    std::wstring wide = testing_support::Widen(value);
     testing_support::SetRawValue(HKEY_LOCAL_MACHINE, key, name, REG_SZ, wide.c_str(),
                                  static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
   }
@@ -134,12 +137,12 @@ struct Scene::SavedMachineValue {
 };
 
 Scene::Scene(const Options& options) : temp_("e2e") {
-  ClearSettings();
+  testing_support::ClearSettings("Pratilo");
   std::string program = temp_ / "Program\\";
   MakeFolders(program);
   exe_ = program + "Pratilo.exe";
-  CopyFileW(core::Widen(BuildPath("bin\\Pratilo.exe")).c_str(), core::Widen(exe_).c_str(), FALSE);
-  if (options.payload) CopyFileW(core::Widen(PayloadPath()).c_str(), core::Widen(program + "Pratilo.bin").c_str(), FALSE);
+  CopyFileW(testing_support::Widen(BuildPath("bin\\Pratilo.exe")).c_str(), testing_support::Widen(exe_).c_str(), FALSE);
+  if (options.payload) CopyFileW(testing_support::Widen(PayloadPath()).c_str(), testing_support::Widen(program + "Pratilo.bin").c_str(), FALSE);
 
   // Folder names with blanks, as under Program Files.
   fsx_.main = temp_ / "Microsoft Games\\Flight Simulator X\\";
@@ -156,7 +159,7 @@ Scene::Scene(const Options& options) : temp_("e2e") {
   savedFS9_ = std::make_unique<SavedMachineValue>(kFS9Key, L"EXE Path", fs9_.main.substr(0, fs9_.main.size() - 1));
 }
 
-Scene::~Scene() { ClearSettings(); }
+Scene::~Scene() { testing_support::ClearSettings("Pratilo"); }
 
 void Scene::ResetFolder(Sim sim) const {
   const SimulatorFolder& f = Folder(sim);
@@ -167,18 +170,17 @@ void Scene::ResetFolder(Sim sim) const {
 std::string Setting(const std::string& name) {
   DWORD type = 0;
   std::wstring data;
-  if (!testing_support::GetRawValue(HKEY_CURRENT_USER, kSettingsKey, core::Widen(name), type, data)) return "<missing>";
+  if (!testing_support::GetRawValue(HKEY_CURRENT_USER, kSettingsKey, testing_support::Widen(name), type, data)) return "<missing>";
   while (!data.empty() && data.back() == L'\0') data.pop_back();
-  return core::Narrow(data);
+  return testing_support::Narrow(data);
 }
 
 void SetSetting(const std::string& name, const std::string& value) {
-  std::wstring wide = core::Widen(value);
-  testing_support::SetRawValue(HKEY_CURRENT_USER, kSettingsKey, core::Widen(name), REG_SZ, wide.c_str(),
+  std::wstring wide = testing_support::Widen(value);
+  testing_support::SetRawValue(HKEY_CURRENT_USER, kSettingsKey, testing_support::Widen(name), REG_SZ, wide.c_str(),
                                static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
-void ClearSettings() { testing_support::DeleteRegTree(HKEY_CURRENT_USER, kSettingsKey); }
 
 std::map<std::string, std::string> RememberedChoices() {
   std::map<std::string, std::string> values;

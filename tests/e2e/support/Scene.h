@@ -59,7 +59,6 @@ class Scene {
 // The program's remembered values (HKEY_CURRENT_USER\Software\Nuvra Soft\Pratilo).
 std::string Setting(const std::string& name);  // "<missing>" when absent
 void SetSetting(const std::string& name, const std::string& value);
-void ClearSettings();
 // The values a user's choices leave behind, by name (the window placement left out).
 std::map<std::string, std::string> RememberedChoices();
 

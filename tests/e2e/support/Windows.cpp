@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Utf8.h"
+#include "support/Text.h"
 #include "e2e/support/Process.h"
 
 namespace e2e {
@@ -58,7 +58,7 @@ std::string TextOf(HWND window) {
                            kSendTimeout, &copied))
     return {};
   text.resize(std::min<size_t>(copied, length));
-  return core::Narrow(text);
+  return testing_support::Narrow(text);
 }
 
 std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t* className, bool visibleOnly) {
@@ -88,7 +88,7 @@ bool IsChecked(HWND control) {
 }
 
 bool SetText(HWND control, const std::string& text) {
-  std::wstring wide = core::Widen(text);
+  std::wstring wide = testing_support::Widen(text);
   DWORD_PTR result = 0;
   return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG,
                              kSendTimeout, &result) &&
@@ -98,7 +98,7 @@ bool SetText(HWND control, const std::string& text) {
 bool Type(HWND edit, const std::string& text) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kSendTimeout, &result)) return false;
-  for (wchar_t c : core::Widen(text)) PostMessageW(edit, WM_CHAR, c, 1);
+  for (wchar_t c : testing_support::Widen(text)) PostMessageW(edit, WM_CHAR, c, 1);
   return WaitUntil([&] { return TextOf(edit) == text; }, 5000);
 }
 

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "e2e/support/Figures.h"
-
 namespace e2e {
 namespace {
 
@@ -40,9 +38,6 @@ const Captions kEnglish{
 };
 
 constexpr int kStartTimeoutMs = 20000;
-constexpr int kStartAttempts = 3;
-// Unhandled exceptions end a process with their status, whose severity bits are set.
-constexpr DWORD kFirstErrorStatus = 0xC0000000;
 constexpr int kExitTimeoutMs = 10000;
 
 using ::testing::AssertionFailure;
@@ -75,24 +70,15 @@ const char* PageName(Page page) {
 }
 
 AssertionResult Wizard::Start(const std::string& exe, double* startMs) {
-  for (int attempt = 1;; ++attempt) {
-    auto started = Clock::now();
-    if (!process_.Start(exe))
-      return AssertionFailure() << "cannot start " << exe << " (error " << process_.StartError() << ")";
-    if (WaitUntil([&] { return Window() != nullptr || !process_.Running(); }, kStartTimeoutMs) && Window()) {
-      WaitForInputIdle(process_.Handle(), kStartTimeoutMs);
-      if (startMs) *startMs = MillisecondsSince(started);
-      return AssertionSuccess();
-    }
-    // Wine now and then starts a process whose window system never comes up, so its first window
-    // call crashes (the backtrace is in the log). A program that crashes at every start still fails.
-    std::string exitCode = ExitCodeText(process_.ExitCode());
-    bool crashed = process_.ExitCode() >= kFirstErrorStatus;
-    if (!crashed || attempt == kStartAttempts)
-      return AssertionFailure() << "no wizard window shown (exit code " << exitCode << "); " << Describe();
-    RecordFigure("A start that crashed before its window, tried again", "exit code " + exitCode);
-    process_.Close();
-  }
+  auto started = Clock::now();
+  if (!process_.Start(exe))
+    return AssertionFailure() << "cannot start " << exe << " (error " << process_.StartError() << ")";
+  if (!WaitUntil([&] { return Window() != nullptr || !process_.Running(); }, kStartTimeoutMs) || !Window())
+    return AssertionFailure() << "no wizard window shown (exit code " << ExitCodeText(process_.ExitCode()) << "); "
+                              << Describe();
+  WaitForInputIdle(process_.Handle(), kStartTimeoutMs);
+  if (startMs) *startMs = MillisecondsSince(started);
+  return AssertionSuccess();
 }
 
 HWND Wizard::Window() const {

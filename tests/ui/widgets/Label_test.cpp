@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Gui.h"
-#include "ui/DpiScaling.h"
+#include "ui/base/DpiScaling.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/LinkLabel.h"
 

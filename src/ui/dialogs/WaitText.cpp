@@ -1,0 +1,13 @@
+#include "ui/dialogs/WaitText.h"
+
+#include "core/ValueText.h"
+
+namespace ui {
+
+WaitLines SplitWaitText(std::string_view text) {
+  std::string rest(text);
+  std::string title = core::CutField(rest, "\t");
+  return {core::TrimText(title), rest};
+}
+
+}  // namespace ui

@@ -1,0 +1,45 @@
+// The system's folder picker, answered as a user answers it.
+#include "ui/dialogs/FolderPicker.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include "core/Utf8.h"
+#include "support/DialogAnswerer.h"
+#include "support/TempFolder.h"
+#include "ui/widgets/Form.h"
+
+namespace {
+
+using testing_support::DialogAnswerer;
+
+constexpr wchar_t kPickerTitle[] = L"Browse for Folder";
+
+TEST(FolderPicker, GivesTheFolderTheUserChoseAndNothingOnCancel) {
+  ui::Form owner;  // as the wizard owns it
+  ASSERT_TRUE(
+      owner.Create({.className = L"FolderPickerTest", .name = "fTest", .clientWidth = 200, .clientHeight = 100}));
+  owner.Show();
+  testing_support::TempFolder temp("picker");
+  const std::string start = temp / "Flight Simulator X";
+  const std::string chosen = temp / "Jeux été";
+  for (const std::string& folder : {start, chosen})
+    ASSERT_TRUE(CreateDirectoryW(core::Widen(folder).c_str(), nullptr));
+  {
+    std::wstring choice = core::Widen(chosen);
+    DialogAnswerer ok(kPickerTitle, std::vector<int>{IDOK}, [&](size_t) {
+      SendMessageW(FindWindowW(nullptr, kPickerTitle), BFFM_SETSELECTIONW, TRUE,
+                   reinterpret_cast<LPARAM>(choice.c_str()));
+    });
+    EXPECT_EQ(ui::PickFolder(owner.Handle(), "Dossier principal de FSX :", start), chosen);
+    auto seen = ok.Finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Dossier principal de FSX :");
+  }
+  DialogAnswerer cancel(kPickerTitle, IDCANCEL);
+  EXPECT_EQ(ui::PickFolder(owner.Handle(), "Dossier principal de FSX :", start), "");
+  EXPECT_EQ(cancel.Finish().size(), 1u);
+}
+
+}  // namespace
