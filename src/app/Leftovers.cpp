@@ -7,6 +7,7 @@
 #include "core/Utf8.h"
 #include "files/EntryCheck.h"
 #include "files/FileHandle.h"
+#include "files/ZipNames.h"
 
 namespace app {
 namespace {
@@ -28,7 +29,7 @@ bool IsOurs(const std::string& folder, const std::wstring& name, const std::vect
   for (const std::wstring& target : targets)
     if (files::IsTempNameFor(target, name)) return true;
   for (const files::FileStamp& entry : entries) {
-    if (!files::SameEntryName(entry.name, core::Narrow(name))) continue;
+    if (!files::zip::SameEntryName(entry.name, core::Narrow(name))) continue;
     auto stamp = files::StampOfFile(folder + core::Narrow(name));
     return stamp && stamp->SameContent(entry);
   }

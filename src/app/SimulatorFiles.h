@@ -2,7 +2,7 @@
 // The files of a simulator's main folder that the wizard looks for and the runs touch.
 #include <string>
 
-#include "files/FileHandle.h"
+#include "core/PathTests.h"
 
 namespace app {
 
@@ -13,7 +13,7 @@ inline constexpr char kTextureName[] = "detail1.bmp";  // the simulator's textur
 inline constexpr char kMarkerFS9[] = "FS9.exe";
 inline constexpr char kMarkerFSX[] = "FSX.exe";
 
-using files::FileExists;
+using core::FileExists;
 
 struct SimulatorFiles {
   std::string main;     // the main folder, completed

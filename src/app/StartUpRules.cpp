@@ -1,7 +1,7 @@
 #include "app/StartUpRules.h"
 
 #include "core/FolderNames.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace app {
 

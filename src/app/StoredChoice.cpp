@@ -1,7 +1,7 @@
 #include "app/StoredChoice.h"
 
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/ValueParse.h"
 
 namespace app {
 

@@ -7,7 +7,7 @@
 #include "app/TfMain.h"
 #include "core/FolderNames.h"
 #include "core/Settings.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include "app/RichTexts.h"
 #include "app/TfMain.h"
 #include "core/Settings.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace app {
 

@@ -8,7 +8,7 @@
 #include "core/Environment.h"
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 #include "ui/dialogs/FileOpener.h"
 #include "ui/dialogs/FolderPicker.h"
 #include "ui/dialogs/MessageBoxes.h"

@@ -36,13 +36,9 @@ void TfMain::CreateToolBar() {
 
 void TfMain::ApplyToolBarArtwork() {
   const int size = ui::Scale(kFlagSize, form.Dpi());
-  ui::ImageList flags(ImageList_Create(size, size, ILC_COLOR32, 2, 0));
-  for (const char* flag : {"flag_fr.bmp", "flag_en.bmp"}) {
-    ui::Bitmap bitmap = ui::MakeBitmap(LoadPictureFor(artwork_, flag, form.Dpi()));
-    // A missing flag keeps the indexes of the others.
-    if (!bitmap) bitmap = ui::MakeBitmap(ui::Image{size, size, std::vector<uint8_t>(size_t(size) * size * 4)});
-    ImageList_Add(flags.Get(), bitmap.Get(), nullptr);
-  }
+  // A missing flag keeps the indexes of the others.
+  ui::ImageList flags = ui::MakeImageList(size, size, {LoadPictureFor(artwork_, "flag_fr.bmp", form.Dpi()),
+                                                       LoadPictureFor(artwork_, "flag_en.bmp", form.Dpi())});
   tb.SetImages(flags.Get());
   il16 = std::move(flags);  // the old list goes once the bar has the new one
 }

@@ -10,7 +10,7 @@
 #include "core/NumberFormat.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/ValueParse.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace core {
 

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "core/Utf8.h"
-#include "core/ValueText.h"
 
 namespace core {
 

@@ -25,4 +25,10 @@ std::string FormatNumberWith(const NumberSeparators& separators, double value, c
 // The user's locale separators, as Windows reports them.
 NumberSeparators UserNumberSeparators();
 
+// Number to text with the locale's separators ("%W.Dn" / "%W.Df" formats).
+// The program's callers all use the defaults: nearest whole number, thousands grouped.
+std::string FormatNumber(const Value& value, char fill = ' ', bool showZero = true, double spec = 0.0,
+                         bool grouping = true, bool explicitSign = false);
+std::string FormatNumber(double value);  // with the callers' defaults
+
 }  // namespace core

@@ -8,7 +8,6 @@
 #include "core/Environment.h"
 #include "core/RegistryKey.h"
 #include "core/Utf8.h"
-#include "core/ValueText.h"
 
 namespace core {
 

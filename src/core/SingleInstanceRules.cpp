@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/TextTools.h"
 #include "core/Utf8.h"
 
 namespace core {
@@ -63,10 +64,7 @@ std::string InstanceMutexName(const std::string& className, const std::string& t
 
 std::optional<std::string> WrongNameMessage(const std::string& expectedName, const std::string& programName) {
   if (expectedName.empty()) return std::nullopt;
-  const std::wstring expected = Widen(expectedName), actual = Widen(programName);
-  if (CompareStringOrdinal(expected.data(), static_cast<int>(expected.size()), actual.data(),
-                           static_cast<int>(actual.size()), TRUE) == CSTR_EQUAL)
-    return std::nullopt;
+  if (SameTextIgnoringCase(expectedName, programName)) return std::nullopt;
   return "Veuillez renommez ce programme \"" + expectedName + ".exe\", il ne peut pas fonctionner sans cela !";
 }
 

@@ -1,8 +1,9 @@
 // Small text tools: padding, field cutting, quoting, suffix and character-set tests.
+#include "core/TextTools.h"
+
 #include <windows.h>
 
 #include "core/Utf8.h"
-#include "core/ValueText.h"
 
 namespace core {
 
@@ -57,6 +58,12 @@ std::string CutField(std::string& s, std::string_view sep) {
 std::string Unquote(std::string_view s) {
   if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return std::string(s.substr(1, s.size() - 2));
   return std::string(s);
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+  const std::wstring wa = Widen(a), wb = Widen(b);
+  return CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()), wb.data(), static_cast<int>(wb.size()), TRUE) ==
+         CSTR_EQUAL;
 }
 
 bool EndsWithText(std::string_view s, std::string_view suffix, bool caseSensitive) {

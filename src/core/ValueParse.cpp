@@ -1,4 +1,6 @@
 // A forgiving reader of numbers, percentages, times and dates as users and the registry hold them.
+#include "core/ValueParse.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -6,7 +8,7 @@
 #include <string>
 
 #include "core/DateSerial.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace core {
 

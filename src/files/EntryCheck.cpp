@@ -2,12 +2,12 @@
 
 #include <zlib.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "core/Utf8.h"
 #include "files/FileHandle.h"
 #include "files/ZipArchiver.h"
+#include "files/ZipNames.h"
 
 namespace files {
 namespace {
@@ -29,7 +29,7 @@ std::unique_ptr<TZipBaseArchiver> OpenForReading(std::string_view archivePath) {
 const TZipItem* LastFileEntry(const TZipBaseArchiver& zip, std::string_view entryName) {
   const TZipItem* found = nullptr;
   for (const auto& item : zip.Items())
-    if (!item.IsFolder() && SameEntryName(item.name, entryName)) found = &item;
+    if (!item.IsFolder() && zip::SameEntryName(item.name, entryName)) found = &item;
   return found;
 }
 
@@ -58,15 +58,6 @@ std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath) 
   for (const auto& item : zip->Items())
     if (!item.IsFolder()) entries.push_back({item.name, item.header.size, item.header.crc});
   return entries;
-}
-
-bool SameEntryName(std::string_view stored, std::string_view wanted) {
-  std::wstring a = core::Widen(stored), b = core::Widen(wanted);
-  std::replace(a.begin(), a.end(), L'\\', L'/');
-  std::replace(b.begin(), b.end(), L'\\', L'/');
-  return a.size() == b.size() &&
-         CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-             CSTR_EQUAL;
 }
 
 bool FileMatchesEntry(std::string_view archivePath, std::string_view entryName, std::string_view filePath) {

@@ -24,9 +24,6 @@ std::optional<FileStamp> StampOfFile(std::string_view filePath);
 // The file entries of a readable archive (folders left out); nothing when it cannot be read.
 std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath);
 
-// Stored entry names compared as the archive compares them: either separator, letters without regard to case.
-bool SameEntryName(std::string_view stored, std::string_view wanted);
-
 // True when the archive can be read, holds a file entry named entryName (the last one when there are
 // several, as extraction leaves it) and the file exists with that entry's size and CRC-32.
 bool FileMatchesEntry(std::string_view archivePath, std::string_view entryName, std::string_view filePath);

@@ -4,8 +4,6 @@
 #include <atomic>
 #include <cwctype>
 
-#include "core/Utf8.h"
-
 namespace files {
 
 bool FileHandle::Read(void* data, size_t n, size_t& got) const {
@@ -88,18 +86,6 @@ std::wstring FullPath(const std::wstring& name) {
   n = GetFullPathNameW(name.c_str(), n, out.data(), nullptr);
   out.resize(n);
   return out;
-}
-
-bool FileExists(const std::wstring& path) {
-  DWORD a = GetFileAttributesW(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(std::string_view utf8Path) { return FileExists(core::Widen(utf8Path)); }
-
-bool FolderExists(const std::wstring& path) {
-  DWORD a = GetFileAttributesW(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace files

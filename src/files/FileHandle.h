@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/PathTests.h"
+
 namespace files {
 
 class FileHandle {
@@ -80,8 +82,7 @@ FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path);
 
 // Full path of a name (relative names against the current directory); the name itself on failure.
 std::wstring FullPath(const std::wstring& name);
-bool FileExists(const std::wstring& path);    // a file, not a folder
-bool FileExists(std::string_view utf8Path);
-bool FolderExists(const std::wstring& path);
+using core::FileExists;
+using core::FolderExists;
 
 }  // namespace files

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/FolderNames.h"
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
@@ -26,13 +27,6 @@ bool StartsWithFolder(const std::wstring& path, const std::wstring& folder) {
   return path.size() > prefix.size() &&
          CompareStringOrdinal(path.c_str(), static_cast<int>(prefix.size()), prefix.c_str(),
                               static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
-}
-
-bool CreateFolders(const std::wstring& folder) {
-  if (FolderExists(folder)) return true;
-  size_t cut = folder.find_last_of(L'\\');
-  if (cut != std::wstring::npos && cut > 0 && !CreateFolders(folder.substr(0, cut))) return false;
-  return CreateDirectoryW(folder.c_str(), nullptr) || FolderExists(folder);
 }
 
 // Whether the entry may replace an existing file under the overwrite mode.
@@ -103,11 +97,12 @@ bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t c
   std::string targetName = core::Narrow(target);
 
   if (item.IsFolder()) {
-    if (!(Options.CreateDirs ? CreateFolders(target) : FolderExists(target))) Fail(zerr::CannotCreateDir, targetName);
+    if (!(Options.CreateDirs ? core::CreateFolders(targetName) : FolderExists(target)))
+      Fail(zerr::CannotCreateDir, targetName);
     return true;
   }
   std::wstring parent = target.substr(0, target.find_last_of(L'\\'));
-  if (!(Options.CreateDirs ? CreateFolders(parent) : FolderExists(parent)))
+  if (!(Options.CreateDirs ? core::CreateFolders(core::Narrow(parent)) : FolderExists(parent)))
     Fail(zerr::CannotCreateDir, core::Narrow(parent));
   if (FolderExists(target)) Fail(zerr::CannotCreateFile, targetName);
   DWORD existing = GetFileAttributesW(target.c_str());

@@ -4,6 +4,7 @@
 #include "core/Utf8.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
+#include "files/ZipNames.h"
 #include "files/ZipRules.h"
 
 namespace files {
@@ -33,11 +34,6 @@ std::vector<FoundName> ListFolder(const std::wstring& folder) {
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
   return folder.ends_with(L'\\') ? folder + name : folder + L'\\' + name;
-}
-bool SameName(std::string_view a, std::string_view b) {
-  std::wstring wa = core::Widen(a), wb = core::Widen(b);
-  return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
-                              TRUE) == CSTR_EQUAL;
 }
 }  // namespace
 
@@ -116,9 +112,9 @@ void TZipBaseArchiver::QueueFile(const std::wstring& fullPath, const std::wstrin
   p.header.method = (folder || size == 0 || mode_ == 0) ? zip::kMethodStored : zip::kMethodDeflated;
   p.replaces = std::string::npos;
   for (size_t i = 0; i < items_.size(); ++i)
-    if (SameName(items_[i].name, p.name)) p.replaces = i;
+    if (zip::SameEntryName(items_[i].name, p.name)) p.replaces = i;
   for (auto& other : pending_)
-    if (SameName(other.name, p.name)) {
+    if (zip::SameEntryName(other.name, p.name)) {
       other = std::move(p);
       return;
     }

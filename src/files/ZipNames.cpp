@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "core/TextTools.h"
 #include "core/Utf8.h"
 #include "files/ZipRecords.h"
 
@@ -28,6 +31,13 @@ std::string DecodeEntryName(std::string_view stored, uint16_t flags, bool oem) {
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(cp, 0, stored.data(), static_cast<int>(stored.size()), wide.data(), n);
   return core::Narrow(wide);
+}
+
+bool SameEntryName(std::string_view a, std::string_view b) {
+  std::string na(a), nb(b);
+  std::replace(na.begin(), na.end(), '\\', '/');
+  std::replace(nb.begin(), nb.end(), '\\', '/');
+  return core::SameTextIgnoringCase(na, nb);
 }
 
 }  // namespace files::zip

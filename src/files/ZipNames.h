@@ -17,4 +17,7 @@ EncodedName EncodeEntryName(std::string_view utf8, bool oem);
 // Stored bytes to UTF-8: as UTF-8 when flag bit 11 is set, else from the OEM (or ANSI) code page.
 std::string DecodeEntryName(std::string_view stored, uint16_t flags, bool oem);
 
+// Entry names as the archive compares them: either separator, letters without regard to case.
+bool SameEntryName(std::string_view a, std::string_view b);
+
 }  // namespace files::zip

@@ -4,7 +4,6 @@
 
 #include "core/NumberFormat.h"
 #include "core/Utf8.h"
-#include "core/ValueText.h"
 
 using core::FormatNumberWith;
 using core::NumberFormatArgs;

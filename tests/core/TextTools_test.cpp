@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 using namespace core;
 

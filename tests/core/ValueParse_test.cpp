@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/DateSerial.h"
-#include "core/ValueText.h"
+#include "core/ValueParse.h"
 
 using core::ParseValue;
 using core::TextToValue;

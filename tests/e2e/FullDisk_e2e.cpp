@@ -86,7 +86,9 @@ TEST(FullDisk, TheOriginalIsSafeAndNothingIsLeftWhenTheDiskFillsUp) {
   // backup when `backup`; a failure lists every other file left behind.
   auto expectHolds = [&](const char* what, const std::string& inPlace, bool backup) {
     EXPECT_TRUE(ReadFileBytes(sim.Texture()) == inPlace) << what;
-    if (backup) EXPECT_TRUE(ZipEntryData(ReadFileBytes(sim.Backup()), "detail1.bmp") == original) << what;
+    if (backup) {
+      EXPECT_TRUE(ZipEntryData(ReadFileBytes(sim.Backup()), "detail1.bmp") == original) << what;
+    }
     std::string files;
     for (const auto& [name, data] : sim.Snapshot()) files += " " + name;
     std::string expected = " FSX.exe" + (backup ? " " + backedUp : "") + " Scenery\\World\\Texture\\detail1.bmp";

@@ -59,18 +59,3 @@ TEST(CreateTempBeside, RemovesWhatAKilledRunLeftButNothingInUseOrElse) {
 }
 
 }  // namespace
-
-TEST(FileExists, FilesOnlyNotFoldersByTheirUtf8Names) {
-  testing_support::TempFolder temp;
-  testing_support::WriteFileBytes(temp / "FS9.exe", "x");
-  testing_support::WriteFileBytes(temp / "Dossier é.txt", "");
-  CreateDirectoryW(core::Widen(temp.path() + "sub").c_str(), nullptr);
-  EXPECT_TRUE(files::FileExists(temp.path() + "FS9.exe"));
-  EXPECT_TRUE(files::FileExists(temp.path() + "fs9.EXE"));  // the file system ignores case
-  EXPECT_TRUE(files::FileExists(temp.path() + "Dossier é.txt"));
-  EXPECT_FALSE(files::FileExists(temp.path() + "FSX.exe"));
-  EXPECT_FALSE(files::FileExists(temp.path() + "sub"));
-  EXPECT_FALSE(files::FileExists(temp.path()));
-  EXPECT_FALSE(files::FileExists(""));
-  EXPECT_FALSE(files::FileExists("\\FS9.exe"));
-}

@@ -175,4 +175,15 @@ Bitmap MakeBitmap(const Image& image) {
   return bitmap;
 }
 
+ImageList MakeImageList(int width, int height, const std::vector<Image>& images) {
+  ImageList list(ImageList_Create(width, height, ILC_COLOR32, static_cast<int>(images.size()), 0));
+  if (!list) return {};
+  for (const Image& image : images) {
+    Bitmap bitmap = MakeBitmap(image.Empty() ? Image{width, height, std::vector<uint8_t>(size_t(width) * height * 4)}
+                                             : image);
+    if (!bitmap || ImageList_Add(list.Get(), bitmap.Get(), nullptr) < 0) return {};
+  }
+  return list;
+}
+
 }  // namespace ui

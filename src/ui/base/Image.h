@@ -33,4 +33,8 @@ Image ReplaceKeyColour(const Image& image, COLORREF colour);
 // A 32-bit top-down DIB section holding the image.
 Bitmap MakeBitmap(const Image& image);
 
+// An image list of 32-bit images of one size, in the given order; an empty image stands as a
+// transparent one, so the indexes of the others hold. Nothing when the list cannot be made.
+ImageList MakeImageList(int width, int height, const std::vector<Image>& images);
+
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/ValueText.h"
+#include "core/NumberFormat.h"
 #include "files/jobs/ArchiveJobs.h"
 #include "ui/dialogs/FailureQuestion.h"
 #include "ui/widgets/StatusBar.h"

@@ -4,7 +4,7 @@
 
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 #include "ui/dialogs/PromptDialog.h"
 
 namespace ui {

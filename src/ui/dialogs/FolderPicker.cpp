@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "core/PathTests.h"
 #include "core/Utf8.h"
 
 namespace ui {
@@ -17,14 +18,12 @@ int CALLBACK StartPickerAt(HWND picker, UINT msg, LPARAM, LPARAM start) {
 std::string PickFolder(HWND owner, const std::string& prompt, const std::string& start) {
   std::wstring title = core::Widen(prompt);
   std::wstring startWide = core::Widen(start);
-  DWORD attributes = GetFileAttributesW(startWide.c_str());
-  bool startExists = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   BROWSEINFOW info{};
   info.hwndOwner = owner;
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   info.lpfn = StartPickerAt;
-  info.lParam = startExists ? reinterpret_cast<LPARAM>(startWide.c_str()) : 0;
+  info.lParam = core::FolderExists(startWide) ? reinterpret_cast<LPARAM>(startWide.c_str()) : 0;
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
   if (!chosen) return {};
   wchar_t path[MAX_PATH * 4]{};

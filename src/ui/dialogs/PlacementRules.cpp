@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/ValueText.h"
+#include "core/ValueParse.h"
+#include "core/TextTools.h"
 
 namespace ui::placement {
 

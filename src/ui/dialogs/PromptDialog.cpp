@@ -1,7 +1,7 @@
 #include "ui/dialogs/PromptDialog.h"
 
 #include "core/Utf8.h"
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 #include "ui/dialogs/Application.h"
 #include "ui/dialogs/PromptLayout.h"
 
@@ -124,8 +124,7 @@ void TPromptDialog::Activate() {
   Txt.Place(layout.text);
   if (Rep && layout.answer) Rep->Place(*layout.answer);
   SetClientPixels(layout.clientWidth, layout.clientHeight);
-  SetWindowPos(Handle(), nullptr, layout.position.x, layout.position.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveTo(layout.position.x, layout.position.y);
   // Shown over the dialog, whose next activation lays it out again: once is enough.
   if (layout.buttonsTooWide && !tooWideShown_) {
     tooWideShown_ = true;

@@ -1,6 +1,6 @@
 #include "ui/dialogs/WaitText.h"
 
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "core/ValueText.h"
+#include "core/TextTools.h"
 #include "ui/dialogs/Application.h"
 #include "ui/base/DpiScaling.h"
 #include "ui/dialogs/MessageBoxes.h"
@@ -132,8 +132,7 @@ void TfWait::MMove(const MouseEvent& event) {
   if (!(event.keys & MK_LBUTTON)) return;
   RECT r{};
   GetWindowRect(form.Handle(), &r);
-  SetWindowPos(form.Handle(), nullptr, r.left + event.x - DownX, r.top + event.y - DownY, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form.MoveTo(r.left + event.x - DownX, r.top + event.y - DownY);
   SaveFormPos(form, WindowState::Normal);
 }
 

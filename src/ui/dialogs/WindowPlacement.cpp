@@ -13,10 +13,6 @@ RECT WindowRect(HWND hwnd) {
   return r;
 }
 
-void MoveTo(HWND hwnd, int left, int top) {
-  SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // Changing the state shows a hidden window; a form that waits hidden (the wait window) must stay so
 // and take the state when it is shown.
 void ShowKeepingVisibility(HWND hwnd, int command) {
@@ -80,7 +76,7 @@ void CenterForm(Form& form) {
   const RECT r = WindowRect(hwnd);
   const POINT p = placement::Centered({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
                                       {r.right - r.left, r.bottom - r.top});
-  MoveTo(hwnd, p.x, p.y);
+  form.MoveTo(p.x, p.y);
 }
 
 void FitToMonitors(Form& form) {
@@ -95,7 +91,7 @@ void FitToMonitors(Form& form) {
     r = WindowRect(hwnd);  // a window with a fixed size keeps it
   }
   const RECT placed = placement::PlaceByPlan(r, plan);
-  if (placed.left != r.left || placed.top != r.top) MoveTo(hwnd, placed.left, placed.top);
+  if (placed.left != r.left || placed.top != r.top) form.MoveTo(placed.left, placed.top);
 }
 
 }  // namespace ui

@@ -29,13 +29,8 @@ bool GlyphButton::Create(const CreateArgs& args, const GlyphArgs& glyph) {
 }
 
 void GlyphButton::SetGlyph(const Image& glyph) {
-  ImageList images;
-  if (!glyph.Empty()) {
-    images.Reset(ImageList_Create(glyph.width, glyph.height, ILC_COLOR32, 1, 0));
-    Bitmap bitmap = MakeBitmap(glyph);
-    // Without its picture the caption alone still works.
-    if (!images || !bitmap || ImageList_Add(images.Get(), bitmap.Get(), nullptr) < 0) images.Reset();
-  }
+  // Without its picture the caption alone still works.
+  ImageList images = glyph.Empty() ? ImageList() : MakeImageList(glyph.width, glyph.height, {glyph});
   BUTTON_IMAGELIST list{};
   list.himl = images.Get();
   const int margin = Scale(4, Dpi());

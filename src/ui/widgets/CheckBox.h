@@ -1,39 +1,13 @@
 #pragma once
-// Check box with a font colour and a click event.
-#include <functional>
-#include <optional>
-#include <string>
-
-#include "ui/widgets/Control.h"
+// Check box: each click turns it over and raises the click event.
+#include "ui/widgets/CheckControl.h"
 
 namespace ui {
 
-class CheckBox : public Control {
+class CheckBox : public CheckControl {
  public:
-  struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
-    std::string text;
-    std::optional<COLORREF> colour;
-    bool checked = false;
-  };
-
-  bool Create(const CreateArgs& args);
-  bool Checked() const;
-  // From code: no click event.
-  void SetChecked(bool checked);
+  bool Create(const CreateArgs& args) { return CreateOfStyle(args, BS_AUTOCHECKBOX); }
   bool OnCommand(int code, int id) override;
-  HBRUSH OnCtlColor(HDC dc) override;
-
-  std::function<void()> onClick;
-
- private:
-  std::optional<COLORREF> colour_;
 };
 
 }  // namespace ui

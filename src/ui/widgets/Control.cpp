@@ -140,6 +140,13 @@ int DpiOf(HWND hwnd) {
   return WindowDpi(root ? root : hwnd);
 }
 
+RECT Control::FillClient(HDC dc, HBRUSH brush) const {
+  RECT r{};
+  if (hwnd_) GetClientRect(hwnd_, &r);
+  FillRect(dc, &r, brush);
+  return r;
+}
+
 void Control::BringToFront() {
   if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -108,6 +108,8 @@ class Control : public Component {
   std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;
 
  protected:
+  // Paints the whole client area with the brush (answering WM_ERASEBKGND); gives the client rectangle.
+  RECT FillClient(HDC dc, HBRUSH brush) const;
   // Destroys the window now; wrappers that own what the window uses (fonts, images, brushes) call it
   // in their destructor so that the window never outlives them.
   void DestroyHandle();

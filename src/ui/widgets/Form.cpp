@@ -151,6 +151,10 @@ void Form::Hide() {
   if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
+void Form::MoveTo(int left, int top) {
+  if (Handle()) SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::Close() {
   if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
@@ -255,9 +259,7 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       // The system suggests where the window goes on its new monitor; the size is our own.
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       ApplyDpi(HIWORD(wParam));
-      if (suggested)
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      if (suggested) MoveTo(suggested->left, suggested->top);
       result = 0;
       return true;
     }

@@ -46,6 +46,8 @@ class Form : public Panel {
   void Show();
   void Hide();
   void Close();
+  // Puts the window's top-left corner at a point of the screen, in pixels; size and order stay.
+  void MoveTo(int left, int top);
   // Destroys the window and every child now; owners of borrowed fonts and images call it first.
   void Destroy() { DestroyHandle(); }
   // Outer size in pixels, fixed by equal minimum and maximum tracking sizes.

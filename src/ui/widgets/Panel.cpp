@@ -13,10 +13,8 @@ HBRUSH Panel::BackgroundBrush() const { return brush_ ? brush_.Get() : Control::
 bool Panel::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(Handle(), &r);
       HDC dc = reinterpret_cast<HDC>(wParam);
-      FillRect(dc, &r, BackgroundBrush());
+      RECT r = FillClient(dc, BackgroundBrush());
       for (int i = 0; i < loweredBevel_; ++i) {
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
         InflateRect(&r, -1, -1);

@@ -97,9 +97,7 @@ HBRUSH RadioGroup::OnCtlColor(HDC dc) { return TransparentColours(dc, colour_.va
 bool RadioGroup::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   // A group box leaves its inside unpainted, and the page clips it out: fill it here.
   if (msg != WM_ERASEBKGND) return false;
-  RECT r;
-  GetClientRect(Handle(), &r);
-  FillRect(reinterpret_cast<HDC>(wParam), &r, BackgroundBrush());
+  FillClient(reinterpret_cast<HDC>(wParam), BackgroundBrush());
   result = 1;
   return true;
 }

@@ -151,9 +151,7 @@ HBRUSH ToolBar::BackgroundBrush() const { return brush_ ? brush_.Get() : Control
 
 bool ToolBar::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   if (msg != WM_ERASEBKGND || !brush_) return false;
-  RECT r;
-  GetClientRect(Handle(), &r);
-  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_.Get());
+  FillClient(reinterpret_cast<HDC>(wParam), brush_.Get());
   result = 1;
   return true;
 }

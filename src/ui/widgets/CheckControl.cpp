@@ -1,0 +1,27 @@
+#include "ui/widgets/CheckControl.h"
+
+#include <uxtheme.h>
+
+namespace ui {
+
+bool CheckControl::CreateOfStyle(const CreateArgs& args, DWORD style) {
+  colour_ = args.colour;
+  if (!CreateHandle(CommonOf(args), L"BUTTON", style | WS_TABSTOP, 0, args.text)) return false;
+  if (colour_) SetWindowTheme(Handle(), L"", L"");  // themed buttons ignore the text colour
+  if (args.checked) SetChecked(true);
+  return true;
+}
+
+bool CheckControl::Checked() const {
+  return Handle() && SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckControl::SetChecked(bool checked) {
+  if (Handle()) SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+HBRUSH CheckControl::OnCtlColor(HDC dc) {
+  return TransparentColours(dc, colour_.value_or(GetSysColor(COLOR_BTNTEXT)));
+}
+
+}  // namespace ui
