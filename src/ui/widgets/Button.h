@@ -12,13 +12,7 @@ namespace ui {
 class Button : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
     std::string text;
     bool isDefault = false;  // drawn as the default button (the form decides what Enter presses)
   };

@@ -12,13 +12,7 @@ namespace ui {
 class CheckControl : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
     std::string text;
     std::optional<COLORREF> colour;  // none: the system's text colour
     bool checked = false;

@@ -10,13 +10,7 @@ namespace ui {
 class CheckListBox : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
   };
 
   bool Create(const CreateArgs& args);

@@ -36,16 +36,19 @@ class Component {
   int tag = 0;
 };
 
-// What every control's CreateArgs carries; each kind copies these fields into its own struct so
-// that callers can use designated initialisers.
+// The fields every control's CreateArgs begins with, written once; they stay flat, so that a
+// control is created with plain designated initialisers. CommonOf takes them out again.
+#define PRATILO_CONTROL_FIELDS                                            \
+  HWND parent = nullptr;                                                  \
+  Rect bounds; /* design units, scaled to the window's DPI */             \
+  std::string name;                                                       \
+  int tag = 0;                                                            \
+  bool visible = true;                                                    \
+  bool enabled = true;                                                    \
+  HFONT font = nullptr; /* borrowed: the caller keeps it alive */
+
 struct CommonArgs {
-  HWND parent = nullptr;
-  Rect bounds;  // design units, scaled to the window's DPI
-  std::string name;
-  int tag = 0;
-  bool visible = true;
-  bool enabled = true;
-  HFONT font = nullptr;  // borrowed: the caller keeps it alive
+  PRATILO_CONTROL_FIELDS
 };
 
 template <class A>

@@ -1,6 +1,8 @@
 #include "ui/widgets/Form.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "core/Utf8.h"
 #include "ui/base/SystemDpi.h"
@@ -27,17 +29,20 @@ FrameStyles StylesOf(Frame frame) {
   }
 }
 
+// The message ranges a user's keyboard and mouse produce.
+constexpr std::pair<UINT, UINT> kInputRanges[] = {
+    {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+
 bool IsInput(UINT message) {
-  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+  return std::any_of(std::begin(kInputRanges), std::end(kInputRanges),
+                     [message](const auto& range) { return message >= range.first && message <= range.second; });
 }
 
 void DropQueuedInput() {
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-  }
-  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-  }
+  for (const auto& [first, last] : kInputRanges)
+    while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
+    }
 }
 
 bool UnderWindow(HWND window) {

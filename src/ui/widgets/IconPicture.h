@@ -9,13 +9,8 @@ namespace ui {
 class IconPicture : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // unused; kept for the common fields
+    // font: not used, the control shows no text
+    PRATILO_CONTROL_FIELDS
     HICON icon = nullptr;  // borrowed
   };
 

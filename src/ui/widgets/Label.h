@@ -15,13 +15,8 @@ enum class Align { Left, Center, Right };
 class Label : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;  // height 0 (and width 0 without word wrap): sized to the text
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    // bounds: height 0 (and width 0 without word wrap): sized to the text
+    PRATILO_CONTROL_FIELDS
     std::string text;
     COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
     Align align = Align::Left;

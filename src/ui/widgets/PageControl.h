@@ -24,13 +24,7 @@ class Page : public Panel {
 class PageControl : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
     COLORREF pageColour = GetSysColor(COLOR_BTNFACE);
     int tabHeight = 0;  // 0: the system's
     bool userSwitching = true;  // false: only code changes the page

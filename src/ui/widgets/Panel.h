@@ -12,13 +12,8 @@ namespace ui {
 class Panel : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;                // borrowed; none: the parent's
+    // font: none, the parent's
+    PRATILO_CONTROL_FIELDS
     std::optional<COLORREF> background;  // none: the parent's background
     int loweredBevel = 0;                // width of a sunken frame drawn just inside the edge
   };

@@ -11,13 +11,9 @@ namespace ui {
 class Picture : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;  // the size follows the image once one is set
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // unused; kept for the common fields
+    // bounds: the size follows the image once one is set
+    // font: not used, the control shows no text
+    PRATILO_CONTROL_FIELDS
   };
 
   ~Picture() override { DestroyHandle(); }

@@ -19,13 +19,7 @@ std::vector<Rect> RadioGroupLayout(int width, int height, int count, int columns
 class RadioGroup : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
     std::string caption;
     std::optional<COLORREF> colour;
     int columns = 1;

@@ -26,13 +26,7 @@ struct CharFormat {
 class RichText : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;  // borrowed
+    PRATILO_CONTROL_FIELDS
     bool readOnly = true;
     bool verticalScrollBar = true;
   };

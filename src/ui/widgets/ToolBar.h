@@ -42,13 +42,7 @@ class ToolButton : public Component {
 class ToolBar : public Control {
  public:
   struct CreateArgs {
-    HWND parent = nullptr;
-    Rect bounds;
-    std::string name;
-    int tag = 0;
-    bool visible = true;
-    bool enabled = true;
-    HFONT font = nullptr;          // borrowed
+    PRATILO_CONTROL_FIELDS
     HIMAGELIST images = nullptr;   // borrowed; its pictures' size sets the buttons' pictures
     std::optional<COLORREF> background;
   };
