@@ -6,6 +6,11 @@ namespace ui {
 
 int PointsToHeight(int points, int dpi) { return -MulDiv(points, dpi, 72); }
 
+void UseTextColour(HDC dc, COLORREF colour) {
+  SetTextColor(dc, colour);
+  SetBkMode(dc, TRANSPARENT);
+}
+
 Font Font::Create(const FontSpec& spec, int dpi) {
   LOGFONTW lf{};
   lf.lfHeight = PointsToHeight(spec.points, dpi);

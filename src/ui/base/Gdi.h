@@ -63,6 +63,8 @@ class Font : public OwnedHandle<HFONT, DeleteFontHandle> {
 };
 
 Brush SolidBrush(COLORREF colour);
+// Text drawn next on the DC comes out in this colour over whatever lies behind it.
+void UseTextColour(HDC dc, COLORREF colour);
 
 }  // namespace ui
 

@@ -37,7 +37,7 @@ void GlyphButton::SetGlyph(const Image& glyph) {
   list.margin = {margin, 0, margin, 0};
   list.uAlign = side_ == GlyphSide::Right ? BUTTON_IMAGELIST_ALIGN_RIGHT : BUTTON_IMAGELIST_ALIGN_LEFT;
   // The button lets go of the old list before it is freed.
-  if (images || images_) SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+  if (images || images_) Send(BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
   images_ = std::move(images);
 }
 

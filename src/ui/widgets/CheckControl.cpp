@@ -13,11 +13,11 @@ bool CheckControl::CreateOfStyle(const CreateArgs& args, DWORD style) {
 }
 
 bool CheckControl::Checked() const {
-  return Handle() && SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return Send(BM_GETCHECK) == BST_CHECKED;
 }
 
 void CheckControl::SetChecked(bool checked) {
-  if (Handle()) SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 HBRUSH CheckControl::OnCtlColor(HDC dc) {

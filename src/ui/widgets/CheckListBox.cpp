@@ -20,50 +20,43 @@ bool CheckListBox::Create(const CreateArgs& args) {
 }
 
 void CheckListBox::FitLineHeight(int dpi) {
-  TEXTMETRICW tm{};
-  HDC dc = GetDC(Handle());
-  HGDIOBJ old = SelectObject(dc, Font());
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(Handle(), dc);
   const int lineSpace = Scale(2, dpi);
-  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0,
-               std::max<LONG>(tm.tmHeight + lineSpace, Scale(kBoxSize, dpi) + lineSpace));
+  Send(LB_SETITEMHEIGHT, 0, std::max(LineHeight(), Scale(kBoxSize, dpi)) + lineSpace);
 }
 
 int CheckListBox::AddLine(const std::string& text) {
   std::wstring w = core::Widen(text);
-  return static_cast<int>(SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str())));
+  return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()), LB_ERR));
 }
 
-void CheckListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
+void CheckListBox::Clear() { Send(LB_RESETCONTENT); }
 
-int CheckListBox::LineCount() const { return Handle() ? static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)) : 0; }
+int CheckListBox::LineCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
 std::string CheckListBox::LineText(int index) const {
-  LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, index, 0);
+  LRESULT length = Send(LB_GETTEXTLEN, index, 0, LB_ERR);
   if (length == LB_ERR) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(length));
   return core::Narrow(text);
 }
 
 bool CheckListBox::Checked(int index) const {
-  LRESULT data = SendMessageW(Handle(), LB_GETITEMDATA, index, 0);
+  LRESULT data = Send(LB_GETITEMDATA, index, 0, LB_ERR);
   return data != LB_ERR && data != 0;
 }
 
 void CheckListBox::SetChecked(int index, bool checked) {
-  if (SendMessageW(Handle(), LB_SETITEMDATA, index, checked ? 1 : 0) == LB_ERR) return;
+  if (Send(LB_SETITEMDATA, index, checked ? 1 : 0, LB_ERR) == LB_ERR) return;
   RECT r;
-  if (SendMessageW(Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+  if (Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r), LB_ERR) != LB_ERR)
     InvalidateRect(Handle(), &r, TRUE);
 }
 
-int CheckListBox::SelectedIndex() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0)); }
+int CheckListBox::SelectedIndex() const { return static_cast<int>(Send(LB_GETCURSEL, 0, 0, LB_ERR)); }
 
-void CheckListBox::SetSelectedIndex(int index) { SendMessageW(Handle(), LB_SETCURSEL, index, 0); }
+void CheckListBox::SetSelectedIndex(int index) { Send(LB_SETCURSEL, index, 0); }
 
 bool CheckListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return true;
@@ -81,8 +74,7 @@ bool CheckListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   std::wstring text = core::Widen(LineText(static_cast<int>(item.itemID)));
   RECT textRect = item.rcItem;
   textRect.left = box.right + Scale(4, Dpi());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  UseTextColour(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if ((item.itemState & ODS_FOCUS) && enabled) DrawFocusRect(dc, &item.rcItem);
   return true;
@@ -91,7 +83,7 @@ bool CheckListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
 bool CheckListBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&) {
   // A click on a line's box, or the space bar, toggles the line.
   if (msg == WM_LBUTTONDOWN && static_cast<short>(LOWORD(lParam)) < Scale(kBoxMargin + kBoxSize + 2, Dpi())) {
-    LRESULT hit = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, lParam);
+    LRESULT hit = Send(LB_ITEMFROMPOINT, 0, lParam);
     if (HIWORD(hit) == 0) SetChecked(LOWORD(hit), !Checked(LOWORD(hit)));
   } else if (msg == WM_KEYDOWN && wParam == VK_SPACE && SelectedIndex() >= 0) {
     SetChecked(SelectedIndex(), !Checked(SelectedIndex()));

@@ -163,11 +163,26 @@ void Control::SetText(std::string_view utf8) {
 }
 
 void Control::SetFont(HFONT borrowed) {
-  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(borrowed), TRUE);
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(borrowed), TRUE);
 }
 
 HFONT Control::Font() const {
-  return hwnd_ ? reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)) : nullptr;
+  return reinterpret_cast<HFONT>(Send(WM_GETFONT));
+}
+
+int Control::LineHeight() const {
+  if (!hwnd_) return 0;
+  TEXTMETRICW tm{};
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, Font());
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  return tm.tmHeight;
+}
+
+LRESULT Control::Send(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT noWindow) const {
+  return hwnd_ ? SendMessageW(hwnd_, msg, wParam, lParam) : noWindow;
 }
 
 HBRUSH Control::BackgroundBrush() const {
@@ -178,8 +193,7 @@ HBRUSH Control::BackgroundBrush() const {
 }
 
 HBRUSH Control::TransparentColours(HDC dc, COLORREF textColour) const {
-  SetTextColor(dc, textColour);
-  SetBkMode(dc, TRANSPARENT);
+  UseTextColour(dc, textColour);
   HBRUSH brush = BackgroundBrush();
   LOGBRUSH lb{};
   if (GetObjectW(brush, sizeof lb, &lb) == sizeof lb) SetBkColor(dc, lb.lbColor);

@@ -90,6 +90,8 @@ class Control : public Component {
   virtual void SetText(std::string_view utf8);
   void SetFont(HFONT borrowed);
   HFONT Font() const;
+  // The height of a line of text in the control's font, in pixels; 0 without a window.
+  int LineHeight() const;
 
   // Notifications reflected by the parent; true when handled.
   virtual bool OnCommand(int /*code*/, int /*id*/) { return false; }
@@ -119,6 +121,8 @@ class Control : public Component {
   // Creates the window with the common state applied; false when the system refused.
   bool CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle = 0,
                     std::string_view text = {});
+  // Sends to the control's window; without a window nothing is sent and the answer is noWindow.
+  LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, LRESULT noWindow = 0) const;
   // Brush for labels and buttons drawn on the parent's background with the given text colour.
   HBRUSH TransparentColours(HDC dc, COLORREF textColour) const;
 

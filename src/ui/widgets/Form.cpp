@@ -161,7 +161,7 @@ void Form::MoveTo(int left, int top) {
 }
 
 void Form::Close() {
-  if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
+  Send(WM_CLOSE);
 }
 
 void Form::SetWaitCursor(bool wait) {
@@ -246,7 +246,7 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       MINMAXINFO limits{};
       limits.ptMaxTrackSize = {pos->cx, pos->cy};
       limits.ptMinTrackSize = {pos->cx, pos->cy};
-      SendMessageW(Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+      Send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
       pos->cx = std::clamp<int>(pos->cx, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
       pos->cy = std::clamp<int>(pos->cy, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
       return false;

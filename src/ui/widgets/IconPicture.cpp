@@ -10,13 +10,13 @@ bool IconPicture::Create(const CreateArgs& args) {
 
 void IconPicture::SetIcon(HICON icon) {
   if (!Handle()) return;
-  SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  Send(STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   // Setting an icon sizes the control to it; the design place stands.
   SetBounds(DesignBounds());
 }
 
 HICON IconPicture::Icon() const {
-  return Handle() ? reinterpret_cast<HICON>(SendMessageW(Handle(), STM_GETICON, 0, 0)) : nullptr;
+  return reinterpret_cast<HICON>(Send(STM_GETICON));
 }
 
 }  // namespace ui

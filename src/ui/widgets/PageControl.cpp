@@ -14,19 +14,19 @@ bool PageControl::Create(const CreateArgs& args) {
   if (!CreateHandle(CommonOf(args), WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, WS_EX_CONTROLPARENT))
     return false;
   tabHeight_ = args.tabHeight;
-  if (tabHeight_ > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, Dpi())));
+  if (tabHeight_ > 0) Send(TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, Dpi())));
   return true;
 }
 
 void PageControl::OnDpiChanged(int dpi) {
-  if (tabHeight_ > 0) SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, dpi)));
+  if (tabHeight_ > 0) Send(TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_, dpi)));
   for (Page* page : pages_) page->Place(DisplayArea());
 }
 
 Rect PageControl::DisplayArea() const {
   RECT r;
   GetClientRect(Handle(), &r);
-  SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+  Send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -36,7 +36,7 @@ bool PageControl::AddPage(Page& page, const std::string& pageName, const std::st
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
   int index = PageCount();
-  if (SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) return false;
+  if (Send(TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item), -1) < 0) return false;
   // Pages fill whatever the tabs leave, which is measured: they are placed in pixels.
   if (!page.Create({.parent = Handle(), .name = pageName, .visible = index == 0, .background = pageColour_}))
     return false;
@@ -44,7 +44,7 @@ bool PageControl::AddPage(Page& page, const std::string& pageName, const std::st
   page.owner_ = this;
   page.index_ = index;
   pages_.push_back(&page);
-  if (index == 0) SendMessageW(Handle(), TCM_SETCURSEL, 0, 0);
+  if (index == 0) Send(TCM_SETCURSEL);
   return true;
 }
 
@@ -52,7 +52,7 @@ Page* PageControl::PageAt(int index) const {
   return index >= 0 && index < PageCount() ? pages_[static_cast<size_t>(index)] : nullptr;
 }
 
-int PageControl::ActivePageIndex() const { return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0)); }
+int PageControl::ActivePageIndex() const { return static_cast<int>(Send(TCM_GETCURSEL, 0, 0, -1)); }
 
 Page* PageControl::ActivePage() const { return PageAt(ActivePageIndex()); }
 
@@ -62,7 +62,7 @@ void PageControl::SetActivePage(Page& page) {
 
 void PageControl::SetActivePageIndex(int index) {
   if (!PageAt(index)) return;
-  SendMessageW(Handle(), TCM_SETCURSEL, index, 0);
+  Send(TCM_SETCURSEL, index, 0);
   ShowOnly(index);
 }
 
@@ -91,7 +91,7 @@ bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {
     return true;
   }
   if (header->code == TCN_SELCHANGE && !userSwitching_) {
-    SendMessageW(Handle(), TCM_SETCURSEL, shown_, 0);  // whatever got past the refusal is undone
+    Send(TCM_SETCURSEL, shown_, 0);  // whatever got past the refusal is undone
     result = 0;
     return true;
   }

@@ -9,10 +9,11 @@ bool Picture::Create(const CreateArgs& args) {
 void Picture::SetImage(const Image& image) {
   bitmap_ = MakeBitmap(image);
   size_ = bitmap_ ? SIZE{image.width, image.height} : SIZE{};
+  if (!Handle()) return;
   if (bitmap_) {
     SetWindowPos(Handle(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  InvalidateRect(Handle(), nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);  // with no window this would repaint the whole screen
 }
 
 void Picture::Draw(HDC dc, const RECT& r) const {

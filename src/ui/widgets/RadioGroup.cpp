@@ -68,7 +68,7 @@ RadioButton* RadioGroup::Item(int index) const {
 void RadioGroup::SetSelectedIndex(int index) {
   selected_ = std::clamp(index, -1, ItemCount() - 1);
   for (int i = 0; i < ItemCount(); ++i)
-    SendMessageW(items_[static_cast<size_t>(i)]->Handle(), BM_SETCHECK, i == selected_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    items_[static_cast<size_t>(i)]->SetChecked(i == selected_);
   if (refocus_ && selected_ >= 0) {
     refocus_ = false;
     if (GetFocus() == Handle()) SetFocus(Item(selected_)->Handle());
@@ -81,14 +81,8 @@ void RadioGroup::ItemClicked(int index) {
 }
 
 void RadioGroup::Arrange() {
-  TEXTMETRICW tm{};
-  HDC dc = GetDC(Handle());
-  HGDIOBJ old = SelectObject(dc, Font());
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(Handle(), dc);
   Rect b = Bounds();
-  std::vector<Rect> places = RadioGroupLayout(b.w, b.h, ItemCount(), columns_, tm.tmHeight, Dpi());
+  std::vector<Rect> places = RadioGroupLayout(b.w, b.h, ItemCount(), columns_, LineHeight(), Dpi());
   for (size_t i = 0; i < places.size(); ++i) items_[i]->Place(places[i]);
 }
 

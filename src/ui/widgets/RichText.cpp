@@ -38,7 +38,7 @@ bool RichText::Create(const CreateArgs& args) {
   DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (args.readOnly ? ES_READONLY : 0) |
                 (args.verticalScrollBar ? WS_VSCROLL : 0);
   if (!CreateHandle(CommonOf(args), cls, style, WS_EX_CLIENTEDGE)) return false;
-  SendMessageW(Handle(), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+  Send(EM_SETEVENTMASK, 0, ENM_SELCHANGE);
   OnDpiChanged(Dpi());
   return true;
 }
@@ -46,14 +46,14 @@ bool RichText::Create(const CreateArgs& args) {
 void RichText::OnDpiChanged(int dpi) {
   const int system = SystemDpi();
   if (dpi == system)
-    SendMessageW(Handle(), EM_SETZOOM, 0, 0);
+    Send(EM_SETZOOM);
   else
-    SendMessageW(Handle(), EM_SETZOOM, static_cast<WPARAM>(dpi), static_cast<LPARAM>(system));
+    Send(EM_SETZOOM, static_cast<WPARAM>(dpi), static_cast<LPARAM>(system));
 }
 
 std::pair<int, int> RichText::Zoom() const {
   int numerator = 0, denominator = 0;
-  SendMessageW(Handle(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator));
+  Send(EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator));
   return {numerator, denominator};
 }
 
@@ -64,40 +64,40 @@ void RichText::Clear() {
 void RichText::Append(std::string_view utf8, const CharFormat& format) {
   std::wstring text = core::Widen(utf8);
   int end = GetWindowTextLengthW(Handle());
-  SendMessageW(Handle(), EM_SETSEL, end, end);
-  SendMessageW(Handle(), EM_SETSEL, -1, -1);
+  Send(EM_SETSEL, end, end);
+  Send(EM_SETSEL, -1, -1);
   CHARFORMAT2W cf = ToCharFormat(format);
-  SendMessageW(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-  SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  Send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::string RichText::PlainText() const {
   GETTEXTLENGTHEX lengthInfo{GTL_USECRLF | GTL_NUMCHARS, 1200};
-  LRESULT length = SendMessageW(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthInfo), 0);
+  LRESULT length = Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthInfo), 0);
   if (length <= 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   GETTEXTEX get{};
   get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
   get.flags = GT_USECRLF;
   get.codepage = 1200;
-  LRESULT copied = SendMessageW(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+  LRESULT copied = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
                                 reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
   return core::Narrow(text);
 }
 
-void RichText::Select(int start, int end) { SendMessageW(Handle(), EM_SETSEL, start, end); }
+void RichText::Select(int start, int end) { Send(EM_SETSEL, start, end); }
 
 CHARRANGE RichText::Selection() const {
   CHARRANGE range{};
-  SendMessageW(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return range;
 }
 
 CharFormat RichText::SelectionFormat() const {
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
-  SendMessageW(Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  Send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   CharFormat f;
   f.font = core::Narrow(cf.szFaceName);
   f.points = static_cast<int>(cf.yHeight / kTwipsPerPoint);
@@ -110,12 +110,12 @@ CharFormat RichText::SelectionFormat() const {
 }
 
 CharFormat RichText::FormatAt(int position) {
-  LRESULT mask = SendMessageW(Handle(), EM_SETEVENTMASK, 0, 0);
+  LRESULT mask = Send(EM_SETEVENTMASK);
   CHARRANGE kept = Selection();
   Select(position, position + 1);
   CharFormat format = SelectionFormat();
-  SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
-  SendMessageW(Handle(), EM_SETEVENTMASK, 0, mask);
+  Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+  Send(EM_SETEVENTMASK, 0, mask);
   return format;
 }
 

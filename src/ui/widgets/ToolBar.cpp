@@ -13,21 +13,21 @@ constexpr int kDesignButtonWidth = 23, kDesignButtonHeight = 22;
 }  // namespace
 
 bool ToolButton::Checked() const {
-  return bar_ && SendMessageW(bar_->Handle(), TB_ISBUTTONCHECKED, id_, 0) != 0;
+  return bar_ && bar_->Send(TB_ISBUTTONCHECKED, id_, 0) != 0;
 }
 
 void ToolButton::SetChecked(bool checked) {
   if (!bar_) return;
-  SendMessageW(bar_->Handle(), TB_CHECKBUTTON, id_, MAKELPARAM(checked ? TRUE : FALSE, 0));
+  bar_->Send(TB_CHECKBUTTON, id_, MAKELPARAM(checked ? TRUE : FALSE, 0));
   if (!checked || group_ == 0) return;
   for (ToolButton* other : bar_->buttons_)
-    if (other != this && other->group_ == group_) SendMessageW(bar_->Handle(), TB_CHECKBUTTON, other->id_, FALSE);
+    if (other != this && other->group_ == group_) bar_->Send(TB_CHECKBUTTON, other->id_, FALSE);
 }
 
-bool ToolButton::Enabled() const { return bar_ && SendMessageW(bar_->Handle(), TB_ISBUTTONENABLED, id_, 0) != 0; }
+bool ToolButton::Enabled() const { return bar_ && bar_->Send(TB_ISBUTTONENABLED, id_, 0) != 0; }
 
 void ToolButton::SetEnabled(bool enabled) {
-  if (bar_) SendMessageW(bar_->Handle(), TB_ENABLEBUTTON, id_, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+  if (bar_) bar_->Send(TB_ENABLEBUTTON, id_, MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
 void ToolButton::Click() {
@@ -38,7 +38,7 @@ bool ToolBar::Create(const CreateArgs& args) {
   if (args.background) brush_ = SolidBrush(*args.background);
   DWORD style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | WS_CLIPCHILDREN;
   if (!CreateHandle(CommonOf(args), TOOLBARCLASSNAMEW, style)) return false;
-  SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  Send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetImages(args.images);
   return true;
 }
@@ -46,13 +46,13 @@ bool ToolBar::Create(const CreateArgs& args) {
 void ToolBar::SetImages(HIMAGELIST images) {
   int width = Scale(kDesignPicture, Dpi()), height = width;
   if (images) ImageList_GetIconSize(images, &width, &height);
-  SendMessageW(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-  SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+  Send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
   SetButtonSize(Dpi());
 }
 
 void ToolBar::SetButtonSize(int dpi) {
-  SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+  Send(TB_SETBUTTONSIZE, 0,
                MAKELPARAM(Scale(kDesignButtonWidth, dpi), Scale(kDesignButtonHeight, dpi)));
 }
 
@@ -61,7 +61,7 @@ void ToolBar::SetSeparatorWidth(const Separator& s, int dpi) {
   info.dwMask = TBIF_BYINDEX | TBIF_IMAGE | TBIF_SIZE;
   info.cx = static_cast<WORD>(Scale(s.designWidth, dpi));
   info.iImage = info.cx;  // a separator's width is kept as its image
-  SendMessageW(Handle(), TB_SETBUTTONINFOW, s.index, reinterpret_cast<LPARAM>(&info));
+  Send(TB_SETBUTTONINFOW, s.index, reinterpret_cast<LPARAM>(&info));
 }
 
 void ToolBar::SetPlaceWidth(int index, int designWidth) {
@@ -90,7 +90,7 @@ bool ToolBar::AddCheckButton(ToolButton& button, const ButtonArgs& args) {
   tb.fsStyle = BTNS_CHECK;
   tb.iString = -1;
   // A button the bar refused stays detached: it reports itself unchecked and ignores clicks.
-  if (!Handle() || !SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return false;
+  if (!Send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return false;
   button.bar_ = this;
   buttons_.push_back(&button);
   return true;
@@ -100,7 +100,7 @@ void ToolBar::AddSeparator(int designWidth) {
   TBBUTTON tb{};
   tb.iBitmap = Scale(designWidth, Dpi());  // a separator's width
   tb.fsStyle = BTNS_SEP;
-  if (SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb)))
+  if (Send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb)))
     separators_.push_back({ButtonCount() - 1, designWidth});
 }
 
@@ -109,11 +109,11 @@ int ToolBar::AddPlace(int designWidth) {
   return ButtonCount() - 1;
 }
 
-int ToolBar::ButtonCount() const { return static_cast<int>(SendMessageW(Handle(), TB_BUTTONCOUNT, 0, 0)); }
+int ToolBar::ButtonCount() const { return static_cast<int>(Send(TB_BUTTONCOUNT)); }
 
 Rect ToolBar::ItemRect(int index) const {
   RECT r{};
-  SendMessageW(Handle(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  Send(TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 

@@ -13,6 +13,7 @@
 #include "ui/widgets/CheckListBox.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/PageControl.h"
 #include "ui/widgets/Panel.h"
 #include "ui/widgets/RadioButton.h"
 #include "ui/widgets/RichText.h"
@@ -57,6 +58,35 @@ TEST(Controls, EveryKindKeepsWhatItWasCreatedWith) {
     EXPECT_TRUE(control->Visible());
     EXPECT_TRUE(control->Enabled());
   }
+}
+
+// A wrapper whose window was never made (or is gone) answers "nothing" and changes nothing: no index 0
+// that could be taken for a real line, and no message sent to a null window, which some calls take
+// to mean the whole screen.
+TEST(Controls, WithoutAWindowAnswerNothing) {
+  ui::CheckListBox list;
+  EXPECT_EQ(list.AddLine("a"), LB_ERR);
+  EXPECT_EQ(list.LineCount(), 0);
+  EXPECT_EQ(list.SelectedIndex(), -1);
+  EXPECT_EQ(list.LineText(0), "");
+  list.SetChecked(0, true);
+  EXPECT_FALSE(list.Checked(0));
+  ui::PageControl tabs;
+  EXPECT_EQ(tabs.ActivePageIndex(), -1);
+  EXPECT_EQ(tabs.ActivePage(), nullptr);
+  ui::RichText rich;
+  EXPECT_EQ(rich.PlainText(), "");
+  ui::StatusBar bar;
+  EXPECT_FALSE(bar.SetSimpleText("x"));
+  EXPECT_EQ(bar.SimpleText(), "");
+  ui::CheckBox box;
+  box.SetChecked(true);
+  EXPECT_FALSE(box.Checked());
+  ui::Label label;
+  label.SetText("x");
+  EXPECT_EQ(label.Text(), "");
+  EXPECT_EQ(label.LineHeight(), 0);
+  EXPECT_EQ(label.Font(), nullptr);
 }
 
 }  // namespace
