@@ -7,7 +7,7 @@ RUNPREFIX := $(BUILD)/wineprefix-run
 # Configuring only looks for them there.
 DEPS      ?= $(or $(shell sed -n 's/^PRATILO_DEPS_DIR:PATH=//p' $(BUILD)/CMakeCache.txt 2>/dev/null),$(BUILD)/deps)
 
-.PHONY: all help deps configure build test run screenshots clean
+.PHONY: all help deps configure build test run screenshots bench clean
 
 all: build
 
@@ -17,6 +17,7 @@ help:
 	@echo "make test T=PATTERN only the test cases whose names match: T=app: (a program),"
 	@echo "                    T=BackupTest (a suite), T='Uninstall.*Held' (a regular expression)"
 	@echo "make screenshots    render every view at 96, 144 and 192 DPI into $(BUILD)/screenshots/"
+	@echo "make bench          build, then run the benchmarks (archive, start-up, change of DPI) under Wine"
 	@echo "make build          install what is missing and build; make deps: only install"
 	@echo "make clean          remove $(BUILD)"
 
@@ -49,6 +50,9 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+bench: build
+	@scripts/bench.sh $(BUILD)
 
 screenshots: build
 	cmake --build $(BUILD) -j$(JOBS) --target PratiloShots

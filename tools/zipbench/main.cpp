@@ -1,8 +1,9 @@
 // zipbench: speed of the zip component against raw zlib on the same bytes, in the same process.
-//   zipbench [MiB of the large file, default 200]
-// For a 3 MiB BMP-like texture and a large file (half compressible, half random): MB/s of add and
-// extract, the same for raw deflate at level 1 and raw inflate streamed in the component's buffer
-// size, their ratio, and the process's peak working set after the component's runs.
+//   zipbench [MiB of the large file, default 200; 0: none]
+// For a 3 MiB and a 24 MiB BMP-like texture and a large file (half compressible, half random): MB/s of
+// add and extract; the same for raw deflate at level 1 and raw inflate streamed in the component's
+// buffer size, into memory and into a file flushed to the disk; the ratios; and the process's peak
+// working set after the component's runs.
 #include <windows.h>
 #include <psapi.h>
 #include <zlib.h>
@@ -44,22 +45,22 @@ void WriteChunks(const std::wstring& path, uint64_t size, const std::function<vo
   }
 }
 
-// A 24-bit bitmap like a grass texture: smooth colour with some per-pixel noise.
-void MakeBmp(const std::wstring& path) {
-  const int w = 1024, h = 1024;
-  std::vector<uint8_t> file(54 + w * h * 3);
+// A 24-bit bitmap like a grass texture: smooth colour with some per-pixel noise. 4096 x 2048 is the
+// size of the largest original texture a simulator brings (24 MiB).
+void MakeBmp(const std::wstring& path, int w, int h) {
+  std::vector<uint8_t> file(54 + static_cast<size_t>(w) * h * 3);
   auto put32 = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(v >> (8 * i)); };
   file[0] = 'B', file[1] = 'M';
   put32(2, static_cast<uint32_t>(file.size()));
   put32(10, 54);
   put32(14, 40);
-  put32(18, w);
-  put32(22, h);
+  put32(18, static_cast<uint32_t>(w));
+  put32(22, static_cast<uint32_t>(h));
   file[26] = 1, file[28] = 24;
   std::mt19937 rng(7);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      uint8_t* p = &file[54 + (y * w + x) * 3];
+      uint8_t* p = &file[54 + (static_cast<size_t>(y) * w + x) * 3];
       int n = static_cast<int>(rng() % 24);
       p[0] = static_cast<uint8_t>(30 + (x + y) % 40 + n);
       p[1] = static_cast<uint8_t>(90 + (x * 3 + y) % 60 + n);
@@ -84,18 +85,21 @@ void MakeMixed(const std::wstring& path, uint64_t size) {
 }
 
 struct Baseline {
-  double deflateSeconds = 0, inflateSeconds = 0;
+  double deflateSeconds = 1e9, inflateSeconds = 1e9;
+  // The same with the output written to a file and flushed to the disk: what a durable copy costs.
+  double durableDeflateSeconds = 1e9, durableInflateSeconds = 1e9;
   double crcSeconds = 0;  // CRC-32 of the compressed stream, to show what the check itself costs
   size_t crcBytes = 0;
 };
 
-// Raw deflate level 1 of the file read in buffers, then raw inflate of that stream in buffers.
-Baseline RawZlib(const std::wstring& path) {
-  Baseline b;
+// Raw deflate level 1 of the file read in buffers; the output goes to memory, or to a file that is
+// flushed at the end. Gives the compressed stream when asked.
+double RawDeflate(const std::wstring& path, const std::wstring& outPath, std::vector<uint8_t>* compressed) {
   std::vector<uint8_t> in(kBuffer), out(kBuffer);
-  std::vector<uint8_t> compressed;  // kept in memory for the inflate run; not part of the timing
   files::FileHandle file = files::FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  double start = Now();
+  const double start = Now();
+  files::FileHandle sink;
+  if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
   z_stream s{};
   deflateInit2(&s, 1, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
   for (bool last = false; !last;) {
@@ -109,20 +113,27 @@ Baseline RawZlib(const std::wstring& path) {
       s.next_out = out.data();
       s.avail_out = static_cast<uInt>(out.size());
       rc = deflate(&s, last ? Z_FINISH : Z_NO_FLUSH);
-      compressed.insert(compressed.end(), out.data(), out.data() + (out.size() - s.avail_out));
+      const size_t produced = out.size() - s.avail_out;
+      if (sink.Valid()) sink.WriteAll(out.data(), produced);
+      if (compressed) compressed->insert(compressed->end(), out.data(), out.data() + produced);
     } while (s.avail_out == 0 || (last && rc != Z_STREAM_END));
   }
   deflateEnd(&s);
-  b.deflateSeconds = Now() - start;
-
-  // The inflate run reads the stream from a file, as the component reads its archive.
-  std::wstring streamPath = path + L".deflated";
-  {
-    files::FileHandle f = files::FileHandle::Open(streamPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    f.WriteAll(compressed.data(), compressed.size());
+  if (sink.Valid()) {
+    sink.Flush();
+    sink.Close();
   }
+  return Now() - start;
+}
+
+// Raw inflate of a stream read from a file in buffers, as the component reads its archive; the output
+// is dropped, or written to a file that is flushed at the end.
+double RawInflate(const std::wstring& streamPath, const std::wstring& outPath) {
+  std::vector<uint8_t> in(kBuffer), out(kBuffer);
   files::FileHandle stream = files::FileHandle::Open(streamPath, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  start = Now();
+  const double start = Now();
+  files::FileHandle sink;
+  if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
   z_stream t{};
   inflateInit2(&t, -15);
   for (bool done = false; !done;) {
@@ -135,12 +146,35 @@ Baseline RawZlib(const std::wstring& path) {
       t.next_out = out.data();
       t.avail_out = static_cast<uInt>(out.size());
       inflate(&t, Z_NO_FLUSH);
+      if (sink.Valid()) sink.WriteAll(out.data(), out.size() - t.avail_out);
     } while (t.avail_out == 0);
   }
   inflateEnd(&t);
-  b.inflateSeconds = Now() - start;
-  stream.Close();
+  if (sink.Valid()) {
+    sink.Flush();
+    sink.Close();
+  }
+  return Now() - start;
+}
+
+// The four raw runs on the file, the fastest of `repeats` each.
+Baseline RawZlib(const std::wstring& path, int repeats) {
+  Baseline b;
+  std::vector<uint8_t> compressed;
+  RawDeflate(path, {}, &compressed);
+  const std::wstring streamPath = path + L".deflated", outPath = path + L".out";
+  {
+    files::FileHandle f = files::FileHandle::Open(streamPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    f.WriteAll(compressed.data(), compressed.size());
+  }
+  for (int i = 0; i < repeats; ++i) {
+    b.deflateSeconds = std::min(b.deflateSeconds, RawDeflate(path, {}, nullptr));
+    b.durableDeflateSeconds = std::min(b.durableDeflateSeconds, RawDeflate(path, outPath, nullptr));
+    b.inflateSeconds = std::min(b.inflateSeconds, RawInflate(streamPath, {}));
+    b.durableInflateSeconds = std::min(b.durableInflateSeconds, RawInflate(streamPath, outPath));
+  }
   DeleteFileW(streamPath.c_str());
+  DeleteFileW(outPath.c_str());
   b.crcSeconds = Now();
   uint32_t crc = crc32(0, nullptr, 0);
   for (size_t at = 0; at < compressed.size(); at += kBuffer)
@@ -203,17 +237,20 @@ int main(int argc, char** argv) {
   std::wstring wfolder = core::Widen(folder);
   CreateDirectoryW(wfolder.c_str(), nullptr);
   CreateDirectoryW((wfolder + L"\\src").c_str(), nullptr);
-  MakeBmp(wfolder + L"\\src\\texture.bmp");
-  MakeMixed(wfolder + L"\\src\\mixed.bin", largeMiB << 20);
+  MakeBmp(wfolder + L"\\src\\texture.bmp", 1024, 1024);
+  MakeBmp(wfolder + L"\\src\\original.bmp", 4096, 2048);
+  if (largeMiB > 0) MakeMixed(wfolder + L"\\src\\mixed.bin", largeMiB << 20);
 
   struct Case {
     const char* label;
     std::string name;
     int repeats;
   };
-  const Case cases[] = {{"3 MiB BMP-like", "texture.bmp", 10}, {"large mixed", "mixed.bin", 1}};
-  std::printf("%-16s %10s %12s %12s %10s %12s %12s %10s\n", "file", "MiB", "add MB/s", "deflate1", "ratio",
-              "extract MB/s", "inflate", "ratio");
+  std::vector<Case> cases{{"3 MiB texture", "texture.bmp", 10}, {"24 MiB original", "original.bmp", 5}};
+  if (largeMiB > 0) cases.push_back({"large mixed", "mixed.bin", 1});
+  std::printf("MB/s of the component's runs and of raw zlib on the same bytes; \"durable\": output written and flushed\n");
+  std::printf("%-16s %6s | %8s %8s %6s %8s %6s | %8s %8s %6s %8s %6s\n", "file", "MiB", "add", "deflate1", "ratio",
+              "durable", "ratio", "extract", "inflate", "ratio", "durable", "ratio");
   double peakAfterComponent = 0;
   for (const auto& c : cases) {
     std::wstring path = wfolder + L"\\src\\" + core::Widen(c.name);
@@ -227,25 +264,20 @@ int main(int argc, char** argv) {
       best.extractSeconds = std::min(best.extractSeconds, r.extractSeconds);
       best.testSeconds = std::min(best.testSeconds, r.testSeconds);
     }
-    peakAfterComponent = PeakMiB();
-    Baseline base{1e9, 1e9};
-    for (int i = 0; i < c.repeats; ++i) {
-      Baseline b = RawZlib(path);
-      base.deflateSeconds = std::min(base.deflateSeconds, b.deflateSeconds);
-      base.inflateSeconds = std::min(base.inflateSeconds, b.inflateSeconds);
-      base.crcSeconds = b.crcSeconds;
-      base.crcBytes = b.crcBytes;
-    }
-    double add = mb / best.addSeconds, ext = mb / best.extractSeconds;
-    double def = mb / base.deflateSeconds, inf = mb / base.inflateSeconds;
-    std::printf("%-16s %10.1f %12.1f %12.1f %10.2f %12.1f %12.1f %10.2f\n", c.label, mb / 1.048576, add, def, add / def,
-                ext, inf, ext / inf);
+    peakAfterComponent = std::max(peakAfterComponent, PeakMiB());
+    const Baseline base = RawZlib(path, c.repeats);
+    const double add = mb / best.addSeconds, ext = mb / best.extractSeconds;
+    const double def = mb / base.deflateSeconds, inf = mb / base.inflateSeconds;
+    const double durDef = mb / base.durableDeflateSeconds, durInf = mb / base.durableInflateSeconds;
+    std::printf("%-16s %6.1f | %8.1f %8.1f %6.2f %8.1f %6.2f | %8.1f %8.1f %6.2f %8.1f %6.2f\n", c.label, mb / 1.048576,
+                add, def, add / def, durDef, add / durDef, ext, inf, ext / inf, durInf, ext / durInf);
     std::printf("%-16s test (inflate and check, no output) %.1f MB/s, ratio %.2f; crc32 alone %.0f MB/s\n", "",
                 mb / best.testSeconds, mb / best.testSeconds / inf, static_cast<double>(base.crcBytes) / 1e6 / base.crcSeconds);
   }
   std::printf("peak working set after the component's runs: %.1f MiB\n", peakAfterComponent);
-  for (const wchar_t* f : {L"\\src\\texture.bmp", L"\\src\\mixed.bin", L"\\out\\texture.bmp", L"\\out\\mixed.bin", L"\\bench.zip"})
-    DeleteFileW((wfolder + f).c_str());
+  for (const auto& c : cases)
+    for (const wchar_t* sub : {L"\\src\\", L"\\out\\"}) DeleteFileW((wfolder + sub + core::Widen(c.name)).c_str());
+  DeleteFileW((wfolder + L"\\bench.zip").c_str());
   RemoveDirectoryW((wfolder + L"\\src").c_str());
   RemoveDirectoryW((wfolder + L"\\out").c_str());
   RemoveDirectoryW(wfolder.c_str());
