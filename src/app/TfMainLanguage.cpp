@@ -16,9 +16,10 @@ void TfMain::SetLanguage(char letter) {
   for (ui::Component* component : components_) {
     if (auto* group = dynamic_cast<ui::RadioGroup*>(component)) {
       int selected = group->SelectedIndex();
-      std::string items = TagText(group->tag, group->Text());
-      group->ClearItems();
-      while (!items.empty()) group->AddItem(core::CutField(items, "\t"));
+      std::string fields = TagText(group->tag, group->Text());
+      std::vector<std::string> items;
+      while (!fields.empty()) items.push_back(core::CutField(fields, "\t"));
+      group->SetItems(items);
       group->SetSelectedIndex(selected);
       Clic(*group);  // reselecting runs the group's choice
     } else if (dynamic_cast<ui::Label*>(component) || dynamic_cast<ui::GlyphButton*>(component) ||

@@ -2,6 +2,10 @@
 #include "app/ViewStrip.h"
 #include "app/TfMain.h"
 
+#include <map>
+#include <memory>
+#include <optional>
+
 namespace app {
 
 namespace {
@@ -39,12 +43,25 @@ void TfMain::CreatePages() {
 
 void TfMain::ApplyArtwork() {
   const int dpi = form.Dpi();
-  const ui::Image banner = LoadPictureFor(artwork_, "banner.jpg", dpi);
-  for (ui::Picture* picture : {&i0, &Image4, &Image5}) picture->SetImage(banner);
-  i2.SetImage(LoadPictureFor(artwork_, "variants.jpg", dpi));
-  for (size_t v = 0; v < i4.size(); ++v)
-    i4[v].SetImage(LoadPictureFor(artwork_, "resolutions" + std::to_string(v + 1) + ".jpg", dpi));
-  for (const auto& [button, file] : glyphs_) button->SetGlyph(LoadPictureFor(artwork_, file, dpi));
+  // Each picture is decoded when it is first shown; the banner once for the three pages that show it.
+  auto banner = std::make_shared<std::optional<ui::Image>>();
+  for (ui::Picture* picture : {&i0, &Image4, &Image5}) {
+    picture->SetImageLoader([this, dpi, banner] {
+      if (!*banner) *banner = LoadPictureFor(artwork_, "banner.jpg", dpi);
+      return **banner;
+    });
+  }
+  i2.SetImageLoader([this, dpi] { return LoadPictureFor(artwork_, "variants.jpg", dpi); });
+  for (size_t v = 0; v < i4.size(); ++v) {
+    i4[v].SetImageLoader(
+        [this, dpi, v] { return LoadPictureFor(artwork_, "resolutions" + std::to_string(v + 1) + ".jpg", dpi); });
+  }
+  std::map<std::string_view, ui::Image> glyphs;  // the same few glyphs serve every page's buttons
+  for (const auto& [button, file] : glyphs_) {
+    auto found = glyphs.find(file);
+    if (found == glyphs.end()) found = glyphs.emplace(file, LoadPictureFor(artwork_, file, dpi)).first;
+    button->SetGlyph(found->second);
+  }
   ApplyToolBarArtwork();
 }
 

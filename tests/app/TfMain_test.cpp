@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "support/Gui.h"
 #include "support/Wizard.h"
 #include "core/Utf8.h"
@@ -280,6 +282,35 @@ TEST_F(Window, ComponentsAreListedInCreationOrderWithUniqueNames) {
 }
 
 // Makes the system refuse every window of one class created on this thread while it lives.
+// A page's pictures are decoded when the page is first painted, the banner once for its three pages:
+// a start shows only the first page, and the pages nobody opens cost nothing.
+TEST(WindowPictures, AreDecodedWhenTheirPageIsFirstShown) {
+  std::map<std::string, int> asked;
+  WizardTest wizard([&asked](app::TfMain::Options& options) {
+    options.artwork = [&asked, files = options.artwork](std::string_view name) {
+      ++asked[std::string(name)];
+      return files(name);
+    };
+  });
+  auto paint = [&wizard] {
+    RedrawWindow(wizard.w().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  };
+  paint();
+  EXPECT_EQ(asked["banner.jpg"], 1);
+  EXPECT_EQ(asked["variants.jpg"], 0);
+  for (const char* strip : {"resolutions1.jpg", "resolutions2.jpg", "resolutions5.jpg"}) EXPECT_EQ(asked[strip], 0);
+  wizard.w().pc.SetActivePage(wizard.w().ts2);
+  paint();
+  EXPECT_EQ(asked["variants.jpg"], 1);
+  wizard.w().pc.SetActivePage(wizard.w().ts6);
+  paint();
+  wizard.w().pc.SetActivePage(wizard.w().ts0);
+  paint();
+  EXPECT_EQ(asked["banner.jpg"], 1);
+  EXPECT_EQ(asked["variants.jpg"], 1);
+  EXPECT_EQ(asked["resolutions1.jpg"], 0);
+}
+
 class RefusedClass {
  public:
   explicit RefusedClass(const wchar_t* className) {

@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <mutex>
+#include <unordered_map>
+
 #include "core/Utf8.h"
 #include "ui/base/DpiScaling.h"
 #include "ui/base/SystemDpi.h"
@@ -10,24 +13,38 @@
 namespace ui {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x5052;  // "PR"
-// Window property holding the wrapper; a property lookup is a hashed atom, whatever the control class.
-constexpr wchar_t kWrapperProperty[] = L"Pratilo.Control";
+
+// The wrappers by window, looked up for every message a control receives. Kept in the process:
+// window properties and the common controls' subclassing are a round trip to the Wine server each.
+struct Wrappers {
+  std::mutex lock;
+  std::unordered_map<HWND, Control*> byWindow;
+};
+
+Wrappers& TheWrappers() {
+  static Wrappers wrappers;
+  return wrappers;
 }
+
+}  // namespace
 
 Control::~Control() { DestroyHandle(); }
 
 void Control::DestroyHandle() {
   if (hwnd_ && IsWindow(hwnd_)) {
-    RemoveWindowSubclass(hwnd_, &Control::Subclass, kSubclassId);
-    RemovePropW(hwnd_, kWrapperProperty);
-    DestroyWindow(hwnd_);
+    HWND hwnd = hwnd_;
+    Detach();  // the wrapper is going: the window's last messages are not its business
+    DestroyWindow(hwnd);
   }
   hwnd_ = nullptr;
 }
 
 Control* Control::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<Control*>(GetPropW(hwnd, kWrapperProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  Wrappers& wrappers = TheWrappers();
+  std::lock_guard guard(wrappers.lock);
+  auto found = wrappers.byWindow.find(hwnd);
+  return found == wrappers.byWindow.end() ? nullptr : found->second;
 }
 
 bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle,
@@ -54,7 +71,7 @@ bool Control::CreateHandle(const CommonArgs& args, const wchar_t* className, DWO
   // Like the parent's font unless told otherwise.
   HFONT font = args.font;
   if (!font && args.parent) font = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
-  if (font) SetFont(font);
+  if (font) Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);  // not painted yet: nothing to redraw
   return true;
 }
 
@@ -62,7 +79,7 @@ void Control::KeepZOrder() {
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) return;
   if (LiesUnder()) {
-    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
+    if (GetWindow(hwnd_, GW_HWNDNEXT)) SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
     return;
   }
   // Above the labels, below the controls made before it (the tab order follows creation).
@@ -77,8 +94,24 @@ void Control::KeepZOrder() {
 
 void Control::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd, kWrapperProperty, this);
-  SetWindowSubclass(hwnd, &Control::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  {
+    Wrappers& wrappers = TheWrappers();
+    std::lock_guard guard(wrappers.lock);
+    wrappers.byWindow[hwnd] = this;
+  }
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+}
+
+void Control::Detach() {
+  if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Control::WindowProc))
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  {
+    Wrappers& wrappers = TheWrappers();
+    std::lock_guard guard(wrappers.lock);
+    wrappers.byWindow.erase(hwnd_);
+  }
+  hwnd_ = nullptr;
 }
 
 bool Control::Visible() const { return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
@@ -159,7 +192,8 @@ std::string Control::Text() const {
 }
 
 void Control::SetText(std::string_view utf8) {
-  if (hwnd_) SetWindowTextW(hwnd_, core::Widen(utf8).c_str());
+  // The text it already shows changes nothing: no repaint, and an edit's caret stays where it is.
+  if (hwnd_ && Text() != utf8) SetWindowTextW(hwnd_, core::Widen(utf8).c_str());
 }
 
 void Control::SetFont(HFONT borrowed) {
@@ -215,19 +249,19 @@ void Control::RaiseMouse(UINT msg, WPARAM wParam, LPARAM lParam) const {
     Raise(onMouseUp, event);
 }
 
-LRESULT CALLBACK Control::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<Control*>(ref);
+LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Control* self = FromHandle(hwnd);
+  if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  const WNDPROC original = self->original_;
   LRESULT result = 0;
   if (ReflectToChild(msg, wParam, lParam, result)) return result;
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, &Control::Subclass, kSubclassId);
-    RemovePropW(hwnd, kWrapperProperty);
-    self->hwnd_ = nullptr;
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    self->Detach();
+    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
   }
   if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONUP) self->RaiseMouse(msg, wParam, lParam);
   if (self->OnMessage(msg, wParam, lParam, result)) return result;
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return CallWindowProcW(original, hwnd, msg, wParam, lParam);
 }
 
 }  // namespace ui

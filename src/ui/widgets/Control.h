@@ -127,11 +127,13 @@ class Control : public Component {
   HBRUSH TransparentColours(HDC dc, COLORREF textColour) const;
 
  private:
-  static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   void RaiseMouse(UINT msg, WPARAM wParam, LPARAM lParam) const;
   void Attach(HWND hwnd);
+  void Detach();
   void KeepZOrder();
   HWND hwnd_ = nullptr;
+  WNDPROC original_ = nullptr;  // the window's own procedure, which the wrapper's passes messages on to
   Rect design_;
 };
 

@@ -9,7 +9,6 @@ bool Edit::Create(const CreateArgs& args) {
 }
 
 void Edit::SetText(std::string_view utf8) {
-  if (Text() == utf8) return;  // the caret stays where it is
   settingText_ = true;
   Control::SetText(utf8);
   settingText_ = false;

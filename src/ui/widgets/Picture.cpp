@@ -1,5 +1,7 @@
 #include "ui/widgets/Picture.h"
 
+#include <utility>
+
 namespace ui {
 
 bool Picture::Create(const CreateArgs& args) {
@@ -7,6 +9,7 @@ bool Picture::Create(const CreateArgs& args) {
 }
 
 void Picture::SetImage(const Image& image) {
+  loader_ = nullptr;
   bitmap_ = MakeBitmap(image);
   size_ = bitmap_ ? SIZE{image.width, image.height} : SIZE{};
   if (!Handle()) return;
@@ -14,6 +17,22 @@ void Picture::SetImage(const Image& image) {
     SetWindowPos(Handle(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   InvalidateRect(Handle(), nullptr, TRUE);  // with no window this would repaint the whole screen
+}
+
+void Picture::SetImageLoader(std::function<Image()> loader) { loader_ = std::move(loader); }
+
+void Picture::LoadPending() {
+  if (loader_) SetImage(std::exchange(loader_, nullptr)());
+}
+
+bool Picture::HasImage() {
+  LoadPending();
+  return static_cast<bool>(bitmap_);
+}
+
+SIZE Picture::ImageSize() {
+  LoadPending();
+  return size_;
 }
 
 void Picture::Draw(HDC dc, const RECT& r) const {
@@ -28,10 +47,12 @@ void Picture::Draw(HDC dc, const RECT& r) const {
 bool Picture::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
+      LoadPending();
       if (!bitmap_) return false;
       result = 1;  // the picture covers everything
       return true;
     case WM_PAINT: {
+      LoadPending();
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(Handle(), &ps);
       Draw(dc, ps.rcPaint);
@@ -40,6 +61,7 @@ bool Picture::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
       return true;
     }
     case WM_PRINTCLIENT: {
+      LoadPending();
       RECT r;
       GetClientRect(Handle(), &r);
       Draw(reinterpret_cast<HDC>(wParam), r);

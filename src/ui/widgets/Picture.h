@@ -1,5 +1,6 @@
 #pragma once
 // A picture drawn 1:1 from a decoded image; the control takes the image's size.
+#include <functional>
 #include <string>
 
 #include "ui/base/Gdi.h"
@@ -20,13 +21,18 @@ class Picture : public Control {
   bool Create(const CreateArgs& args);
   // Copies the image into an owned bitmap and resizes the control to it.
   void SetImage(const Image& image);
-  bool HasImage() const { return static_cast<bool>(bitmap_); }
-  SIZE ImageSize() const { return size_; }
+  // The image is made by the loader, and set, only when it is first needed: painted, printed or asked
+  // about. Pictures of pages nobody opens cost nothing.
+  void SetImageLoader(std::function<Image()> loader);
+  bool HasImage();
+  SIZE ImageSize();
 
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   void Draw(HDC dc, const RECT& area) const;
+  void LoadPending();
+  std::function<Image()> loader_;
   Bitmap bitmap_;
   SIZE size_{};
 };

@@ -36,6 +36,16 @@ bool RadioGroup::Create(const CreateArgs& args) {
 }
 
 void RadioGroup::SetItems(const std::vector<std::string>& items) {
+  selected_ = -1;
+  // As many items as before (a change of language): the buttons stay, keyboard included, and take
+  // the new texts.
+  if (items.size() == items_.size()) {
+    for (size_t i = 0; i < items.size(); ++i) {
+      items_[i]->SetText(items[i]);  // unchanged texts cost nothing
+      items_[i]->SetChecked(false);
+    }
+    return;
+  }
   // Destroying a focused item would leave the keyboard nowhere: the group holds it until a new
   // item is selected.
   if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) {
@@ -43,17 +53,21 @@ void RadioGroup::SetItems(const std::vector<std::string>& items) {
     SetFocus(Handle());
   }
   items_.clear();
-  selected_ = -1;
-  for (const std::string& text : items) AddItem(text);
+  for (const std::string& text : items) CreateItem(text);
+  Arrange();
 }
 
 void RadioGroup::AddItem(const std::string& text) {
+  CreateItem(text);
+  Arrange();
+}
+
+void RadioGroup::CreateItem(const std::string& text) {
   auto item = std::make_unique<RadioButton>();
   int index = ItemCount();
   item->Create({.parent = Handle(), .name = name + "." + std::to_string(index), .text = text, .colour = colour_});
   item->onClick = [this, index] { ItemClicked(index); };
   items_.push_back(std::move(item));
-  Arrange();
 }
 
 std::string RadioGroup::ItemText(int index) const {

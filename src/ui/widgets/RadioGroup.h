@@ -46,6 +46,7 @@ class RadioGroup : public Control {
   std::function<void()> onClick;
 
  private:
+  void CreateItem(const std::string& text);
   void Arrange();
   void ItemClicked(int index);
   std::optional<COLORREF> colour_;

@@ -60,6 +60,28 @@ TEST(Controls, EveryKindKeepsWhatItWasCreatedWith) {
   }
 }
 
+// The way back from a window to its wrapper ends with the window, however it goes: destroyed with its
+// parent, or with the wrapper.
+TEST(Controls, AWrapperLetsGoOfAWindowThatGoes) {
+  testing_support::Host host;
+  ui::Panel panel;
+  ASSERT_TRUE(panel.Create({.parent = host.Handle(), .bounds = {0, 0, 100, 100}}));
+  ui::Button inside;
+  ASSERT_TRUE(inside.Create({.parent = panel.Handle(), .bounds = {0, 0, 50, 20}, .text = "Ok"}));
+  const HWND button = inside.Handle();
+  DestroyWindow(panel.Handle());
+  EXPECT_EQ(inside.Handle(), nullptr);
+  EXPECT_EQ(ui::Control::FromHandle(button), nullptr);
+  HWND alone = nullptr;
+  {
+    ui::Button gone;
+    ASSERT_TRUE(gone.Create({.parent = host.Handle(), .bounds = {0, 0, 50, 20}, .text = "Ok"}));
+    alone = gone.Handle();
+  }
+  EXPECT_FALSE(IsWindow(alone));
+  EXPECT_EQ(ui::Control::FromHandle(alone), nullptr);
+}
+
 // A wrapper whose window was never made (or is gone) answers "nothing" and changes nothing: no index 0
 // that could be taken for a real line, and no message sent to a null window, which some calls take
 // to mean the whole screen.

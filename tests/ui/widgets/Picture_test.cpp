@@ -21,7 +21,7 @@ ui::Image Strip() {
   return image;
 }
 
-COLORREF Printed(const ui::Picture& picture, int x, int y) {
+COLORREF Printed(ui::Picture& picture, int x, int y) {
   return testing_support::DrawnPixel(picture.Handle(), WM_PRINTCLIENT, picture.ImageSize(), x, y);
 }
 
@@ -54,6 +54,34 @@ TEST(Picture, AnEmptyImageLeavesThePictureBlank) {
   picture.SetImage(ui::Image{});
   EXPECT_FALSE(picture.HasImage());
   EXPECT_EQ(picture.ImageSize().cx, 0);
+}
+
+// A picture given a loader decodes nothing until it is painted, printed or asked about, and then once;
+// an image set meanwhile wins over the loader.
+TEST(Picture, ALoaderRunsOnceWhenThePictureIsFirstNeeded) {
+  testing_support::Host host;
+  ui::Picture shown, printed, replaced;
+  int loads = 0;
+  auto loader = [&loads] {
+    ++loads;
+    return Strip();
+  };
+  shown.Create({.parent = host.Handle(), .bounds = {0, 0, 1800, 200}});
+  printed.Create({.parent = host.Handle(), .bounds = {0, 0, 1800, 200}, .visible = false});
+  replaced.Create({.parent = host.Handle(), .bounds = {0, 0, 1800, 200}, .visible = false});
+  shown.SetImageLoader(loader);
+  printed.SetImageLoader(loader);
+  replaced.SetImageLoader(loader);
+  EXPECT_EQ(loads, 0);
+  ShowWindow(host.Handle(), SW_SHOWNA);
+  RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(loads, 1);  // the shown one, painted
+  EXPECT_EQ(Printed(printed, 650, 17), RGB(200, 17, 80));
+  EXPECT_EQ(loads, 2);
+  replaced.SetImage(ui::Image{});
+  EXPECT_FALSE(replaced.HasImage());
+  EXPECT_TRUE(shown.HasImage());
+  EXPECT_EQ(loads, 2);
 }
 
 TEST(Panel, DrawsALoweredBevelInsideItsEdge) {

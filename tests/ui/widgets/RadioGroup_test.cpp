@@ -95,6 +95,21 @@ TEST(RadioGroup, RefillingReplacesTheItemsAndForgetsTheSelection) {
   EXPECT_EQ(GetParent(g.group.Item(0)->Handle()), g.group.Handle());
 }
 
+// A change of language gives as many items: the buttons stay, so the keyboard stays on the same one.
+TEST(RadioGroup, AsManyNewItemsRenameTheButtonsAndForgetTheSelection) {
+  Group g;
+  const HWND third = g.group.Item(2)->Handle();
+  SetFocus(third);
+  g.group.SetSelectedIndex(2);
+  g.group.SetItems({"Variation 1", "Variation 2", "Variation 3", "Variation 4", "Variation 5", "Test grid"});
+  EXPECT_EQ(g.group.Item(2)->Handle(), third);
+  EXPECT_EQ(GetFocus(), third);
+  EXPECT_EQ(g.group.ItemText(5), "Test grid");
+  EXPECT_EQ(g.group.SelectedIndex(), -1);
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(g.ItemChecked(i));
+  EXPECT_EQ(g.clicks, 0);
+}
+
 TEST(RadioGroup, TheKeyboardStaysInTheGroupWhenItsItemsAreReplaced) {
   Group g;
   SetFocus(g.group.Item(2)->Handle());
