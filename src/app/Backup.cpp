@@ -7,7 +7,6 @@
 #include "core/Utf8.h"
 #include "files/EntryCheck.h"
 #include "files/FileOps.h"
-#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 namespace {
@@ -91,9 +90,9 @@ bool SetAsideBackup(const std::string& archivePath) {
   return false;
 }
 
-bool MakeBackup(const SimulatorFiles& files, ui::StatusBar* statusBar) {
+bool MakeBackup(const SimulatorFiles& files, const ArchiveWork& work) {
   UncheckedArchive archive(files.Backup());
-  ui::ArchiveAdd(files.Backup(), files.TextureFolder(), statusBar, kTextureName);
+  work.Add(files.Backup(), files.TextureFolder(), kTextureName);
   const files::EntryReadBack readBack = files::ReadBackEntry(files.Backup(), kTextureName);
   bool holds = FileExists(files.Texture()) ? readBack == files::EntryReadBack::Intact &&
                                                  files::FileMatchesEntry(files.Backup(), kTextureName, files.Texture())

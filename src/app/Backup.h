@@ -4,11 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/ArchiveWork.h"
 #include "app/SimulatorFiles.h"
-
-namespace ui {
-class StatusBar;
-}
 
 namespace app {
 
@@ -30,11 +27,10 @@ std::string SetAsideName(std::string_view archivePath, int attempt);
 // Renames the archive to the first set-aside name no file has; never replaces a file. True when done.
 bool SetAsideBackup(const std::string& archivePath);
 
-// Saves the texture folder's "detail1.bmp" into a new backup archive, with progress in the status
-// bar. True only when the archive holds the texture with its size and CRC-32 and reads back intact,
+// Saves the texture folder's "detail1.bmp" into a new backup archive, by the run's archive work. True only when the archive holds the texture with its size and CRC-32 and reads back intact,
 // or, without a texture, holds no entry at all; otherwise no archive is left behind. Errors of the
 // archive component pass through, also leaving no archive.
-bool MakeBackup(const SimulatorFiles& files, ui::StatusBar* statusBar);
+bool MakeBackup(const SimulatorFiles& files, const ArchiveWork& archive);
 
 // True when the texture has the size and CRC-32 of one of the payload's entries.
 bool TextureIsOurs(const SimulatorFiles& files);

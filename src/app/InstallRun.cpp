@@ -4,7 +4,6 @@
 #include "app/InstallPlan.h"
 #include "app/Leftovers.h"
 #include "files/FileOps.h"
-#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 
@@ -12,7 +11,9 @@ RunOutcome RunInstallation(const Installation& job, const RunProgress& progress)
   auto started = [&](int line) {
     if (progress.lineStarted) progress.lineStarted(line);
   };
+  using Step = RunOutcome::Step;
   const SimulatorFiles& f = job.files;
+  Step step = job.backupNeeded ? Step::Backup : Step::Extraction;
   try {
     RemoveLeftovers(f);
     int line = 0;
@@ -20,19 +21,21 @@ RunOutcome RunInstallation(const Installation& job, const RunProgress& progress)
       started(line);
       // An archive that is no backup is kept under another name, never overwritten.
       if (FileExists(f.Backup()) && !SetAsideBackup(f.Backup()))
-        return RunOutcome::Failure(BackupFailedText(job.lang));
-      if (!MakeBackup(f, progress.statusBar)) return RunOutcome::Failure(BackupFailedText(job.lang));
+        return RunOutcome::Failure(step, BackupFailedText(job.lang));
+      if (!MakeBackup(f, progress.archive)) return RunOutcome::Failure(step, BackupFailedText(job.lang));
       if (progress.lineDone) progress.lineDone(line);
       ++line;
     }
+    step = Step::Extraction;
     started(line);
-    if (!ui::ArchiveExtract(f.payload, f.TextureFolder(), progress.statusBar, job.entry))
-      return RunOutcome::Failure(ExtractFailedText(job.lang));
+    if (!progress.archive.Extract(f.payload, f.TextureFolder(), job.entry))
+      return RunOutcome::Failure(step, ExtractFailedText(job.lang));
+    step = Step::Renaming;
     if (!files::ShellRename(f.TextureFolder() + job.entry, f.Texture()))
-      return RunOutcome::Failure(RenameFailedText(job.lang, job.entry, f.TextureFolder()));
+      return RunOutcome::Failure(step, RenameFailedText(job.lang, job.entry, f.TextureFolder()));
     return RunOutcome::Done();
   } catch (...) {
-    return RunOutcome::Raised(std::current_exception());
+    return RunOutcome::Raised(step, std::current_exception());
   }
 }
 

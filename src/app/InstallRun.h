@@ -4,12 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "app/ArchiveWork.h"
 #include "app/RunOutcome.h"
 #include "app/SimulatorFiles.h"
-
-namespace ui {
-class StatusBar;
-}
 
 namespace app {
 
@@ -23,7 +20,7 @@ struct Installation {
 // Where the run shows its progress; anything may be left empty. Lines are those of the progress
 // list: the backup line (when the backup is needed), then the installation line.
 struct RunProgress {
-  ui::StatusBar* statusBar = nullptr;
+  ArchiveWork archive;
   std::function<void(int line)> lineStarted;
   std::function<void(int line)> lineDone;
 };

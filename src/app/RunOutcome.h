@@ -12,13 +12,16 @@ struct RunOutcome {
     Failed,  // a step reported failure; `text` says so to the user (empty: nothing to say)
     Error,   // an error was raised inside a step; `error` holds it
   };
+  // The step that failed or raised.
+  enum class Step { None, Backup, Extraction, Renaming, Restoration, NoBackup };
   Kind kind = Kind::Finished;
   std::string text;
   std::exception_ptr error;
+  Step step = Step::None;
 
   static RunOutcome Done() { return {}; }
-  static RunOutcome Failure(std::string text) { return {Kind::Failed, std::move(text), nullptr}; }
-  static RunOutcome Raised(std::exception_ptr error) { return {Kind::Error, {}, std::move(error)}; }
+  static RunOutcome Failure(Step step, std::string text) { return {Kind::Failed, std::move(text), nullptr, step}; }
+  static RunOutcome Raised(Step step, std::exception_ptr error) { return {Kind::Error, {}, std::move(error), step}; }
 };
 
 }  // namespace app

@@ -22,7 +22,7 @@ void TfMain::Install() {
   for (const std::string& line : ProgressLines(Lang, job.backupNeeded, l6v.Text(), l6q.Text())) clb7.AddLine(line);
   clb7.SetSelectedIndex(-1);
   ui::App().ProcessMessages();
-  RunOutcome outcome = RunInstallation(job, {.statusBar = &sb7,
+  RunOutcome outcome = RunInstallation(job, {.archive = {.statusBar = &sb7},
                                              .lineStarted = [this](int line) { clb7.SetSelectedIndex(line); },
                                              .lineDone = [this](int line) { clb7.SetChecked(line, true); }});
   form.SetInputBlocked(false);

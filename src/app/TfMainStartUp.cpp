@@ -2,8 +2,7 @@
 // language and the remembered simulator.
 #include "app/SettingNames.h"
 #include "app/SimulatorFiles.h"
-#include "app/OtherFSXFolder.h"
-#include "app/StartUpRules.h"
+#include "app/SimulatorFolders.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "core/FolderNames.h"
@@ -14,19 +13,6 @@
 #include "ui/dialogs/WindowPlacement.h"
 
 namespace app {
-
-namespace {
-
-std::string FindFolder(const SimulatorEntry& entry) {
-  std::string stored = core::ReadSetting(entry.setting);
-  bool holdsMarker = !stored.empty() && FileExists(core::AddBackslash(stored) + entry.marker);
-  FolderChoice choice = ChooseSimulatorFolder(stored, holdsMarker,
-                                              holdsMarker ? "" : core::PeekRegText(true, entry.keyPath, entry.valueName));
-  if (choice.remember) core::WriteSetting(entry.setting, choice.folder);
-  return choice.folder;
-}
-
-}  // namespace
 
 void TfMain::Halt() {
   if (halt_) return halt_();
@@ -48,9 +34,8 @@ void TfMain::FormCreate() {
     picture.SetVisible(false);
   }
   ResImage = nullptr;
-  FolderFSX = FindFolder(kFSXEntry);
-  if (FolderFSX.empty()) FolderFSX = FindOtherFSXFolder();
-  FolderFS9 = FindFolder(kFS9Entry);
+  FolderFSX = FindSimulatorFolder(Simulator::FSX);
+  FolderFS9 = FindSimulatorFolder(Simulator::FS9);
   SetLanguage((core::ReadSetting(setting::kLanguage) + "F")[0]);
   PreselectSimulator();
   lCode.SetText("");

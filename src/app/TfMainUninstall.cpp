@@ -17,7 +17,7 @@ void TfMain::UninstallQuestion() {
 void TfMain::Uninstall() {
   sb0.SetVisible(true);
   form.SetInputBlocked(true);
-  RunOutcome outcome = RunUninstallation({.lang = Lang, .files = Files()}, &sb0);
+  RunOutcome outcome = RunUninstallation({.lang = Lang, .files = Files()}, {.statusBar = &sb0});
   sb0.SetVisible(false);  // the page's buttons must be reachable again
   form.SetInputBlocked(false);
   switch (outcome.kind) {

@@ -5,7 +5,6 @@
 #include "app/Texts.h"
 #include "files/EntryCheck.h"
 #include "files/FileOps.h"
-#include "ui/dialogs/ArchiveProgress.h"
 
 namespace app {
 namespace {
@@ -14,27 +13,28 @@ namespace {
 RunOutcome ForgetRecord(const Uninstallation& job) {
   const SimulatorFiles& f = job.files;
   if (FileExists(f.Texture()) && TextureIsOurs(f) && !files::RemoveFile(f.Texture()))
-    return RunOutcome::Failure(PickText(job.lang, texts::kRestoreFailed));
+    return RunOutcome::Failure(RunOutcome::Step::Restoration, PickText(job.lang, texts::kRestoreFailed));
   files::RemoveFile(f.Backup());
   return RunOutcome::Done();
 }
 
 }  // namespace
 
-RunOutcome RunUninstallation(const Uninstallation& job, ui::StatusBar* statusBar) {
+RunOutcome RunUninstallation(const Uninstallation& job, const ArchiveWork& archive) {
+  using Step = RunOutcome::Step;
   const SimulatorFiles& f = job.files;
   try {
     RemoveLeftovers(f);
     if (auto entries = files::FileEntries(f.Backup()); entries && entries->empty()) return ForgetRecord(job);
-    if (!ui::ArchiveExtract(f.Backup(), f.TextureFolder(), statusBar, kTextureName)) return RunOutcome::Failure("");
+    if (!archive.Extract(f.Backup(), f.TextureFolder(), kTextureName)) return RunOutcome::Failure(Step::NoBackup, "");
     // A file that could not be replaced (a running simulator holds it) may have been skipped: the
     // backup is the only copy of the original and stays until the texture is really back.
     if (!files::FileMatchesEntry(f.Backup(), kTextureName, f.Texture()))
-      return RunOutcome::Failure(PickText(job.lang, texts::kRestoreFailed));
+      return RunOutcome::Failure(Step::Restoration, PickText(job.lang, texts::kRestoreFailed));
     files::RemoveFile(f.Backup());
     return RunOutcome::Done();
   } catch (...) {
-    return RunOutcome::Raised(std::current_exception());
+    return RunOutcome::Raised(Step::Restoration, std::current_exception());
   }
 }
 

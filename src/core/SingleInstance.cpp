@@ -86,21 +86,26 @@ void OwnerlessErrorBox(const std::string& text, const std::string& caption) {
   PlainBox(text, caption, MB_OK | MB_ICONHAND);
 }
 
-}  // namespace
-
-void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const ErrorBoxFunction& errorBox,
-                         const SingleInstanceOptions& options) {
+HWND FindRunningCopy(HWND appWindow, const SingleInstanceOptions& options) {
   const TopWindow self = Describe(appWindow);
 
   static HANDLE mutex = nullptr;  // held for the life of the process
   if (!mutex) mutex = CreateMutexW(nullptr, FALSE, Widen(InstanceMutexName(self.className, self.text)).c_str());
 
-  HWND found = nullptr;
-  if (!mutex)
-    found = FindOtherCopy(self);  // no mutex to be had: the window search alone decides
-  else if (!TakeOwnership(mutex))
-    found = WaitForRunningCopy(mutex, self, options.windowWaitMs);
-  if (found) {
+  if (!mutex) return FindOtherCopy(self);  // no mutex to be had: the window search alone decides
+  if (!TakeOwnership(mutex)) return WaitForRunningCopy(mutex, self, options.windowWaitMs);
+  return nullptr;
+}
+
+}  // namespace
+
+bool OtherCopyRuns(HWND appWindow, const SingleInstanceOptions& options) {
+  return FindRunningCopy(appWindow, options) != nullptr;
+}
+
+void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const ErrorBoxFunction& errorBox,
+                         const SingleInstanceOptions& options) {
+  if (HWND found = FindRunningCopy(appWindow, options)) {
     HandOver(found, options.sendTimeoutMs);
     HaltProgram(kOtherCopyRunsExitCode);
   }

@@ -28,8 +28,12 @@ struct SingleInstanceOptions {
 };
 
 // appWindow: this copy's application window, the hidden top-level window standing for the program;
-// its class name and title identify the program. Returns only when this copy may go on starting;
-// otherwise it ends the program (the environment is still released).
+// its class name and title identify the program. True when another copy runs; otherwise this copy
+// is from now on the one that runs. Nothing is handed over.
+bool OtherCopyRuns(HWND appWindow, const SingleInstanceOptions& options = {});
+
+// Returns only when this copy may go on starting; otherwise it hands its command line to the running
+// copy and ends the program (the environment is still released).
 void CheckSingleInstance(HWND appWindow, const std::string& expectedName, const ErrorBoxFunction& errorBox = {},
                          const SingleInstanceOptions& options = {});
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/ErrorText.h"
 #include "core/Environment.h"
 #include "core/MessagePump.h"
 #include "core/Utf8.h"
@@ -120,16 +121,6 @@ int Application::ShowBox(std::string_view text, std::string_view caption, UINT f
   return answer;
 }
 
-void Application::ShowError(std::exception_ptr error) {
-  std::string text;
-  try {
-    std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    text = e.what();
-  } catch (...) {
-    text = "Erreur inconnue / Unknown error";
-  }
-  ShowBox(text, Title(), MB_OK | MB_ICONHAND);
-}
+void Application::ShowError(std::exception_ptr error) { ShowBox(core::ErrorText(error), Title(), MB_OK | MB_ICONHAND); }
 
 }  // namespace ui
