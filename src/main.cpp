@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/CommandLineRun.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
 #include "ui/dialogs/Application.h"
@@ -31,12 +32,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   core::InitEnvironment();
   ui::App().Initialize();
   ui::App().SetTitle("Pratilo");
+  const app::ParsedCommandLine parsed = app::ParseCommandLine(core::CommandLineParameters());
+  int exitCode = 0;
   try {
-    RunWizard();
+    if (parsed.request.action == app::Action::Wizard && parsed.problem.kind == app::CommandLineProblem::Kind::None)
+      RunWizard();
+    else
+      exitCode = static_cast<int>(app::RunCommandLine(parsed));
   } catch (...) {
     // Events report their own errors; this catches what start-up itself raised.
     ui::App().ShowError(std::current_exception());
   }
   core::DoneEnvironment();
-  return 0;
+  return exitCode;
 }

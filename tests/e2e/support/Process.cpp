@@ -30,16 +30,20 @@ void ChildProcess::Close() {
   info_ = {};
 }
 
-bool ChildProcess::Start(const std::string& exe, const std::string& arguments, bool quiet) {
+bool ChildProcess::Start(const std::string& exe, const std::string& arguments, bool quiet, const std::string& output) {
   if (Started()) return false;
   std::wstring path = testing_support::Widen(exe);
   std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
   std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + testing_support::Widen(arguments));
   STARTUPINFOW startup{sizeof startup};
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE nul = quiet ? CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                   OPEN_EXISTING, 0, nullptr)
-                     : INVALID_HANDLE_VALUE;
+  HANDLE nul = INVALID_HANDLE_VALUE;
+  if (!output.empty())
+    nul = CreateFileW(testing_support::Widen(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      &inherit, CREATE_ALWAYS, 0, nullptr);
+  else if (quiet)
+    nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                      OPEN_EXISTING, 0, nullptr);
   if (nul != INVALID_HANDLE_VALUE) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;

@@ -25,8 +25,9 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   // Starts `exe` (UTF-8 path) with its folder as the current folder; a quiet process writes its
-  // output nowhere.
-  bool Start(const std::string& exe, const std::string& arguments = {}, bool quiet = false);
+  // output nowhere, one given an output file writes it there.
+  bool Start(const std::string& exe, const std::string& arguments = {}, bool quiet = false,
+             const std::string& output = {});
   bool Started() const { return info_.hProcess != nullptr; }
   bool Running() const;
   // True when the process has ended within the time.

@@ -167,6 +167,11 @@ void Scene::ResetFolder(Sim sim) const {
   WriteFileBytes(f.Texture(), Original(sim));
 }
 
+void Scene::Unregister(Sim sim) const {
+  testing_support::SetRawValue(HKEY_LOCAL_MACHINE, sim == Sim::FS9 ? kFS9Key : kFSXKey,
+                               sim == Sim::FS9 ? L"EXE Path" : L"SetupPath", REG_SZ, L"", sizeof(wchar_t));
+}
+
 std::string Setting(const std::string& name) {
   DWORD type = 0;
   std::wstring data;

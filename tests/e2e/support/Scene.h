@@ -46,6 +46,8 @@ class Scene {
   const std::string& Temp() const { return temp_.path(); }
   // Puts the simulator's own texture back and removes the backup, as before any installation.
   void ResetFolder(Sim sim) const;
+  // Empties the simulator's registry entry, as on a machine where it is not installed (put back at the end).
+  void Unregister(Sim sim) const;
 
  private:
   struct SavedMachineValue;
