@@ -10,23 +10,13 @@
 #include <vector>
 
 #include "app/TfMain.h"
+#include "common/Clock.h"
 #include "core/Environment.h"
 #include "ui/dialogs/Application.h"
 
 namespace {
 
 constexpr int kSteps[] = {144, 192, 96};
-
-double NowMs() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Milliseconds of one change of DPI, from the system's message to the last paint it caused.
 double ChangeDpi(app::TfMain& wizard, int dpi) {
@@ -35,11 +25,11 @@ double ChangeDpi(app::TfMain& wizard, int dpi) {
   const int from = wizard.form.Dpi();
   RECT suggested{now.left, now.top, now.left + MulDiv(now.right - now.left, dpi, from),
                  now.top + MulDiv(now.bottom - now.top, dpi, from)};
-  const double start = NowMs();
+  const double start = bench::NowMs();
   SendMessageW(wizard.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   RedrawWindow(wizard.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   ui::App().ProcessMessages();
-  return NowMs() - start;
+  return bench::NowMs() - start;
 }
 
 // The fastest of the rounds for each step: what the program itself costs, without the machine's noise.

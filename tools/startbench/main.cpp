@@ -13,18 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "common/Clock.h"
 
-double NowMs() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 std::wstring BesideThisProgram(const wchar_t* name) {
   wchar_t path[MAX_PATH];
@@ -83,17 +74,17 @@ Start TimeOneStart(const std::wstring& program, const std::wstring& arguments = 
   STARTUPINFOW si{sizeof si};
   PROCESS_INFORMATION pi{};
   std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-  const double start = NowMs();
+  const double start = bench::NowMs();
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
     return {};
   Start result;
   HWND window = nullptr;
-  while (NowMs() - start < 30000 && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
+  while (bench::NowMs() - start < 30000 && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
     window = VisibleWindowOf(pi.dwProcessId);
     DWORD_PTR answer = 0;
     if (window && NothingLeftToPaint(window) &&
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) {
-      result.ms = NowMs() - start;
+      result.ms = bench::NowMs() - start;
       result.windows = WindowsUnder(window);
       break;
     }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Clock.h"
 #include "core/Utf8.h"
 #include "files/FileHandle.h"
 #include "files/ZipArchiver.h"
@@ -23,17 +24,6 @@
 namespace {
 
 constexpr size_t kBuffer = 0x80000;  // the component's buffer at its default mode
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void WriteChunks(const std::wstring& path, uint64_t size, const std::function<void(std::vector<uint8_t>&, uint64_t)>& fill) {
   files::FileHandle out = files::FileHandle::Open(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
@@ -97,7 +87,7 @@ struct Baseline {
 double RawDeflate(const std::wstring& path, const std::wstring& outPath, std::vector<uint8_t>* compressed) {
   std::vector<uint8_t> in(kBuffer), out(kBuffer);
   files::FileHandle file = files::FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  const double start = Now();
+  const double start = bench::NowSeconds();
   files::FileHandle sink;
   if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
   z_stream s{};
@@ -123,7 +113,7 @@ double RawDeflate(const std::wstring& path, const std::wstring& outPath, std::ve
     sink.Flush();
     sink.Close();
   }
-  return Now() - start;
+  return bench::NowSeconds() - start;
 }
 
 // Raw inflate of a stream read from a file in buffers, as the component reads its archive; the output
@@ -131,7 +121,7 @@ double RawDeflate(const std::wstring& path, const std::wstring& outPath, std::ve
 double RawInflate(const std::wstring& streamPath, const std::wstring& outPath) {
   std::vector<uint8_t> in(kBuffer), out(kBuffer);
   files::FileHandle stream = files::FileHandle::Open(streamPath, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  const double start = Now();
+  const double start = bench::NowSeconds();
   files::FileHandle sink;
   if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
   z_stream t{};
@@ -154,7 +144,7 @@ double RawInflate(const std::wstring& streamPath, const std::wstring& outPath) {
     sink.Flush();
     sink.Close();
   }
-  return Now() - start;
+  return bench::NowSeconds() - start;
 }
 
 // The four raw runs on the file, the fastest of `repeats` each.
@@ -175,11 +165,11 @@ Baseline RawZlib(const std::wstring& path, int repeats) {
   }
   DeleteFileW(streamPath.c_str());
   DeleteFileW(outPath.c_str());
-  b.crcSeconds = Now();
+  b.crcSeconds = bench::NowSeconds();
   uint32_t crc = crc32(0, nullptr, 0);
   for (size_t at = 0; at < compressed.size(); at += kBuffer)
     crc = crc32(crc, compressed.data() + at, static_cast<uInt>(std::min(kBuffer, compressed.size() - at)));
-  b.crcSeconds = Now() - b.crcSeconds + (crc == 1 ? 1e-9 : 0.0);
+  b.crcSeconds = bench::NowSeconds() - b.crcSeconds + (crc == 1 ? 1e-9 : 0.0);
   b.crcBytes = compressed.size();
   return b;
 }
@@ -198,7 +188,7 @@ Run Component(const std::string& folder, const std::string& name) {
   std::string archive = folder + "\\bench.zip";
   DeleteFileW(core::Widen(archive).c_str());
   Run r{};
-  double start = Now();
+  double start = bench::NowSeconds();
   {
     files::TZipBaseArchiver zip;
     zip.FileName = archive;
@@ -206,8 +196,8 @@ Run Component(const std::string& folder, const std::string& name) {
     zip.OpenZip();
     zip.AddMatching(name);
   }
-  r.addSeconds = Now() - start;
-  start = Now();
+  r.addSeconds = bench::NowSeconds() - start;
+  start = bench::NowSeconds();
   {
     files::TZipBaseArchiver zip;
     zip.FileName = archive;
@@ -215,15 +205,15 @@ Run Component(const std::string& folder, const std::string& name) {
     zip.OpenZip();
     zip.ExtractMatching(name);
   }
-  r.extractSeconds = Now() - start;
-  start = Now();
+  r.extractSeconds = bench::NowSeconds() - start;
+  start = bench::NowSeconds();
   {
     files::TZipBaseArchiver zip;
     zip.FileName = archive;
     zip.OpenZip();
     zip.TestMatching(name);
   }
-  r.testSeconds = Now() - start;
+  r.testSeconds = bench::NowSeconds() - start;
   return r;
 }
 
