@@ -141,7 +141,7 @@ ExitCode RunCommandLine(const ParsedCommandLine& parsed) {
     return ExitCode::Done;
   }
   Report report(r, lang);
-  RunLog(r.log).Write("Pratilo " + core::VersionText(4) + ":" + JoinedParameters());
+  RunLog(r.log).Write(core::VersionText(4) + ":" + JoinedParameters());
   if (parsed.problem.kind != CommandLineProblem::Kind::None) {
     core::WriteToParentConsole(UsageText(lang));
     return report.End(ExitCode::BadCommandLine, ProblemText(lang, parsed.problem));
