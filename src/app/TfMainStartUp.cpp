@@ -5,7 +5,6 @@
 #include "app/SimulatorFolders.h"
 #include "app/TfMain.h"
 #include "core/Environment.h"
-#include "core/FolderNames.h"
 #include "core/Settings.h"
 #include "core/SingleInstance.h"
 #include "ui/dialogs/Application.h"

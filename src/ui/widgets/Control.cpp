@@ -191,9 +191,13 @@ std::string Control::Text() const {
   return core::Narrow(text);
 }
 
-void Control::SetText(std::string_view utf8) {
+void Control::SetText(std::string_view utf8) { ReplaceText(utf8); }
+
+bool Control::ReplaceText(std::string_view utf8) {
   // The text it already shows changes nothing: no repaint, and an edit's caret stays where it is.
-  if (hwnd_ && Text() != utf8) SetWindowTextW(hwnd_, core::Widen(utf8).c_str());
+  if (!hwnd_ || Text() == utf8) return false;
+  SetWindowTextW(hwnd_, core::Widen(utf8).c_str());
+  return true;
 }
 
 void Control::SetFont(HFONT borrowed) {

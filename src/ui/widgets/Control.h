@@ -121,6 +121,8 @@ class Control : public Component {
   // Creates the window with the common state applied; false when the system refused.
   bool CreateHandle(const CommonArgs& args, const wchar_t* className, DWORD style, DWORD exStyle = 0,
                     std::string_view text = {});
+  // Shows the text unless the control shows it already; true when it changed.
+  bool ReplaceText(std::string_view utf8);
   // Sends to the control's window; without a window nothing is sent and the answer is noWindow.
   LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, LRESULT noWindow = 0) const;
   // Brush for labels and buttons drawn on the parent's background with the given text colour.

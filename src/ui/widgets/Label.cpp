@@ -44,9 +44,7 @@ bool Label::CreateLabel(const CreateArgs& args, DWORD extraStyle) {
 }
 
 void Label::SetText(std::string_view utf8) {
-  if (Text() == utf8) return;
-  Control::SetText(utf8);
-  if (autoSize_) FitToText();
+  if (ReplaceText(utf8) && autoSize_) FitToText();
 }
 
 void Label::SetWidth(int width) {
