@@ -1,9 +1,10 @@
 # Fails when a file below src/ includes a header of a layer it may not use, so that the libraries
 # link one way. Run as a build step: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers core files ui/base ui/widgets ui/dialogs app)
+set(layers core files setup ui/base ui/widgets ui/dialogs app)
 set(may_core core)
 set(may_files core files)
+set(may_setup core files setup)
 set(may_ui_base core ui/base)
 set(may_ui_widgets core ui/base ui/widgets)
 set(may_ui_dialogs core files ui/base ui/widgets ui/dialogs)

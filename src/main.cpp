@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/CommandLineRun.h"
-#include "app/TfMain.h"
+#include "app/commandline/CommandLineRun.h"
+#include "app/wizard/TfMain.h"
 #include "core/Environment.h"
 #include "ui/dialogs/Application.h"
 #include "ui/dialogs/MessageBoxes.h"

@@ -27,6 +27,14 @@ constexpr char kHtmlStyle[] =
     "background:\"#CCDDFF\"}TD{font-family:\"Verdana,Arial\";font-size=\"10pt\";}UL{margin-top:0;"
     "margin-bottom:0;margin-left:16;}P{margin-top:3;margin-bottom:0;} // --></STYLE>";
 
+
+void CountLaunch(bool machine) {
+  const double count = TextToValue(ReadSettingEx(machine, kLaunchCounter)).AsReal() + 1;
+  WriteSettingEx(machine, kLaunchCounter, FormatNumber(count));
+}
+
+}  // namespace
+
 std::string ProgramFilePath() {
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
@@ -35,13 +43,6 @@ std::string ProgramFilePath() {
     buf.resize(buf.size() * 2);
   }
 }
-
-void CountLaunch(bool machine) {
-  const double count = TextToValue(ReadSettingEx(machine, kLaunchCounter)).AsReal() + 1;
-  WriteSettingEx(machine, kLaunchCounter, FormatNumber(count));
-}
-
-}  // namespace
 
 Environment& Env() {
   static Environment env;

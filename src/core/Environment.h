@@ -40,6 +40,8 @@ struct FileVersion {
 std::string VersionText(int count);
 FileVersion GetFileVersion(const std::string& fileName);
 std::string GetEnvText(const std::string& name);
+// The program file's full path.
+std::string ProgramFilePath();
 // The command-line parameters after the program name.
 std::vector<std::string> CommandLineParameters();
 bool DeleteTempFile(const std::string& path);

@@ -8,4 +8,8 @@ namespace core {
 // The error's own message; for something that is no std::exception, a bilingual "unknown error".
 std::string ErrorText(std::exception_ptr error);
 
+// The system's message for a Windows error code, without its line end; the code itself when the
+// system has none.
+std::string SystemErrorText(unsigned long code);
+
 }  // namespace core

@@ -51,12 +51,17 @@ std::optional<FileStamp> StampOfFile(std::string_view filePath) {
   return stamp;
 }
 
-std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath) {
+std::optional<std::vector<FileStamp>> ArchiveEntries(std::string_view archivePath) {
   auto zip = OpenForReading(archivePath);
   if (!zip) return std::nullopt;
   std::vector<FileStamp> entries;
-  for (const auto& item : zip->Items())
-    if (!item.IsFolder()) entries.push_back({item.name, item.header.size, item.header.crc});
+  for (const auto& item : zip->Items()) entries.push_back({item.name, item.header.size, item.header.crc, item.IsFolder()});
+  return entries;
+}
+
+std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath) {
+  auto entries = ArchiveEntries(archivePath);
+  if (entries) std::erase_if(*entries, [](const FileStamp& entry) { return entry.folder; });
   return entries;
 }
 

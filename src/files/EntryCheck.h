@@ -10,11 +10,12 @@
 
 namespace files {
 
-// A file's or an entry's size and CRC-32; for an entry, its stored name too.
+// A file's or an entry's size and CRC-32; for an entry, its stored name too, and whether it is a folder.
 struct FileStamp {
   std::string name;
   uint64_t size = 0;
   uint32_t crc = 0;
+  bool folder = false;
   bool SameContent(const FileStamp& other) const { return size == other.size && crc == other.crc; }
 };
 
@@ -23,6 +24,9 @@ std::optional<FileStamp> StampOfFile(std::string_view filePath);
 
 // The file entries of a readable archive (folders left out); nothing when it cannot be read.
 std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath);
+
+// Every entry of a readable archive, folders included; nothing when it cannot be read.
+std::optional<std::vector<FileStamp>> ArchiveEntries(std::string_view archivePath);
 
 // True when the archive can be read, holds a file entry named entryName (the last one when there are
 // several, as extraction leaves it) and the file exists with that entry's size and CRC-32.

@@ -5,6 +5,7 @@
 
 #include "support/Text.h"
 #include "e2e/support/Scene.h"
+#include "e2e/support/Windows.h"
 #include "e2e/support/Wizard.h"
 #include "e2e/support/ZipReader.h"
 #include "support/TempFolder.h"
@@ -70,12 +71,51 @@ TEST(BackupEndToEnd, AFolderWithoutTextureIsRecordedAndUninstallingRemovesOnlyOu
   ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
   EXPECT_TRUE(fsx.Snapshot() == before) << "our texture or the record is still there";
 
-  // A texture put there after the installation is not ours: it stays.
+  // A texture put there after the installation is not recognised as ours: it stays, and so does
+  // the record, which only this payload's texture can be uninstalled with.
   ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 0, 0}));
   WriteFileBytes(fsx.Texture(), "a texture of the user's own");
-  ASSERT_TRUE(UninstallOnce(scene.Exe(), Sim::FSX));
+  const std::string record = ReadFileBytes(fsx.Backup());
+  Wizard w;
+  ASSERT_TRUE(w.StartUninstalling(scene.Exe(), Sim::FSX));
+  const std::optional<Box> box = WaitForBox(w.Id(), 30000);
+  ASSERT_TRUE(box) << w.Describe();
+  EXPECT_NE(box->text.find("je ne peux pas reconnaître la texture en place"), std::string::npos) << box->text;
+  EXPECT_TRUE(Answer(*box, IDOK));
   EXPECT_EQ(ReadFileBytes(fsx.Texture()), "a texture of the user's own");
-  EXPECT_FALSE(FileExists(fsx.Backup()));
+  EXPECT_EQ(ReadFileBytes(fsx.Backup()), record);
+  EXPECT_TRUE(w.QuitWithYes());
+}
+
+TEST(BackupEndToEnd, TheFirstPageSaysWhatIsInPlaceAndAnotherAddOnsTextureIsKept) {
+  Scene scene;
+  const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  {
+    Wizard w;
+    ASSERT_TRUE(w.Start(scene.Exe()));
+    EXPECT_TRUE(w.Shows("Texture originale en place")) << w.Describe();
+    EXPECT_TRUE(w.QuitWithYes());
+  }
+  ASSERT_TRUE(InstallOnce(scene.Exe(), {Sim::FSX, 1, 1}));
+  {
+    Wizard w;
+    ASSERT_TRUE(w.Start(scene.Exe()));
+    EXPECT_TRUE(w.Shows("Pratilo Variante 2, 512 x 512 en place, originale sauvegardée")) << w.Describe();
+    EXPECT_TRUE(w.QuitWithYes());
+  }
+  WriteFileBytes(fsx.Texture(), "another add-on's texture");
+  Wizard w;
+  ASSERT_TRUE(w.Start(scene.Exe()));
+  EXPECT_TRUE(w.Shows("Une autre texture en place (ni Pratilo, ni l'originale)")) << w.Describe();
+  ASSERT_TRUE(w.WalkToSummary({Sim::FSX, 4, 2}));
+  EXPECT_TRUE(w.Shows("La texture en place, ni celle de Pratilo ni l'originale, sera conservée dans le fichier "
+                      "Pratilo_Other_Tex.zip ; l'originale est déjà sauvegardée"));
+  ASSERT_TRUE(w.InstallAndWaitFinished());
+  EXPECT_EQ(w.ProgressLines(), 2);  // the copy, then the installation
+  ASSERT_TRUE(w.FinishWithOk());
+  EXPECT_EQ(ZipEntryData(ReadFileBytes(fsx.main + "Pratilo_Other_Tex.zip"), "detail1.bmp"), "another add-on's texture");
+  EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == PayloadEntry("T5_256.bmp"));
+  EXPECT_TRUE(BackedUpTexture(fsx) == scene.Original(Sim::FSX));
 }
 
 TEST(BackupEndToEnd, LeftoversOfKilledRunsGoWithTheNextRunAndNothingElse) {

@@ -6,6 +6,7 @@
 
 #include "e2e/support/Figures.h"
 #include "e2e/support/Scene.h"
+#include "e2e/support/Unattended.h"
 #include "e2e/support/Windows.h"
 #include "e2e/support/Wizard.h"
 #include "e2e/support/ZipReader.h"
@@ -17,44 +18,6 @@ namespace {
 
 using testing_support::FileExists;
 using testing_support::ReadFileBytes;
-
-struct Ran {
-  DWORD code = STILL_ACTIVE;
-  std::string logLine;  // the log's last line, without its time
-  std::string output;   // what went to the starter's output
-  double ms = 0;
-};
-
-// The log's last line without the time it starts with ("2026-12-08 18:40:12  ").
-std::string LastLogLine(const std::string& log) {
-  std::string text = log;
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  const size_t start = text.rfind('\n');
-  const std::string line = text.substr(start == std::string::npos ? 0 : start + 1);
-  return line.size() > 21 ? line.substr(21) : line;
-}
-
-// Runs the program with the switches to its end, its log and output in the scene's folder.
-Ran RunProgram(const Scene& scene, const std::string& switches) {
-  const std::string log = scene.Temp() + "run.log", output = scene.Temp() + "output.txt";
-  ChildProcess program;
-  const Clock::time_point start = Clock::now();
-  Ran ran;
-  if (!program.Start(scene.Exe(), switches + " \"/log=" + log + "\"", false, output)) return ran;
-  if (!program.WaitExit(60000)) return ran;
-  ran.ms = MillisecondsSince(start);
-  ran.code = program.ExitCode();
-  ran.logLine = LastLogLine(ReadFileBytes(log));
-  ran.output = ReadFileBytes(output);
-  return ran;
-}
-
-// A folder as a switch value: without its last backslash, which would escape the closing quote.
-std::string FolderSwitch(const std::string& folder) { return " \"/folder=" + folder.substr(0, folder.size() - 1) + "\""; }
-
-std::string BackedUpTexture(const SimulatorFolder& folder) {
-  return ZipEntryData(ReadFileBytes(folder.Backup()), "detail1.bmp").value_or(std::string());
-}
 
 TEST(CommandLine, AQuietInstallationAndUninstallationDoTheWizardsWork) {
   Scene scene({.originalSize = 24u << 20});

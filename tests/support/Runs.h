@@ -3,18 +3,10 @@
 // their own detail1.bmp, and a stop that is recorded instead of ending the test program.
 #include <string>
 
+#include "support/Setups.h"
 #include "support/Wizard.h"
 
 namespace testing_support {
-
-inline constexpr char kOriginalTexture[] = "ORIGINAL TEXTURE BYTES";
-
-// The stand-in content of a payload entry.
-std::string PayloadBytes(const std::string& entryName);
-
-// The backup an earlier installation left in `folder`: the simulator's own texture, archived from
-// a copy made in `scratch`.
-void MakeBackupOfOriginal(const std::string& folder, const std::string& scratch);
 
 class RunTest : public WizardTest {
  public:
@@ -27,8 +19,8 @@ class RunTest : public WizardTest {
   void MakeBackupOfOriginal(const std::string& folder) const {
     testing_support::MakeBackupOfOriginal(folder, Temp().path());
   }
-  static std::string Texture(const std::string& folder) { return folder + "Scenery\\World\\Texture\\detail1.bmp"; }
-  static std::string Backup(const std::string& folder) { return folder + "Pratilo_Original_Tex.zip"; }
+  static std::string Texture(const std::string& folder) { return TextureOf(folder); }
+  static std::string Backup(const std::string& folder) { return BackupOf(folder); }
   int Halts() const { return halts_; }
 
  private:

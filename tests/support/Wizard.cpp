@@ -30,13 +30,7 @@ ui::Image Filled(int width, int height, uint8_t shade) {
   return image;
 }
 
-// The settings key of this test program, below HKEY_CURRENT_USER.
-std::wstring SettingsKey() { return core::Widen(core::SettingsKeyPath().substr(1)); }
-
-bool environmentReady = [] {
-  core::InitEnvironment();
-  return true;
-}();
+const bool environmentReady = (InitTestEnvironment(), true);
 
 }  // namespace
 
@@ -51,14 +45,6 @@ void WriteStandInArtwork(const std::string& folder) {
 }
 
 
-std::string StoredSetting(const char* name) {
-  DWORD type = 0;
-  std::wstring data;
-  if (!GetRawValue(HKEY_CURRENT_USER, SettingsKey(), core::Widen(name), type, data) || type != REG_SZ)
-    return "<missing>";
-  while (!data.empty() && data.back() == L'\0') data.pop_back();
-  return core::Narrow(data);
-}
 
 WizardTest::WizardTest() : WizardTest([](app::TfMain::Options&) {}) {}
 

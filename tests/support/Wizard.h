@@ -5,8 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "app/TfMain.h"
+#include "app/wizard/TfMain.h"
 #include "support/RegistryFixture.h"
+#include "support/Setups.h"
 #include "support/TempFolder.h"
 #include "support/Gui.h"
 
@@ -14,9 +15,6 @@ namespace testing_support {
 
 // Pictures of the sizes the program expects, written into a folder (the real artwork is not needed).
 void WriteStandInArtwork(const std::string& folder);
-
-// A setting as stored in the registry, or "<missing>".
-std::string StoredSetting(const char* name);
 
 class WizardTest {
  public:

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/TfMain.h"
+#include "app/wizard/TfMain.h"
 #include "common/Clock.h"
 #include "core/Environment.h"
 #include "ui/dialogs/Application.h"

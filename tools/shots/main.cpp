@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "app/InstallPlan.h"
-#include "app/TfMain.h"
+#include "app/texts/RunTexts.h"
+#include "app/wizard/TfMain.h"
 #include "ui/dialogs/Application.h"
 #include "ui/dialogs/FileOpener.h"
 #include "ui/dialogs/PromptDialog.h"

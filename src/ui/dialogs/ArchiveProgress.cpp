@@ -1,34 +1,27 @@
 #include "ui/dialogs/ArchiveProgress.h"
 
+#include <memory>
 #include <optional>
 
 #include "core/NumberFormat.h"
-#include "files/jobs/ArchiveJobs.h"
 #include "ui/dialogs/FailureQuestion.h"
 #include "ui/widgets/StatusBar.h"
 
 namespace ui {
-namespace {
 
-// The events of one job: the question for a failed file, and its progress through a controller made
-// when the request starts (a job that never starts leaves the bar alone) and freed, clearing the
-// bar, when the job returns.
-template <class Job>
-bool RunShown(StatusBar* statusBar, Job job) {
-  std::optional<TZipCtrl> ctrl;
+files::ArchiveJobEvents ShownJobEvents(StatusBar* statusBar) {
   files::ArchiveJobEvents events{.fileFailure = &AskAboutFailedFile};
-  if (statusBar) {
-    events.progress = [&ctrl, statusBar](files::TZipBaseArchiver& sender, double progress,
-                                         files::TZAProcessOperation operation, files::TZAProgressPhase phase,
-                                         bool& cancel) {
-      if (!ctrl) ctrl.emplace(statusBar);
-      ctrl->OverallProgress(sender, progress, operation, phase, cancel);
-    };
-  }
-  return job(events);
+  if (!statusBar) return events;
+  // A job that never starts leaves the bar alone.
+  auto ctrl = std::make_shared<std::optional<TZipCtrl>>();
+  events.progress = [ctrl, statusBar](files::TZipBaseArchiver& sender, double progress,
+                                      files::TZAProcessOperation operation, files::TZAProgressPhase phase,
+                                      bool& cancel) {
+    if (!*ctrl) ctrl->emplace(statusBar);
+    (*ctrl)->OverallProgress(sender, progress, operation, phase, cancel);
+  };
+  return events;
 }
-
-}  // namespace
 
 std::string ProgressText(double progress) { return " " + core::FormatNumber(progress) + " %"; }
 
@@ -43,16 +36,12 @@ void TZipCtrl::OverallProgress(files::TZipBaseArchiver&, double progress, files:
 
 bool ArchiveAdd(std::string_view archiveName, std::string_view baseDir, StatusBar* statusBar,
                 std::string_view fileMask) {
-  return RunShown(statusBar, [&](const files::ArchiveJobEvents& events) {
-    return files::AddToArchive(archiveName, baseDir, fileMask, events);
-  });
+  return files::AddToArchive(archiveName, baseDir, fileMask, ShownJobEvents(statusBar));
 }
 
 bool ArchiveExtract(std::string_view archiveName, std::string_view destDir, StatusBar* statusBar,
                     std::string_view fileMask) {
-  return RunShown(statusBar, [&](const files::ArchiveJobEvents& events) {
-    return files::ExtractFromArchive(archiveName, destDir, fileMask, events);
-  });
+  return files::ExtractFromArchive(archiveName, destDir, fileMask, ShownJobEvents(statusBar));
 }
 
 }  // namespace ui

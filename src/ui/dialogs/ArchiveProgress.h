@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/ZipArchiver.h"
+#include "files/jobs/ArchiveJobs.h"
 
 namespace ui {
 
@@ -29,6 +29,11 @@ class TZipCtrl {
  private:
   StatusBar* statusBar_;
 };
+
+// The events of one job as the wizard shows them: its progress in the status bar (none: not shown),
+// through a controller made when the request starts and freed, clearing the bar, with the events;
+// and the question after a failed file.
+files::ArchiveJobEvents ShownJobEvents(StatusBar* statusBar);
 
 // The jobs of files::AddToArchive and files::ExtractFromArchive with their progress in the status
 // bar and the question after a failed file; the same results and failures.

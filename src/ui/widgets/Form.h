@@ -114,6 +114,25 @@ class Form : public Panel {
   std::vector<Button*> defaultButtons_, cancelButtons_;
 };
 
+// A form busy for as long as this lives: its input blocked and the hourglass shown, both undone
+// however the scope is left.
+class BusyForm {
+ public:
+  explicit BusyForm(Form& form) : form_(form) {
+    form_.SetWaitCursor(true);
+    form_.SetInputBlocked(true);
+  }
+  ~BusyForm() {
+    form_.SetInputBlocked(false);
+    form_.SetWaitCursor(false);
+  }
+  BusyForm(const BusyForm&) = delete;
+  BusyForm& operator=(const BusyForm&) = delete;
+
+ private:
+  Form& form_;
+};
+
 // The forms' keyboard rules for a message of this thread; installed as the message filter.
 bool PreTranslateForForms(MSG& msg);
 

@@ -167,9 +167,11 @@ void Scene::ResetFolder(Sim sim) const {
   WriteFileBytes(f.Texture(), Original(sim));
 }
 
-void Scene::Unregister(Sim sim) const {
+void Scene::Register(Sim sim, const std::string& folder) const {
+  const std::wstring wide = testing_support::Widen(folder);
   testing_support::SetRawValue(HKEY_LOCAL_MACHINE, sim == Sim::FS9 ? kFS9Key : kFSXKey,
-                               sim == Sim::FS9 ? L"EXE Path" : L"SetupPath", REG_SZ, L"", sizeof(wchar_t));
+                               sim == Sim::FS9 ? L"EXE Path" : L"SetupPath", REG_SZ, wide.c_str(),
+                               static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string Setting(const std::string& name) {

@@ -47,7 +47,9 @@ class Scene {
   // Puts the simulator's own texture back and removes the backup, as before any installation.
   void ResetFolder(Sim sim) const;
   // Empties the simulator's registry entry, as on a machine where it is not installed (put back at the end).
-  void Unregister(Sim sim) const;
+  void Unregister(Sim sim) const { Register(sim, ""); }
+  // Points the simulator's registry entry at a folder (put back at the end).
+  void Register(Sim sim, const std::string& folder) const;
 
  private:
   struct SavedMachineValue;

@@ -1,0 +1,206 @@
+#pragma once
+// The wizard window "fMain": its pages and controls, its state, the paths derived from the state,
+// the language switch and the choice operations. Every control sends its events to Clic.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/wizard/Artwork.h"
+#include "app/texts/Texts.h"
+#include "app/wizard/PageFlow.h"
+#include "setup/SimulatorFiles.h"
+#include "setup/Survey.h"
+#include "ui/base/Gdi.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/CheckBox.h"
+#include "ui/widgets/CheckListBox.h"
+#include "ui/widgets/Edit.h"
+#include "ui/widgets/Form.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/widgets/Panel.h"
+#include "ui/widgets/Picture.h"
+#include "ui/widgets/RadioButton.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/RichText.h"
+#include "ui/widgets/StatusBar.h"
+#include "ui/widgets/ToolBar.h"
+
+namespace app {
+
+inline constexpr COLORREF kWindowColour = RGB(94, 94, 42);  // dark olive
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kYellow = RGB(255, 255, 0);
+inline constexpr int kClientWidth = 547;
+inline constexpr int kClientHeight = 263;
+
+class TfMain {
+ public:
+  struct Options {
+    ArtworkSource artwork = ArtworkFromResources();
+    // How the program stops at once (payload missing, a failed installation step); tests watch it.
+    std::function<void()> halt;
+    // The payload archive; empty: "Pratilo.bin" beside the program.
+    std::string payloadArchive;
+  };
+
+  TfMain() = default;
+  // The windows go first, whatever the order of the members: they borrow the fonts and images.
+  ~TfMain() { form.Destroy(); }
+  TfMain(const TfMain&) = delete;
+  TfMain& operator=(const TfMain&) = delete;
+
+  // Creates the window hidden, with every control in its design state.
+  bool Create(const Options& options);
+  bool Create();  // with the pictures embedded in the program
+  void Show() { form.Show(); }
+  HWND Handle() const { return form.Handle(); }
+
+  // Texts.
+  std::string PickText(std::string_view french, std::string_view english) const;
+  std::string PickText(const Bilingual& text) const { return PickText(text.french, text.english); }
+  std::string TagText(int tag, std::string_view current) const;
+  void SetLanguage(char letter);
+  void SetCaption();
+
+  // Choice operations.
+  void SimulatorChoice();
+  void FolderCheck();
+  // What the chosen simulator's folder holds, on the first page and the summary.
+  void ShowFolderState();
+  void VariantChoice();
+  void ResolutionChoice();
+
+  // The one event handler of every control; also run from code with a chosen sender.
+  void Clic(ui::Component& sender);
+
+  // Start-up and closing of the window.
+  void FormCreate();
+  void FormClose();
+  // The runs started from the pages.
+  void Install();
+  void Uninstall();
+
+  // Derived values.
+  std::string PayloadArchive() const;
+  std::string BackupArchive() const;
+  std::string TextureFolder() const;
+  setup::SimulatorFiles Files() const { return {FolderFS, PayloadArchive()}; }
+  int VariantIndex() const { return rg2v.SelectedIndex(); }
+  // The last variant item, which has no resolution.
+  bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
+  int ResolutionIndex() const { return rg4q.SelectedIndex(); }
+  Simulator ChosenSimulator() const;
+
+  // Every named component in creation order (the language switch visits them in this order).
+  const std::vector<ui::Component*>& Components() const { return components_; }
+  ui::Component* FindComponent(std::string_view name) const;
+
+  // State.
+  char Lang = 'F';
+  std::string FolderFS9, FolderFSX, FolderFS;
+  ui::Picture* ResImage = nullptr;
+
+  // The window and its controls.
+  ui::Form form;
+  ui::PageControl pc;
+  ui::Page ts0, ts1, ts2, ts4, ts6, ts7;
+  // ts0: presentation and simulator, and what lies in its folder now
+  ui::Picture i0;
+  ui::RadioButton rbFS9, rbFSX;
+  ui::RichText re0;
+  ui::Label l0;
+  ui::GlyphButton b0, s0, q0;
+  ui::StatusBar sb0;
+  // ts1: licence
+  ui::RichText re1;
+  ui::CheckBox cb1;
+  ui::GlyphButton p1, s1, q1;
+  // ts2: variant
+  ui::Panel pi2;
+  ui::Picture i2;
+  ui::Label l2, Label2, Label3, Label10;
+  ui::RadioGroup rg2v;
+  ui::GlyphButton p2, s2, q2;
+  // ts4: resolution
+  ui::Panel pi4;
+  std::array<ui::Picture, 5> i4;  // i4_1 ... i4_5
+  ui::Label l4, Label8, Label9, Label12;
+  ui::RadioGroup rg4q;
+  ui::GlyphButton p4, s4, q4;
+  // ts6: summary and folder
+  ui::Picture Image4;
+  ui::Label Label4, l6Dossier, l6bkp;
+  ui::LinkLabel l6v, l6q;
+  ui::Edit e6;
+  ui::Button b6;
+  ui::GlyphButton p6, s6, q6;
+  // ts7: installation
+  ui::Picture Image5;
+  ui::Label l6, l7, l7err, Label21;
+  ui::CheckListBox clb7;
+  ui::GlyphButton t7;
+  ui::StatusBar sb7;
+  // Tool bar
+  ui::ImageList il16;
+  ui::ToolBar tb;
+  ui::Label lChoix, lChoose, lCode;
+  ui::ToolButton bFrench, bEnglish;
+
+ private:
+  // Branches of Clic that come with the navigation and the runs.
+  void LicenceBox();
+  void BrowseFolder();
+  void UninstallQuestion();
+  void PageChange();
+  void NextPage();
+  void PreviousPage();
+  void QuitQuestion();
+  void CloseOk();
+  void MailLink(ui::RichText& text);
+  void MoveToPage(std::optional<Page> page);
+
+  // Start-up steps.
+  void PreselectSimulator();
+  // The last page once the installation has ended: finished, or not completed after an error.
+  void ShowInstallEnded(bool finished);
+  void Halt();
+
+  enum class Role;
+  struct PageButton;
+  void AddPageButton(HWND page, const PageButton& b);
+  // Pictures, glyphs and flags at the window's DPI; again whenever it changes.
+  void ApplyArtwork();
+  void ApplyToolBarArtwork();
+  // The tool bar's labels in the places measured for their texts.
+  void LayOutToolBar();
+  void CreatePages();
+  void CreatePage0();
+  void CreatePage1();
+  void CreatePage2();
+  void CreatePage4();
+  void CreatePage6();
+  void CreatePage7();
+  void CreateToolBar();
+  void FillRichText(ui::RichText& text, bool licence);
+  // "Resolution 512 x 512" for the selected resolution item.
+  std::string ResolutionText() const;
+  // Registers a created component and routes its events to Clic.
+  template <class C>
+  C& Add(C& component);
+
+  setup::SurveyCache survey_;
+  ArtworkSource artwork_;
+  std::function<void()> halt_;
+  std::string payloadArchive_;
+  std::vector<ui::Component*> components_;
+  std::vector<std::pair<ui::GlyphButton*, const char*>> glyphs_;  // each button's glyph file
+  int choixPlace_ = -1, choosePlace_ = -1, codePlace_ = -1;      // the tool bar's label places
+};
+
+}  // namespace app

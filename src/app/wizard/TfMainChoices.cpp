@@ -1,0 +1,80 @@
+// The four choice operations that keep the window consistent: simulator, folder, variant, resolution.
+#include "app/texts/RunTexts.h"
+#include "app/wizard/TfMain.h"
+#include "app/wizard/ViewStrip.h"
+#include "core/FolderNames.h"
+#include "core/Settings.h"
+#include "core/TextTools.h"
+#include "setup/Plans.h"
+#include "setup/SettingNames.h"
+#include "setup/StoredChoice.h"
+
+namespace app {
+
+void TfMain::SimulatorChoice() {
+  SetCaption();
+  bool fs9 = rbFS9.Checked();
+  FolderFS = fs9 ? FolderFS9 : FolderFSX;
+  core::WriteSetting(setup::setting::kSimulator, fs9 ? "9" : "X");
+  setup::StoredChoice stored = setup::ReadStoredChoice(core::ReadSetting(fs9 ? setup::setting::kChoiceFS9 : setup::setting::kChoiceFSX));
+  rg2v.SetSelectedIndex(stored.variant);  // the group clamps to its last item
+  VariantChoice();
+  rg4q.SetSelectedIndex(stored.resolution);
+  ResolutionChoice();
+  // Checked even when the text stays: the other simulator needs another marker file.
+  e6.SetText(FolderFS);
+  FolderCheck();
+  // Judged once per choice of simulator: a folder typed later does not change it.
+  b0.SetEnabled(survey_.Of(Files(), ChosenSimulator()).backup != setup::BackupState::None);
+  l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
+  s0.SetEnabled(true);
+}
+
+void TfMain::FolderCheck() {
+  std::string folder = core::AddBackslash(core::TrimText(e6.Text()));
+  if (rbFS9.Checked()) {
+    FolderFS9 = folder;
+    s6.SetEnabled(core::FileExists(folder + setup::kMarkerFS9));
+  } else {
+    FolderFSX = folder;
+    s6.SetEnabled(core::FileExists(folder + setup::kMarkerFSX));
+  }
+  FolderFS = folder;
+  ShowFolderState();
+}
+
+void TfMain::ShowFolderState() {
+  const Simulator simulator = ChosenSimulator();
+  if (simulator == Simulator::None) return;
+  const setup::Survey& survey = survey_.Of(Files(), simulator);
+  l6bkp.tag = BackupNoticeTag(setup::PlanInstallation(survey), survey);
+  l6bkp.SetText(TagText(l6bkp.tag, l6bkp.Text()));
+  l0.SetText(SurveyLine(Lang, simulator, FolderFS, survey));
+}
+
+void TfMain::VariantChoice() {
+  int variant = VariantIndex();
+  l6v.SetText(rg2v.ItemText(variant));
+  i2.Move(ViewOffset(variant), 0);
+  if (ResImage) ResImage->SetVisible(false);
+  l6q.SetVisible(true);
+  if (variant >= 0 && variant < static_cast<int>(i4.size())) {
+    ResImage = &i4[static_cast<size_t>(variant)];
+  } else {
+    ResImage = nullptr;  // the test grid has no resolution
+    l6q.SetVisible(false);
+  }
+  if (ResImage) {
+    ResImage->Move(ViewOffset(ResolutionIndex()), 0);
+    ResImage->SetVisible(true);
+  }
+}
+
+void TfMain::ResolutionChoice() {
+  l6q.SetText(ResolutionText());
+  if (ResImage) ResImage->Move(ViewOffset(ResolutionIndex()), 0);
+}
+
+std::string TfMain::ResolutionText() const { return app::ResolutionText(Lang, rg4q.ItemText(ResolutionIndex())); }
+
+}  // namespace app

@@ -1,0 +1,50 @@
+// The language switch: every text of the window in French or English.
+#include "setup/SettingNames.h"
+#include "app/wizard/RichTexts.h"
+#include "app/wizard/TfMain.h"
+#include "core/Settings.h"
+#include "core/TextTools.h"
+
+namespace app {
+
+void TfMain::SetLanguage(char letter) {
+  Lang = letter;
+  (letter == 'F' ? bFrench : bEnglish).SetChecked(true);  // the group releases the other one
+  core::WriteSetting(setup::setting::kLanguage, std::string(1, letter));
+  SetCaption();
+
+  for (ui::Component* component : components_) {
+    if (auto* group = dynamic_cast<ui::RadioGroup*>(component)) {
+      int selected = group->SelectedIndex();
+      std::string fields = TagText(group->tag, group->Text());
+      std::vector<std::string> items;
+      while (!fields.empty()) items.push_back(core::CutField(fields, "\t"));
+      group->SetItems(items);
+      group->SetSelectedIndex(selected);
+      Clic(*group);  // reselecting runs the group's choice
+    } else if (dynamic_cast<ui::Label*>(component) || dynamic_cast<ui::GlyphButton*>(component) ||
+               dynamic_cast<ui::RadioButton*>(component) || dynamic_cast<ui::CheckBox*>(component)) {
+      auto* control = static_cast<ui::Control*>(component);
+      control->SetText(TagText(control->tag, control->Text()));
+    }
+  }
+
+  FillRichText(re0, false);
+  FillRichText(re1, true);
+
+  l6v.SetText(rg2v.ItemText(VariantIndex()));
+  l6q.SetText(ResolutionText());
+  ShowFolderState();
+}
+
+void TfMain::FillRichText(ui::RichText& text, bool licence) {
+  // The selection changes that filling causes are not a user's click on the address.
+  text.tag = tag::kBeingFilled;
+  text.Clear();
+  for (const RichPiece& piece : licence ? LicencePieces(Lang) : PresentationPieces(Lang))
+    text.Append(piece.text, piece.format);
+  text.Select(0, 0);
+  text.tag = 0;
+}
+
+}  // namespace app

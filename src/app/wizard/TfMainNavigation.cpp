@@ -1,0 +1,67 @@
+// Moving between the pages: Next, Previous, Quit, Ok, the licence box, the folder picker and the mail link.
+#include "setup/SimulatorFiles.h"
+#include "app/wizard/Credits.h"
+#include "app/wizard/PageFlow.h"
+#include "app/wizard/RichTexts.h"
+#include "app/wizard/SimulatorRunning.h"
+#include "app/wizard/TfMain.h"
+#include "core/Environment.h"
+#include "core/FolderNames.h"
+#include "core/Utf8.h"
+#include "core/TextTools.h"
+#include "ui/dialogs/FileOpener.h"
+#include "ui/dialogs/FolderPicker.h"
+#include "ui/dialogs/MessageBoxes.h"
+
+namespace app {
+
+void TfMain::LicenceBox() { s1.SetEnabled(cb1.Checked()); }
+
+void TfMain::BrowseFolder() {
+  std::string chosen = core::TrimText(ui::PickFolder(form.Handle(), l6Dossier.Text(), FolderFS));
+  if (chosen.empty()) return;
+  std::string folder = core::AddBackslash(chosen);
+  bool fs9 = rbFS9.Checked();
+  if (core::FileExists(folder + (fs9 ? setup::kMarkerFS9 : setup::kMarkerFSX))) {
+    e6.SetText(folder);
+    FolderCheck();
+    return;
+  }
+  ui::WarningBox(PickText(fs9 ? texts::kNotMainFolderFS9 : texts::kNotMainFolderFSX), "");
+}
+
+void TfMain::PageChange() {
+  // Past the licence page the agreement is given for this run: coming back shows no box to tick.
+  if (pc.ActivePage() == &ts2) cb1.SetVisible(false);
+  if (pc.ActivePage() == &ts7) Install();
+}
+
+void TfMain::MoveToPage(std::optional<Page> page) {
+  if (!page) return;
+  pc.SetActivePageIndex(PageIndex(*page));
+  PageChange();
+}
+
+void TfMain::NextPage() {
+  // Install: checked before the page moves on, so that Cancel leaves the summary page as it was.
+  if (pc.ActivePage() == &ts6 && !SimulatorClosed(Lang, TextureFolder())) return;
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::NextPage(*from, TestGridChosen()));
+}
+
+void TfMain::PreviousPage() {
+  if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::PreviousPage(*from, TestGridChosen()));
+}
+
+void TfMain::QuitQuestion() {
+  if (ui::MsgBox(PickText(texts::kQuitQuestion), "Pratilo", MB_YESNO) == IDYES) form.Close();
+}
+
+void TfMain::CloseOk() { form.Close(); }
+
+void TfMain::MailLink(ui::RichText& text) {
+  if (text.tag != 0) return;
+  if (!IsMailLinkFormat(text.SelectionFormat())) return;
+  ui::OpenDocument(std::string("mailto:") + kContactAddress + "?subject=" + core::VersionText(4), SW_SHOWNORMAL);
+}
+
+}  // namespace app

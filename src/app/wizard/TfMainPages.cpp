@@ -1,0 +1,218 @@
+// The pages and controls of the wizard window, created in their fixed order with their design state.
+#include "app/wizard/ViewStrip.h"
+#include "app/wizard/TfMain.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace app {
+
+namespace {
+
+// Design texts are the French ones; the language switch rewrites them.
+std::string Design(int tag) { return TagText('F', Simulator::None, tag, ""); }
+
+}  // namespace
+
+enum class TfMain::Role { Previous, Next, Quit, Ok, Uninstall };
+
+struct TfMain::PageButton {
+  ui::GlyphButton& button;
+  const char* name;
+  int x;
+  int tag;
+  Role role;
+  HFONT font = nullptr;
+  int width = 91;
+};
+
+void TfMain::CreatePages() {
+  Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kWindowColour,
+                  // Low tabs: the pages start high enough for their bottom row to stay inside the window.
+                  .tabHeight = 14,
+                  // Pages change only through the wizard's buttons, never by the keyboard or the tabs.
+                  .userSwitching = false});
+  CreatePage0();
+  CreatePage1();
+  CreatePage2();
+  CreatePage4();
+  CreatePage6();
+  CreatePage7();
+}
+
+void TfMain::ApplyArtwork() {
+  const int dpi = form.Dpi();
+  // Each picture is decoded when it is first shown; the banner once for the three pages that show it.
+  auto banner = std::make_shared<std::optional<ui::Image>>();
+  for (ui::Picture* picture : {&i0, &Image4, &Image5}) {
+    picture->SetImageLoader([this, dpi, banner] {
+      if (!*banner) *banner = LoadPictureFor(artwork_, "banner.jpg", dpi);
+      return **banner;
+    });
+  }
+  i2.SetImageLoader([this, dpi] { return LoadPictureFor(artwork_, "variants.jpg", dpi); });
+  for (size_t v = 0; v < i4.size(); ++v) {
+    i4[v].SetImageLoader(
+        [this, dpi, v] { return LoadPictureFor(artwork_, "resolutions" + std::to_string(v + 1) + ".jpg", dpi); });
+  }
+  std::map<std::string_view, ui::Image> glyphs;  // the same few glyphs serve every page's buttons
+  for (const auto& [button, file] : glyphs_) {
+    auto found = glyphs.find(file);
+    if (found == glyphs.end()) found = glyphs.emplace(file, LoadPictureFor(artwork_, file, dpi)).first;
+    button->SetGlyph(found->second);
+  }
+  ApplyToolBarArtwork();
+}
+
+// The buttons of the bottom row: Previous, Next (or Install) and Quit; their glyphs come with the artwork.
+void TfMain::AddPageButton(HWND page, const PageButton& b) {
+  const char* glyph = "glyph_quit.bmp";
+  auto side = ui::GlyphButton::GlyphSide::Left;
+  switch (b.role) {
+    case Role::Previous: glyph = "glyph_previous.bmp"; break;
+    case Role::Next: glyph = "glyph_next.bmp"; side = ui::GlyphButton::GlyphSide::Right; break;
+    case Role::Quit:
+    case Role::Ok: break;
+    case Role::Uninstall: glyph = "glyph_uninstall.bmp"; break;
+  }
+  bool isDefault = (b.role == Role::Next && b.tag == tag::kNext) || b.role == Role::Ok;
+  Add(b.button).Create({.parent = page, .bounds = {b.x, 218, b.width, 25}, .name = b.name, .tag = b.tag,
+                        .font = b.font, .text = Design(b.tag), .isDefault = isDefault},
+                       {.side = side});
+  glyphs_.push_back({&b.button, glyph});
+  if (isDefault) form.AddDefaultButton(b.button);
+  if (b.role == Role::Previous) form.AddCancelButton(b.button);
+}
+
+void TfMain::CreatePage0() {
+  Add(ts0);
+  pc.AddPage(ts0, "ts0", "ts0");
+  HWND page = ts0.Handle();
+  Add(i0).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "i0"});
+  HFONT radioFont = form.Fonts().Get({.points = 12, .bold = true});
+  Add(rbFS9).Create({.parent = page, .bounds = {112, 12, 89, 17}, .name = "rbFS9", .font = radioFont, .text = "FS2004",
+                     .colour = kWhite});
+  Add(rbFSX).Create({.parent = page, .bounds = {240, 12, 65, 17}, .name = "rbFSX", .font = radioFont, .text = "FSX",
+                     .colour = kWhite});
+  Add(re0).Create({.parent = page, .bounds = {112, 32, 425, 161}, .name = "re0"});
+  Add(l0).Create({.parent = page, .bounds = {112, 196, 425, 17}, .name = "l0", .colour = kYellow});
+  AddPageButton(page, {b0, "b0", 112, tag::kUninstall, Role::Uninstall, form.Fonts().Get({.bold = true}), 169});
+  b0.SetEnabled(false);
+  AddPageButton(page, {s0, "s0", 352, tag::kNext, Role::Next});
+  s0.SetEnabled(false);
+  AddPageButton(page, {q0, "q0", 446, tag::kQuit, Role::Quit});
+  Add(sb0).Create({.parent = page, .bounds = {112, 212, 425, 31}, .name = "sb0", .visible = false,
+                   .background = kWindowColour});
+  // While it shows the restoration it covers the row of buttons, so that none can be clicked.
+  sb0.BringToFront();
+}
+
+void TfMain::CreatePage1() {
+  Add(ts1);
+  pc.AddPage(ts1, "ts1", "ts1");
+  HWND page = ts1.Handle();
+  Add(re1).Create({.parent = page, .bounds = {0, 8, 540, 203}, .name = "re1"});
+  Add(cb1).Create({.parent = page, .bounds = {88, 220, 97, 17}, .name = "cb1", .tag = 5,
+                   .font = form.Fonts().Get({.bold = true}), .text = Design(5), .colour = kWhite});
+  AddPageButton(page, {p1, "p1", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s1, "s1", 352, tag::kNext, Role::Next});
+  s1.SetEnabled(false);
+  AddPageButton(page, {q1, "q1", 446, tag::kQuit, Role::Quit});
+}
+
+void TfMain::CreatePage2() {
+  Add(ts2);
+  pc.AddPage(ts2, "ts2", "ts2");
+  HWND page = ts2.Handle();
+  HFONT heading = form.Fonts().Get({.points = 10, .bold = true});
+  Add(pi2).Create({.parent = page, .bounds = {0, 8, 300, 200}, .name = "pi2"});
+  Add(i2).Create({.parent = pi2.Handle(), .bounds = {ViewOffset(1), 0, 1800, 200}, .name = "i2"});
+  Add(l2).Create({.parent = page, .bounds = {312, 8, 225, 41}, .name = "l2", .tag = 20, .font = heading,
+                  .text = Design(20), .colour = kWhite, .wordWrap = true});
+  Add(Label2).Create({.parent = page, .bounds = {312, 48}, .name = "Label2", .tag = 21, .text = Design(21),
+                      .colour = kWhite});
+  std::vector<std::string> variants{"Variante 1", "Variante 2", "Variante 3", "Variante 4", "Variante 5", "Grille de test"};
+  Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22, .colour = kWhite,
+                    .columns = 2, .items = variants, .selected = 0});
+  Add(Label3).Create({.parent = page, .bounds = {304, 144}, .name = "Label3", .tag = 7, .text = Design(7),
+                      .colour = kWhite});
+  Add(Label10).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label10", .tag = 8, .text = Design(8),
+                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+  AddPageButton(page, {p2, "p2", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s2, "s2", 352, tag::kNext, Role::Next});
+  AddPageButton(page, {q2, "q2", 446, tag::kQuit, Role::Quit});
+}
+
+void TfMain::CreatePage4() {
+  Add(ts4);
+  pc.AddPage(ts4, "ts4", "ts4");
+  HWND page = ts4.Handle();
+  HFONT heading = form.Fonts().Get({.points = 10, .bold = true});
+  Add(pi4).Create({.parent = page, .bounds = {0, 8, 300, 200}, .name = "pi4"});
+  for (int v = 0; v < 5; ++v) {
+    std::string n = std::to_string(v + 1);
+    Add(i4[static_cast<size_t>(v)]).Create({.parent = pi4.Handle(), .bounds = {0, 0, 900, 200}, .name = "i4_" + n,
+                                             .visible = false});
+  }
+  Add(l4).Create({.parent = page, .bounds = {312, 8, 224, 33}, .name = "l4", .tag = 40, .font = heading,
+                  .text = Design(40), .colour = kWhite, .wordWrap = true});
+  Add(Label8).Create({.parent = page, .bounds = {312, 56}, .name = "Label8", .tag = 41, .text = Design(41),
+                      .colour = kWhite});
+  Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42, .colour = kWhite,
+                    .columns = 3, .items = {"1024", "512", "256"}, .selected = 0});
+  Add(Label9).Create({.parent = page, .bounds = {304, 144}, .name = "Label9", .tag = 7, .text = Design(7),
+                      .colour = kWhite});
+  Add(Label12).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label12", .tag = 8, .text = Design(8),
+                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+  AddPageButton(page, {p4, "p4", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s4, "s4", 352, tag::kNext, Role::Next});
+  AddPageButton(page, {q4, "q4", 446, tag::kQuit, Role::Quit});
+}
+
+void TfMain::CreatePage6() {
+  Add(ts6);
+  pc.AddPage(ts6, "ts6", "ts6");
+  HWND page = ts6.Handle();
+  HFONT bold = form.Fonts().Get({.bold = true});
+  Add(Image4).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image4"});
+  Add(Label4).Create({.parent = page, .bounds = {120, 24, 417, 25}, .name = "Label4", .tag = 60,
+                      .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60), .colour = kWhite});
+  Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1"});
+  Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024"});
+  Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = tag::kFolderLabel,
+                         .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = kWhite});
+  Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6"});
+  Add(b6).Create({.parent = page, .bounds = {512, 152, 27, 21}, .name = "b6", .font = bold, .text = "..."});
+  Add(l6bkp).Create({.parent = page, .bounds = {120, 176, 401, 33}, .name = "l6bkp", .tag = tag::kBackupWillBeSaved,
+                     .text = Design(tag::kBackupWillBeSaved), .colour = kYellow, .wordWrap = true});
+  AddPageButton(page, {p6, "p6", 256, tag::kPrevious, Role::Previous});
+  AddPageButton(page, {s6, "s6", 352, tag::kInstall, Role::Next});
+  s6.SetEnabled(false);
+  AddPageButton(page, {q6, "q6", 446, tag::kQuit, Role::Quit});
+}
+
+void TfMain::CreatePage7() {
+  Add(ts7);
+  pc.AddPage(ts7, "ts7", "ts7");
+  HWND page = ts7.Handle();
+  Add(Image5).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image5"});
+  Add(l6).Create({.parent = page, .bounds = {112, 8, 416, 33}, .name = "l6", .tag = tag::kRunning,
+                  .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(tag::kRunning),
+                  .colour = kWhite});
+  Add(clb7).Create({.parent = page, .bounds = {112, 32, 425, 97}, .name = "clb7"});
+  Add(l7).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7", .tag = tag::kFinished, .visible = false,
+                  .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kFinished), .colour = kWhite,
+                  .align = ui::Align::Center});
+  Add(l7err).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7err", .tag = tag::kNotCompleted,
+                     .visible = false, .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kNotCompleted),
+                     .colour = kYellow,
+                     .align = ui::Align::Center});
+  Add(Label21).Create({.parent = page, .bounds = {112, 176, 428, 25}, .name = "Label21", .tag = 8, .text = Design(8),
+                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+  AddPageButton(page, {t7, "t7", 446, tag::kOk, Role::Ok});
+  t7.SetVisible(false);
+  Add(sb7).Create({.parent = page, .bounds = {112, 226, 433, 19}, .name = "sb7"});
+}
+
+}  // namespace app
