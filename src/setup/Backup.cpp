@@ -9,8 +9,6 @@
 namespace setup {
 namespace {
 
-constexpr int kAttempts = 100;
-
 // Removes the archive it watches unless it is kept: an archive that failed its check is no copy.
 class UncheckedArchive {
  public:
@@ -48,7 +46,7 @@ std::string KeptOtherName(std::string_view mainFolder, int attempt) {
 
 std::string SetAsideBackup(const std::string& archivePath) {
   const std::wstring from = core::Widen(archivePath);
-  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
     std::string to = SetAsideName(archivePath, attempt);
     // No replace flag: a file of that name, set aside before, stays as it is.
     if (MoveFileExW(from.c_str(), core::Widen(to).c_str(), MOVEFILE_WRITE_THROUGH)) return to;
@@ -71,7 +69,7 @@ bool ArchiveTexture(const SimulatorFiles& files, const std::string& archivePath,
 }
 
 std::string KeepOtherTexture(const SimulatorFiles& files, const ArchiveWork& work) {
-  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
     std::string path = KeptOtherName(files.main, attempt);
     if (FileExists(path) || core::FolderExists(path)) continue;
     return ArchiveTexture(files, path, work) ? path : std::string();

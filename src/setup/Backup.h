@@ -12,6 +12,9 @@ namespace setup {
 
 // "Pratilo_Original_Tex (unusable).zip", then "(unusable 2)" and so on; the folder is kept.
 std::string SetAsideName(std::string_view archivePath, int attempt);
+// How many names are tried for a set-aside backup or a kept texture before the step gives up.
+inline constexpr int kNameAttempts = 100;
+
 // "Pratilo_Other_Tex.zip" in the main folder, then "Pratilo_Other_Tex (2).zip" and so on.
 std::string KeptOtherName(std::string_view mainFolder, int attempt);
 

@@ -5,6 +5,7 @@
 #include "core/Utf8.h"
 #include "files/FileHandle.h"
 #include "files/ZipNames.h"
+#include "setup/Backup.h"
 
 namespace setup {
 namespace {
@@ -38,6 +39,9 @@ bool IsOurs(const std::string& folder, const std::wstring& name, const std::vect
 std::vector<std::string> FindLeftovers(const SimulatorFiles& files, const std::vector<files::FileStamp>& entries) {
   std::vector<std::wstring> targets = {core::Widen(kTextureName), core::Widen(kBackupName)};
   for (const files::FileStamp& entry : entries) targets.push_back(core::Widen(entry.name));
+  // A killed copy of another add-on's texture: the temporaries of every name it may have had.
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt)
+    targets.push_back(core::Widen(KeptOtherName("", attempt)));
   std::vector<std::string> found;
   for (const std::string& folder : {files.TextureFolder(), files.main})
     for (const std::wstring& name : FileNamesIn(folder))

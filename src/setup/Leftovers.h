@@ -10,7 +10,7 @@
 namespace setup {
 
 // In the texture folder and the main folder: the temporary files of "detail1.bmp", of the payload's
-// entries and of the backup archive, and the files that bear a payload entry's name with its size
+// entries, of the backup archive and of a kept texture's archive, and the files that bear a payload entry's name with its size
 // and CRC-32. Full paths.
 std::vector<std::string> FindLeftovers(const SimulatorFiles& files, const std::vector<files::FileStamp>& payloadEntries);
 

@@ -54,6 +54,10 @@ TEST(CommandLine, ABadCommandLineChangesNothingAndGivesTheUsage) {
   EXPECT_TRUE(scene.Folder(Sim::FSX).Snapshot() == before);
   EXPECT_EQ(Setting("FS"), "<missing>");
 
+  // A remembered language other than French is English, as in the wizard.
+  SetSetting("Langue", "X");
+  EXPECT_EQ(RunProgram(scene, "/uninstall /sim=FSX /res=512 /quiet").logLine, "Pratilo: bad command line (1)");
+
   const Ran help = RunProgram(scene, "/?");
   EXPECT_EQ(help.code, 0u);
   EXPECT_NE(help.output.find("  9  "), std::string::npos) << help.output;
@@ -144,6 +148,20 @@ TEST(CommandLine, ACopyWithSwitchesLeavesTheRunningWizardAlone) {
   EXPECT_TRUE(ReadFileBytes(scene.Folder(Sim::FSX).Texture()) == scene.Original(Sim::FSX));
   EXPECT_TRUE(wizard.Process().Running());
   EXPECT_EQ(wizard.CurrentPage(), Page::Presentation);
+}
+
+// A file dropped on the program, or a shortcut's extra words: the wizard, as before; with a wizard
+// running, the words go to it and the new copy ends without waiting for a click.
+TEST(CommandLine, WordsThatAreNoSwitchesStartTheWizard) {
+  Scene scene;
+  Wizard wizard;
+  ASSERT_TRUE(wizard.Start(scene.Exe()));
+  ChildProcess dropped;
+  ASSERT_TRUE(dropped.Start(scene.Exe(), "\"C:\\Textures\\detail1.bmp\" extra words"));
+  EXPECT_TRUE(dropped.WaitExit(15000)) << "the second copy waits for a click";
+  EXPECT_TRUE(wizard.Process().Running());
+  EXPECT_EQ(wizard.CurrentPage(), Page::Presentation);
+  EXPECT_TRUE(ReadFileBytes(scene.Folder(Sim::FSX).Texture()) == scene.Original(Sim::FSX));
 }
 
 }  // namespace

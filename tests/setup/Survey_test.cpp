@@ -155,9 +155,12 @@ TEST_F(SurveyTest, LeftoversAreOnlyOurFiles) {
   WriteFileBytes(temporary, "half");
   WriteFileBytes(f.TextureFolder() + "T2_512.bmp", "someone's own file of that name");
   WriteFileBytes(f.TextureFolder() + "notes.txt", "a user's");
+  const std::string kept = f.main + "Pratilo_Other_Tex (2).zip.~00c0ffee.tmp";
+  WriteFileBytes(kept, "half a copy");
+  WriteFileBytes(f.main + "Pratilo_Other_Tex (2).zip", "a copy kept before");
   std::vector<std::string> found = setup::SurveyFolder(f, setup::Simulator::FSX).leftovers;
   std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (std::vector<std::string>{ours, temporary}));
+  EXPECT_EQ(found, (std::vector<std::string>{kept, ours, temporary}));
 }
 
 TEST_F(SurveyTest, TheCacheReadsAgainWhenAFileChanges) {
