@@ -138,7 +138,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.s1.SetEnabled(true);
     // The last page as it looks while the texture is being put in place.
     w.clb7.Clear();
-    for (const auto& line : app::ProgressLines(w.Lang, true, w.l6v.Text(), w.l6q.Text())) w.clb7.AddLine(line);
+    for (const auto& line : app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install}, w.l6v.Text(), w.l6q.Text())) w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);
     w.sb7.SetSimpleText(" 42 %");
