@@ -13,14 +13,13 @@ namespace setup {
 struct SimulatorEntry {
   const char* keyPath;  // under HKEY_LOCAL_MACHINE, 32-bit view
   const char* valueName;
-  const char* marker;   // file that marks a main folder
   const char* setting;  // remembered folder
 };
 
 inline constexpr SimulatorEntry kFS9Entry{"\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0", "EXE Path",
-                                          kMarkerFS9, setting::kFolderFS9};
+                                          setting::kFolderFS9};
 inline constexpr SimulatorEntry kFSXEntry{"\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0",
-                                          "SetupPath", kMarkerFSX, setting::kFolderFSX};
+                                          "SetupPath", setting::kFolderFSX};
 
 // A registry value that may name a simulator's main folder (32-bit view).
 struct RegistryPlace {

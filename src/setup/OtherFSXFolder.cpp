@@ -15,7 +15,7 @@ std::vector<std::string> OtherFSXCandidates() {
 
 std::string FindOtherFSXFolder() {
   std::string folder = FirstMainFolder(
-      OtherFSXCandidates(), [](const std::string& candidate) { return FileExists(candidate + kFSXEntry.marker); });
+      OtherFSXCandidates(), [](const std::string& candidate) { return IsMainFolder(candidate, Simulator::FSX); });
   if (!folder.empty()) core::WriteSetting(kFSXEntry.setting, folder);
   return folder;
 }

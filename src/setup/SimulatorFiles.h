@@ -19,6 +19,11 @@ inline const char* MarkerOf(Simulator simulator) { return simulator == Simulator
 
 using core::FileExists;
 
+// A folder (completed) is the simulator's main folder when its marker file is there.
+inline bool IsMainFolder(const std::string& folder, Simulator simulator) {
+  return FileExists(folder + MarkerOf(simulator));
+}
+
 struct SimulatorFiles {
   std::string main;     // the main folder, completed
   std::string payload;  // the payload archive the texture comes from

@@ -16,7 +16,7 @@ const SimulatorEntry& EntryOf(Simulator simulator) { return simulator == Simulat
 std::string FindSimulatorFolder(Simulator simulator) {
   const SimulatorEntry& entry = EntryOf(simulator);
   std::string stored = core::ReadSetting(entry.setting);
-  bool holdsMarker = !stored.empty() && FileExists(core::AddBackslash(stored) + entry.marker);
+  bool holdsMarker = !stored.empty() && IsMainFolder(core::AddBackslash(stored), simulator);
   FolderChoice choice = ChooseSimulatorFolder(stored, holdsMarker,
                                               holdsMarker ? "" : core::PeekRegText(true, entry.keyPath, entry.valueName));
   if (choice.remember) core::WriteSetting(entry.setting, choice.folder);
@@ -26,7 +26,7 @@ std::string FindSimulatorFolder(Simulator simulator) {
 
 MarkedFolder FindMarkedFolder(Simulator simulator, std::string_view given) {
   const SimulatorEntry& entry = EntryOf(simulator);
-  auto holdsMarker = [&entry](const std::string& folder) { return FileExists(folder + entry.marker); };
+  auto holdsMarker = [simulator](const std::string& folder) { return IsMainFolder(folder, simulator); };
   const std::string stored = FirstMainFolder({core::ReadSetting(entry.setting)}, holdsMarker);
   if (!stored.empty()) return {stored, false};
   std::vector<std::string> registered{core::PeekRegText(true, entry.keyPath, entry.valueName)};

@@ -42,7 +42,7 @@ std::optional<files::FileStamp> Survey::PayloadEntry(const std::string& name) co
 
 Survey SurveyFolder(const SimulatorFiles& files, Simulator simulator) {
   Survey survey;
-  survey.mainFolder = FileExists(files.main + MarkerOf(simulator));
+  survey.mainFolder = IsMainFolder(files.main, simulator);
   if (auto entries = files::FileEntries(files.payload); entries && !entries->empty()) {
     survey.payloadReadable = true;
     survey.payloadEntries = std::move(*entries);

@@ -130,10 +130,12 @@ ExitCode Install(const Request& r, char lang, const setup::SimulatorFiles& files
 }
 
 ExitCode Uninstall(const Request& r, char lang, const setup::SimulatorFiles& files, Report& report) {
-  if (!core::FileExists(files.Backup())) return report.End(ExitCode::NothingToUninstall);
+  const setup::Survey survey = setup::SurveyFolder(files, r.simulator);
+  report.Step(SurveyLine(lang, r.simulator, files.main, survey));
+  if (setup::PlanUninstallation(survey).refusal == setup::Refusal::NothingToUninstall)
+    return report.End(ExitCode::NothingToUninstall);
   if (!files::CanReplaceFile(files.Texture()))
     return report.End(ExitCode::SimulatorRunning, PickText(lang, texts::kSimulatorRunning));
-  report.Step(SurveyLine(lang, r.simulator, files.main, setup::SurveyFolder(files, r.simulator)));
   const std::string line = PickText(lang, texts::kUninstallCaption);
   report.ShowProgress(line);
   report.Step(line);

@@ -73,6 +73,7 @@ class TfMain {
   void FolderCheck();
   // What the chosen simulator's folder holds, on the first page and the summary.
   void ShowFolderState();
+  const setup::Survey& FolderSurvey();
   void VariantChoice();
   void ResolutionChoice();
 

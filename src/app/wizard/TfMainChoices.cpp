@@ -25,31 +25,31 @@ void TfMain::SimulatorChoice() {
   e6.SetText(FolderFS);
   FolderCheck();
   // Judged once per choice of simulator: a folder typed later does not change it.
-  b0.SetEnabled(survey_.Of(Files(), ChosenSimulator()).backup != setup::BackupState::None);
+  b0.SetEnabled(FolderSurvey().backup != setup::BackupState::None);
   l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
   s0.SetEnabled(true);
 }
 
 void TfMain::FolderCheck() {
   std::string folder = core::AddBackslash(core::TrimText(e6.Text()));
-  if (rbFS9.Checked()) {
-    FolderFS9 = folder;
-    s6.SetEnabled(core::FileExists(folder + setup::kMarkerFS9));
-  } else {
-    FolderFSX = folder;
-    s6.SetEnabled(core::FileExists(folder + setup::kMarkerFSX));
-  }
+  (rbFS9.Checked() ? FolderFS9 : FolderFSX) = folder;
   FolderFS = folder;
   ShowFolderState();
 }
 
+const setup::Survey& TfMain::FolderSurvey() {
+  static const setup::Survey kNoFolder;
+  if (FolderFS.empty()) return kNoFolder;
+  return survey_.Of(Files(), rbFS9.Checked() ? Simulator::FS9 : Simulator::FSX);
+}
+
 void TfMain::ShowFolderState() {
-  const Simulator simulator = ChosenSimulator();
-  if (simulator == Simulator::None) return;
-  const setup::Survey& survey = survey_.Of(Files(), simulator);
+  const setup::Survey& survey = FolderSurvey();
+  s6.SetEnabled(survey.mainFolder);
   l6bkp.tag = BackupNoticeTag(setup::PlanInstallation(survey), survey);
   l6bkp.SetText(TagText(l6bkp.tag, l6bkp.Text()));
-  l0.SetText(SurveyLine(Lang, simulator, FolderFS, survey));
+  const Simulator simulator = ChosenSimulator();
+  l0.SetText(simulator == Simulator::None ? "" : SurveyLine(Lang, simulator, FolderFS, survey));
 }
 
 void TfMain::VariantChoice() {

@@ -22,7 +22,7 @@ void TfMain::BrowseFolder() {
   if (chosen.empty()) return;
   std::string folder = core::AddBackslash(chosen);
   bool fs9 = rbFS9.Checked();
-  if (core::FileExists(folder + (fs9 ? setup::kMarkerFS9 : setup::kMarkerFSX))) {
+  if (setup::IsMainFolder(folder, fs9 ? Simulator::FS9 : Simulator::FSX)) {
     e6.SetText(folder);
     FolderCheck();
     return;
