@@ -32,63 +32,52 @@ RunOutcome RunInstallation(const Installation& job, const PreparedInstallation& 
   using Step = RunOutcome::Step;
   const SimulatorFiles& f = job.files;
   const InstallPlan& plan = prepared.plan;
-  RunOutcome outcome{.originalLost = plan.originalLost};
-  auto failed = [&outcome](Step step) {
-    outcome.kind = RunOutcome::Kind::Failed;
-    outcome.step = step;
-    return outcome;
-  };
+  RunOutcome outcome;
+  outcome.originalLost = plan.originalLost;
   auto started = [&](ProgressLine line) {
     if (progress.lineStarted) progress.lineStarted(line);
   };
   auto done = [&](ProgressLine line) {
     if (progress.lineDone) progress.lineDone(line);
   };
-  if (plan.refusal != Refusal::None) {
-    outcome.kind = RunOutcome::Kind::Refused;
-    outcome.refusal = plan.refusal;
-    outcome.step = plan.refusal == Refusal::TextureUnreadable ? Step::Backup : Step::Extraction;
-    return outcome;
-  }
+  if (plan.refusal != Refusal::None)
+    return outcome.Refused(plan.refusal, plan.refusal == Refusal::TextureUnreadable ? Step::Backup : Step::Extraction);
   Step step = Step::Backup;
   try {
     RemoveLeftovers(prepared.survey.leftovers);
     if (plan.setAside) {
       outcome.setAside = SetAsideBackup(f.Backup());
-      if (outcome.setAside.empty()) return failed(step);
+      if (outcome.setAside.empty()) return outcome.Failed(step);
     }
     if (plan.makeBackup) {
       started(ProgressLine::Backup);
-      if (!ArchiveTexture(f, f.Backup(), progress.archive)) return failed(step);
+      if (!ArchiveTexture(f, f.Backup(), progress.archive)) return outcome.Failed(step);
       done(ProgressLine::Backup);
     }
     if (plan.keepOther) {
       step = Step::KeepOther;
       started(ProgressLine::KeepOther);
       outcome.keptOther = KeepOtherTexture(f, progress.archive);
-      if (outcome.keptOther.empty()) return failed(step);
+      if (outcome.keptOther.empty()) return outcome.Failed(step);
       done(ProgressLine::KeepOther);
     }
     started(ProgressLine::Install);
     const std::string extracted = f.TextureFolder() + job.entry;
     const auto entry = prepared.survey.PayloadEntry(job.entry);
     // Nothing of that name to take: a file of that name lying there is not ours to put in place.
-    if (!entry) return failed(Step::Renaming);
+    if (!entry) return outcome.Failed(Step::Renaming);
     step = Step::Extraction;
     progress.archive.Extract(f.payload, f.TextureFolder(), job.entry);
     // A damaged entry is skipped or abandoned, and an older file of its name may still be there.
     if (!HoldsStamp(extracted, *entry)) {
       files::RemoveFile(extracted);
-      return failed(step);
+      return outcome.Failed(step);
     }
     step = Step::Renaming;
-    if (!files::ShellRename(extracted, f.Texture()) || !HoldsStamp(f.Texture(), *entry)) return failed(step);
+    if (!files::ShellRename(extracted, f.Texture()) || !HoldsStamp(f.Texture(), *entry)) return outcome.Failed(step);
     return outcome;
   } catch (...) {
-    outcome.kind = RunOutcome::Kind::Error;
-    outcome.step = step;
-    outcome.error = std::current_exception();
-    return outcome;
+    return outcome.Raised(step, std::current_exception());
   }
 }
 

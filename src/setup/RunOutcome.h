@@ -27,6 +27,20 @@ struct RunOutcome {
   bool originalLost = false;  // that archive was the only copy of the original, and unusable
 
   bool Finished() const { return kind == Kind::Finished; }
+  // The outcome so far, ended at a step; what the run did before stays said.
+  RunOutcome Failed(Step at) const { return Ended(Kind::Failed, at, Refusal::None, nullptr); }
+  RunOutcome Refused(Refusal why, Step at) const { return Ended(Kind::Refused, at, why, nullptr); }
+  RunOutcome Raised(Step at, std::exception_ptr raised) const { return Ended(Kind::Error, at, Refusal::None, raised); }
+
+ private:
+  RunOutcome Ended(Kind how, Step at, Refusal why, std::exception_ptr raised) const {
+    RunOutcome ended = *this;
+    ended.kind = how;
+    ended.step = at;
+    ended.refusal = why;
+    ended.error = std::move(raised);
+    return ended;
+  }
 };
 
 }  // namespace setup

@@ -11,26 +11,16 @@ RunOutcome RunUninstallation(const Uninstallation& job, const ArchiveWork& archi
   using Step = RunOutcome::Step;
   const SimulatorFiles& f = job.files;
   RunOutcome outcome;
-  auto failed = [&outcome](Step step) {
-    outcome.kind = RunOutcome::Kind::Failed;
-    outcome.step = step;
-    return outcome;
-  };
   Step step = Step::Restoration;
   try {
     const Survey survey = SurveyFolder(f, job.simulator);
     const UninstallPlan plan = PlanUninstallation(survey);
-    if (plan.refusal != Refusal::None) {
-      outcome.kind = RunOutcome::Kind::Refused;
-      outcome.refusal = plan.refusal;
-      outcome.step = step;
-      return outcome;
-    }
+    if (plan.refusal != Refusal::None) return outcome.Refused(plan.refusal, step);
     RemoveLeftovers(survey.leftovers);
     if (plan.keepOther) {
       step = Step::KeepOther;
       outcome.keptOther = KeepOtherTexture(f, archive);
-      if (outcome.keptOther.empty()) return failed(step);
+      if (outcome.keptOther.empty()) return outcome.Failed(step);
     }
     step = Step::Restoration;
     if (plan.restore) {
@@ -38,17 +28,14 @@ RunOutcome RunUninstallation(const Uninstallation& job, const ArchiveWork& archi
       // A file that could not be replaced may have been skipped: the backup is the only copy of
       // the original and stays until the texture is really back.
       const auto texture = files::StampOfFile(f.Texture());
-      if (!texture || !texture->SameContent(*survey.saved)) return failed(step);
+      if (!texture || !texture->SameContent(*survey.saved)) return outcome.Failed(step);
     }
-    if (plan.removeTexture && !files::RemoveFile(f.Texture())) return failed(step);
+    if (plan.removeTexture && !files::RemoveFile(f.Texture())) return outcome.Failed(step);
     step = Step::Deletion;
-    if (!files::RemoveFile(f.Backup()) || FileExists(f.Backup())) return failed(step);
+    if (!files::RemoveFile(f.Backup()) || FileExists(f.Backup())) return outcome.Failed(step);
     return outcome;
   } catch (...) {
-    outcome.kind = RunOutcome::Kind::Error;
-    outcome.step = step;
-    outcome.error = std::current_exception();
-    return outcome;
+    return outcome.Raised(step, std::current_exception());
   }
 }
 

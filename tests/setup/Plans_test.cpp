@@ -75,6 +75,10 @@ const Row kRows[] = {
      RefusedUninstall(Refusal::BackupUnusable)},
 };
 
+setup::Survey SurveyOf(const Row& row) {
+  return {.mainFolder = true, .payloadReadable = row.payload, .texture = row.texture, .backup = row.backup};
+}
+
 std::string Describe(const Row& row) {
   return "texture " + std::to_string(static_cast<int>(row.texture)) + ", backup " +
          std::to_string(static_cast<int>(row.backup)) + (row.payload ? ", payload" : ", no payload");
@@ -83,8 +87,7 @@ std::string Describe(const Row& row) {
 TEST(Plans, EachStateOfTheFolderGetsItsDecision) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(Describe(row));
-    const setup::Survey survey{
-        .mainFolder = true, .payloadReadable = row.payload, .texture = row.texture, .backup = row.backup};
+    const setup::Survey survey = SurveyOf(row);
     const InstallPlan install = setup::PlanInstallation(survey);
     EXPECT_EQ(install.refusal, row.install.refusal);
     EXPECT_EQ(install, row.install);
@@ -99,8 +102,7 @@ TEST(Plans, EachStateOfTheFolderGetsItsDecision) {
 TEST(Plans, NoStateSavesOurTextureOrReplacesAnotherWithoutACopy) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(Describe(row));
-    const setup::Survey survey{
-        .mainFolder = true, .payloadReadable = row.payload, .texture = row.texture, .backup = row.backup};
+    const setup::Survey survey = SurveyOf(row);
     const InstallPlan install = setup::PlanInstallation(survey);
     if (row.texture == TextureState::Ours) EXPECT_FALSE(install.makeBackup);
     const bool saved = row.backup == BackupState::Original || row.backup == BackupState::Record;

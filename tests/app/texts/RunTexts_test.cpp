@@ -13,8 +13,8 @@ constexpr auto kBackup = setup::ProgressLine::Backup;
 constexpr auto kKeepOther = setup::ProgressLine::KeepOther;
 constexpr auto kInstall = setup::ProgressLine::Install;
 
-RunOutcome FailedAt(RunOutcome::Step step) { return {.kind = RunOutcome::Kind::Failed, .step = step}; }
-RunOutcome RefusedFor(setup::Refusal why) { return {.kind = RunOutcome::Kind::Refused, .refusal = why}; }
+RunOutcome FailedAt(RunOutcome::Step step) { return RunOutcome{}.Failed(step); }
+RunOutcome RefusedFor(setup::Refusal why) { return RunOutcome{}.Refused(why, RunOutcome::Step::None); }
 
 TEST(InstallPlan, ProgressLinesInBothLanguages) {
   struct Case {
