@@ -7,7 +7,7 @@ RUNPREFIX := $(BUILD)/wineprefix-run
 # Configuring only looks for them there.
 DEPS      ?= $(or $(shell sed -n 's/^PRATILO_DEPS_DIR:PATH=//p' $(BUILD)/CMakeCache.txt 2>/dev/null),$(BUILD)/deps)
 
-.PHONY: all help deps configure build test run screenshots bench clean
+.PHONY: all help deps configure build test run screenshots bench dist clean
 
 all: build
 
@@ -18,6 +18,7 @@ help:
 	@echo "                    T=BackupTest (a suite), T='Uninstall.*Held' (a regular expression)"
 	@echo "make screenshots    render every view at 96, 144 and 192 DPI into $(BUILD)/screenshots/"
 	@echo "make bench          build, then run the benchmarks (archive, start-up, change of DPI) under Wine"
+	@echo "make dist           build, then pack the release $(BUILD)/dist/Pratilo-<version>.zip and print its SHA-256"
 	@echo "make build          install what is missing and build; make deps: only install"
 	@echo "make clean          remove $(BUILD)"
 
@@ -53,6 +54,10 @@ clean:
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+# Made afresh, so that the entries carry the time of the commit checked out now.
+dist: build
+	@python3 scripts/dist.py $(BUILD) $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) $(DEPS)
 
 screenshots: build
 	cmake --build $(BUILD) -j$(JOBS) --target PratiloShots

@@ -5,6 +5,7 @@
 #include "app/commandline/CommandLineRun.h"
 #include "app/wizard/TfMain.h"
 #include "core/Environment.h"
+#include "core/SystemLibrary.h"
 #include "ui/dialogs/Application.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/dialogs/WaitWindow.h"
@@ -29,6 +30,7 @@ void RunWizard() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  core::RestrictDllSearch();
   core::InitEnvironment();
   ui::App().Initialize();
   ui::App().SetTitle("Pratilo");

@@ -5,6 +5,7 @@
 
 #include "core/DateSerial.h"
 #include "core/PlainBox.h"
+#include "core/SystemLibrary.h"
 #include "core/EnvironmentRules.h"
 #include "core/FolderNames.h"
 #include "core/NumberFormat.h"
@@ -117,19 +118,24 @@ void DoneEnvironment() {
 }
 
 FileVersion GetFileVersion(const std::string& fileName) {
+  // version.dll is no known DLL: from the system folder, never beside the program.
+  static const auto infoSize = SystemFunction<decltype(&GetFileVersionInfoSizeW)>(L"version.dll", "GetFileVersionInfoSizeW");
+  static const auto info = SystemFunction<decltype(&GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW");
+  static const auto query = SystemFunction<decltype(&VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+  if (!infoSize || !info || !query) return {};
   const std::wstring name = Widen(fileName);
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(name.c_str(), &ignored);
+  const DWORD size = infoSize(name.c_str(), &ignored);
   if (size == 0) return {};
   std::vector<BYTE> data(size);
-  if (!GetFileVersionInfoW(name.c_str(), 0, size, data.data())) return {};
-  VS_FIXEDFILEINFO* info = nullptr;
+  if (!info(name.c_str(), 0, size, data.data())) return {};
+  VS_FIXEDFILEINFO* fixed = nullptr;
   UINT len = 0;
-  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &len) || !info ||
+  if (!query(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) || !fixed ||
       len < sizeof(VS_FIXEDFILEINFO))
     return {};
-  return {HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS), HIWORD(info->dwFileVersionLS),
-          LOWORD(info->dwFileVersionLS)};
+  return {HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+          LOWORD(fixed->dwFileVersionLS)};
 }
 
 std::string VersionText(int count) {

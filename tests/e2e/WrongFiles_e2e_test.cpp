@@ -19,12 +19,10 @@ using testing_support::WriteFileBytes;
 const std::string kInstall = "/install /sim=FSX /variant=2 /res=512 /accept /quiet";
 const std::string kUninstall = "/uninstall /sim=FSX /quiet";
 
-std::string ProgramFolder(const Scene& scene) { return scene.Exe().substr(0, scene.Exe().rfind('\\') + 1); }
-
 TEST(WrongFiles, ADamagedPayloadEntryNeverReplacesTheTexture) {
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
-  const std::string payload = ProgramFolder(scene) + "Pratilo.bin";
+  const std::string payload = scene.ProgramFolder() + "Pratilo.bin";
   WriteFileBytes(payload, WithDamagedEntry(ReadFileBytes(payload), "T2_512.bmp"));
   // A file of the entry's name but other bytes, as an older version or a user left it.
   WriteFileBytes(fsx.TextureFolder() + "T2_512.bmp", "an older T2_512.bmp");
@@ -66,7 +64,7 @@ TEST(WrongFiles, ARecordIsOnlyUninstalledWithThePayloadThatRecognisesOurTexture)
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
   DeleteFileW(testing_support::Widen(fsx.Texture()).c_str());
   ASSERT_EQ(RunProgram(scene, kInstall).code, 0u);
-  const std::string payload = ProgramFolder(scene) + "Pratilo.bin", bytes = ReadFileBytes(payload);
+  const std::string payload = scene.ProgramFolder() + "Pratilo.bin", bytes = ReadFileBytes(payload);
   const std::string record = ReadFileBytes(fsx.Backup());
   for (const char* replacement : {"", "not an archive", "another release"}) {
     SCOPED_TRACE(replacement);
@@ -111,7 +109,7 @@ TEST(WrongFiles, TheLogNeverGoesIntoTheRunsOwnFiles) {
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
   ASSERT_EQ(RunProgram(scene, kInstall).code, 0u);
   const auto before = fsx.Snapshot();
-  const std::string program = ProgramFolder(scene);
+  const std::string program = scene.ProgramFolder();
   const std::string places[] = {fsx.Backup(), fsx.Texture(), fsx.TextureFolder() + "T1_1024.bmp",
                                 fsx.main + "Pratilo_Original_Tex (unusable).zip", program + "Pratilo.bin",
                                 scene.Exe(), fsx.TextureFolder().substr(0, fsx.TextureFolder().size() - 1),

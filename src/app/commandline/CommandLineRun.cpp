@@ -165,8 +165,8 @@ ExitCode Run(const ParsedCommandLine& parsed, char lang) {
   const Request& r = parsed.request;
   if (r.action == Action::Help) {
     // A box only for a user who started the program without a console.
-    if (!core::WriteToParentConsole(UsageText(lang)) && !r.quiet)
-      ui::MsgBox(UsageText(lang), "Pratilo", MB_OK | MB_ICONINFORMATION);
+    const std::string usage = core::VersionText(4) + "\r\n\r\n" + UsageText(lang);
+    if (!core::WriteToParentConsole(usage) && !r.quiet) ui::MsgBox(usage, "Pratilo", MB_OK | MB_ICONINFORMATION);
     return ExitCode::Done;
   }
   const bool runnable = parsed.problem.kind == CommandLineProblem::Kind::None;

@@ -1,6 +1,6 @@
 #pragma once
-// Installing and uninstalling as the command line asks, without the wizard: the same runs on the same
-// folder rules, checks and remembered values. Progress and outcome go to the log; unless quiet, a
+// Installing and uninstalling as the command line asks, without the wizard: the same runs, checks and
+// remembered values; the main folder and the log are chosen and checked before anything changes. Progress and outcome go to the log; unless quiet, a
 // small progress window and a final message in the chosen language; the outcome line also goes to
 // the console the program was started from.
 #include "app/commandline/CommandLine.h"

@@ -1,13 +1,13 @@
 #include "ui/widgets/CheckControl.h"
 
-#include <uxtheme.h>
+#include "ui/base/ClassicLook.h"
 
 namespace ui {
 
 bool CheckControl::CreateOfStyle(const CreateArgs& args, DWORD style) {
   colour_ = args.colour;
   if (!CreateHandle(CommonOf(args), L"BUTTON", style | WS_TABSTOP, 0, args.text)) return false;
-  if (colour_) SetWindowTheme(Handle(), L"", L"");  // themed buttons ignore the text colour
+  if (colour_) UseClassicLook(Handle());  // themed buttons ignore the text colour
   if (args.checked) SetChecked(true);
   return true;
 }

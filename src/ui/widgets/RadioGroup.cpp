@@ -1,9 +1,8 @@
 #include "ui/widgets/RadioGroup.h"
 
+#include "ui/base/ClassicLook.h"
 #include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
-
-#include <uxtheme.h>
 
 #include <algorithm>
 
@@ -29,7 +28,7 @@ bool RadioGroup::Create(const CreateArgs& args) {
   columns_ = args.columns;
   if (!CreateHandle(CommonOf(args), L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, args.caption))
     return false;
-  if (colour_) SetWindowTheme(Handle(), L"", L"");
+  if (colour_) UseClassicLook(Handle());
   SetItems(args.items);
   SetSelectedIndex(args.selected);
   return true;

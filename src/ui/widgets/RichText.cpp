@@ -4,6 +4,7 @@
 
 #include <richedit.h>
 
+#include "core/SystemLibrary.h"
 #include "core/Utf8.h"
 #include "ui/base/SystemDpi.h"
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kTwipsPerPoint = 20;
 
 const wchar_t* RichEditClass() {
-  static HMODULE module = LoadLibraryW(L"msftedit.dll");
+  static HMODULE module = core::LoadSystemLibrary(L"msftedit.dll");
   return module ? MSFTEDIT_CLASS : nullptr;
 }
 

@@ -1,8 +1,7 @@
 #include "ui/widgets/StatusBar.h"
 
-#include <uxtheme.h>
-
 #include "core/Utf8.h"
+#include "ui/base/ClassicLook.h"
 
 namespace ui {
 
@@ -10,7 +9,7 @@ bool StatusBar::Create(const CreateArgs& args) {
   // Not docked and no size grip: the bar sits at the given place inside a page.
   if (!CreateHandle(CommonOf(args), STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER)) return false;
   if (args.background) {
-    SetWindowTheme(Handle(), L"", L"");  // a themed bar ignores its background colour
+    UseClassicLook(Handle());  // a themed bar ignores its background colour
     Send(SB_SETBKCOLOR, 0, static_cast<LPARAM>(*args.background));
   }
   Send(SB_SIMPLE, TRUE, 0);

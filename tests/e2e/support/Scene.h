@@ -41,6 +41,7 @@ class Scene {
   Scene& operator=(const Scene&) = delete;
 
   const std::string& Exe() const { return exe_; }
+  std::string ProgramFolder() const { return exe_.substr(0, exe_.rfind('\\') + 1); }
   const SimulatorFolder& Folder(Sim sim) const { return sim == Sim::FS9 ? fs9_ : fsx_; }
   const std::string& Original(Sim sim) const { return sim == Sim::FS9 ? originalFS9_ : originalFSX_; }
   const std::string& Temp() const { return temp_.path(); }
