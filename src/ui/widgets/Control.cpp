@@ -253,6 +253,10 @@ void Control::RaiseMouse(UINT msg, WPARAM wParam, LPARAM lParam) const {
     Raise(onMouseUp, event);
 }
 
+LRESULT Control::OwnAnswer(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  return CallWindowProcW(original_, Handle(), msg, wParam, lParam);
+}
+
 LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Control* self = FromHandle(hwnd);
   if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);

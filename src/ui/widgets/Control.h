@@ -100,6 +100,8 @@ class Control : public Component {
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   // Messages sent to the control itself, before its window procedure sees them.
   virtual bool OnMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+  // What the control's own window procedure answers, for a handler that only adjusts the answer.
+  LRESULT OwnAnswer(UINT msg, WPARAM wParam, LPARAM lParam) const;
   // The brush that transparent children paint behind them: containers own one, others ask upward.
   virtual HBRUSH BackgroundBrush() const;
   // Text painted on the parent (labels) stays under every other control of that parent.

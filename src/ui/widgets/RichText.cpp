@@ -120,6 +120,16 @@ CharFormat RichText::FormatAt(int position) {
   return format;
 }
 
+bool RichText::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg != WM_GETDLGCODE) return false;
+  // Wine's rich edit asks for Tab even when read-only, and would keep the focus for ever: Tab and
+  // Shift+Tab belong to the form's navigation.
+  result = OwnAnswer(msg, wParam, lParam) & ~DLGC_WANTTAB;
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (message && message->message == WM_KEYDOWN && message->wParam == VK_TAB) result &= ~DLGC_WANTALLKEYS;
+  return true;
+}
+
 bool RichText::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->code != EN_SELCHANGE) return false;
   Raise(onSelectionChange);

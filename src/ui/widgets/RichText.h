@@ -46,6 +46,7 @@ class RichText : public Control {
   CharFormat FormatAt(int position);
 
   bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Rich text sizes its points for the primary monitor: on a monitor of another DPI it is zoomed.
   void OnDpiChanged(int dpi) override;
   // The zoom as numerator and denominator; 0, 0 when none.

@@ -91,6 +91,23 @@ TEST(Form, ChildrenTakeTheFormFontAndBackgroundUnlessGivenTheirOwn) {
   EXPECT_EQ(lb.lbColor, kOlive);
 }
 
+// A read-only rich text takes the focus (its text scrolls with the keys) but never keeps Tab: Wine's
+// asks for it, and a keyboard user would never reach the page's buttons.
+TEST(Form, TabLeavesAReadOnlyRichTextAndComesBackToIt) {
+  TwoPages w;
+  ui::RichText text;
+  ASSERT_TRUE(text.Create({.parent = w.first.Handle(), .bounds = {10, 10, 300, 150}, .name = "re", .readOnly = true}));
+  text.Append("A licence long enough to scroll.", {});
+  SetFocus(text.Handle());
+  std::vector<HWND> seen;
+  for (int i = 0; i < 6; ++i) {
+    w.Key(VK_TAB);
+    seen.push_back(GetFocus());
+  }
+  const std::vector<HWND> cycle{w.next1.Handle(), w.plain.Handle(), text.Handle()};
+  EXPECT_EQ(seen, (std::vector<HWND>{cycle[0], cycle[1], cycle[2], cycle[0], cycle[1], cycle[2]}));
+}
+
 TEST(Form, EnterPressesTheDefaultButtonOfTheShownPageOnlyWhenEnabled) {
   TwoPages w;
   SetFocus(w.plain.Handle());
