@@ -1,12 +1,16 @@
 // The release as a Windows user gets it: the zip unpacked into a folder whose name holds blanks and
-// accents, the program run from there, with DLLs planted beside it under Windows' names.
+// accents, the program run from there, with DLLs planted beside it under Windows' names. It runs as
+// administrator from a folder where anyone's files land: none of them may be loaded.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 
 #include "e2e/support/Process.h"
 #include "e2e/support/Scene.h"
+#include "e2e/support/Windows.h"
+#include "e2e/support/Wizard.h"
 #include "e2e/support/ZipReader.h"
 #include "support/Build.h"
 #include "support/TempFolder.h"
@@ -27,6 +31,22 @@ std::string ReleaseZip() {
   if (search == INVALID_HANDLE_VALUE) return {};
   FindClose(search);
   return folder + testing_support::Narrow(found.cFileName);
+}
+
+// The longest text of the window's rich edits (the presentation, the licence); -1 without one.
+int RichTextLength(HWND window) {
+  int longest = -1;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        wchar_t name[64];
+        GetClassNameW(child, name, 64);
+        int& found = *reinterpret_cast<int*>(data);
+        if (lstrcmpiW(name, L"RICHEDIT50W") == 0) found = std::max(found, static_cast<int>(TextOf(child).size()));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&longest));
+  return longest;
 }
 
 DWORD RunQuietly(const std::string& exe, const std::string& switches) {
@@ -73,6 +93,13 @@ TEST(Package, RunsFromItsUnpackedFolderAndLoadsNothingPlantedBesideIt) {
                           testing_support::Widen(folder + name).c_str(), FALSE));
   Scene scene;
   const SimulatorFolder& fsx = scene.Folder(Sim::FSX);
+  {
+    Wizard w;
+    ASSERT_TRUE(w.Start(folder + "Pratilo.exe"));
+    EXPECT_GT(RichTextLength(w.Window()), 100) << "the presentation is empty: no rich edit";
+    EXPECT_TRUE(w.Shows("Texture originale en place"));
+    EXPECT_TRUE(w.QuitWithYes());
+  }
   EXPECT_EQ(RunQuietly(folder + "Pratilo.exe", "/install /sim=FSX /variant=3 /res=256 /accept /quiet"), 0u);
   EXPECT_TRUE(ReadFileBytes(fsx.Texture()) == PayloadEntry("T3_256.bmp"));
   EXPECT_EQ(RunQuietly(folder + "Pratilo.exe", "/uninstall /sim=FSX /quiet"), 0u);
