@@ -18,7 +18,8 @@ struct MarkedFolder {
 };
 
 // The first of the remembered folder, the registered one, for FSX the other editions' entries, and
-// `given`, that holds the simulator's marker. Reads only.
+// `given`, trimmed and completed, that holds the simulator's marker; a blank one is never tried.
+// Reads only.
 MarkedFolder FindMarkedFolder(Simulator simulator, std::string_view given);
 
 // Remembers the folder as the simulator's.

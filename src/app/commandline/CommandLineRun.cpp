@@ -172,7 +172,7 @@ ExitCode Run(const ParsedCommandLine& parsed, char lang) {
   const bool runnable = parsed.problem.kind == CommandLineProblem::Kind::None;
   // Chosen, and only read, before anything is written: the log must not be one of its files.
   const setup::MarkedFolder found =
-      runnable ? setup::FindMarkedFolder(r.simulator, core::AddBackslash(core::TrimText(r.folder))) : setup::MarkedFolder{};
+      runnable ? setup::FindMarkedFolder(r.simulator, r.folder) : setup::MarkedFolder{};
   const setup::SimulatorFiles files{.main = found.folder, .payload = core::Env().ProgramDir + setup::kPayloadName};
   std::string logProblem;
   if (!r.log.empty()) {
