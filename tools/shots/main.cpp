@@ -189,6 +189,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       }))
     return 3;
   ui::App().SetMainForm(nullptr);
-  w.form.Close();
+  w.form.Destroy();  // closing would ask, as for a user's Alt+F4
   return 0;
 }

@@ -90,8 +90,9 @@ Start TimeOneStart(const std::wstring& program, const std::wstring& arguments = 
     }
     Sleep(1);  // polling harder would take the processor and the Wine server from the program measured
   }
+  // The wizard asks before it closes: a second is enough for a window that does not.
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+  if (WaitForSingleObject(pi.hProcess, 1000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
   WaitForSingleObject(pi.hProcess, INFINITE);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);

@@ -49,7 +49,14 @@ bool TfMain::Create(const Options& options) {
                     // Owned by the program's window, so that another copy finds it as its last active pop-up.
                     .owner = ui::App().Handle()}))
     return false;
-  form.onClose = [this](ui::CloseEvent&) { FormClose(); };
+  form.onClose = [this](ui::CloseEvent& event) {
+    // Alt+F4 and the system menu's Close ask as Quit does, wherever Quit is offered.
+    if (!closeDecided_ && QuitOffered() && !QuitConfirmed()) {
+      event.cancel = true;
+      return;
+    }
+    FormClose();
+  };
   form.onDpiChanged = [this] {
     ApplyArtwork();
     LayOutToolBar();

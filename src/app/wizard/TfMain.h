@@ -162,6 +162,11 @@ class TfMain {
   void NextPage();
   void PreviousPage();
   void QuitQuestion();
+  bool QuitConfirmed();
+  // Quit is on the shown page and can be pressed.
+  bool QuitOffered() const;
+  // Closes the window without asking: the program or the user has decided.
+  void CloseWithoutAsking();
   void CloseOk();
   void MailLink(ui::RichText& text);
   void MoveToPage(std::optional<Page> page);
@@ -196,6 +201,7 @@ class TfMain {
   C& Add(C& component);
 
   setup::SurveyCache survey_;
+  bool closeDecided_ = false;
   ArtworkSource artwork_;
   std::function<void()> halt_;
   std::string payloadArchive_;

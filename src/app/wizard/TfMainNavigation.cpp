@@ -52,11 +52,24 @@ void TfMain::PreviousPage() {
   if (auto from = PageAt(pc.ActivePageIndex())) MoveToPage(app::PreviousPage(*from, TestGridChosen()));
 }
 
+bool TfMain::QuitConfirmed() { return ui::MsgBox(PickText(texts::kQuitQuestion), "Pratilo", MB_YESNO) == IDYES; }
+
 void TfMain::QuitQuestion() {
-  if (ui::MsgBox(PickText(texts::kQuitQuestion), "Pratilo", MB_YESNO) == IDYES) form.Close();
+  if (QuitConfirmed()) CloseWithoutAsking();
 }
 
-void TfMain::CloseOk() { form.Close(); }
+bool TfMain::QuitOffered() const {
+  for (const ui::GlyphButton* quit : {&q0, &q1, &q2, &q4, &q6})
+    if (quit->Handle() && IsWindowVisible(quit->Handle()) && quit->Enabled()) return true;
+  return false;
+}
+
+void TfMain::CloseWithoutAsking() {
+  closeDecided_ = true;
+  form.Close();
+}
+
+void TfMain::CloseOk() { CloseWithoutAsking(); }
 
 void TfMain::MailLink(ui::RichText& text) {
   if (text.tag != 0) return;

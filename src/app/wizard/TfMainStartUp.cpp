@@ -24,7 +24,7 @@ void TfMain::FormCreate() {
   ui::LoadFormPos(form, true);
   if (!core::FileExists(PayloadArchive())) {
     ui::ErrorBox(texts::kPayloadMissing, texts::kPayloadMissingCaption);
-    form.Close();
+    CloseWithoutAsking();
     return Halt();
   }
   pc.SetActivePage(ts0);

@@ -40,7 +40,7 @@ void TfMain::Uninstall() {
       return ShowFolderState();
     case setup::RunOutcome::Kind::Finished:
       ui::WarningBox(PickText(texts::kUninstallDone) + notes, "Pratilo");
-      return form.Close();
+      return CloseWithoutAsking();
   }
 }
 

@@ -93,6 +93,24 @@ TEST_F(Navigation, QuitAsksFirstAndYesCloses) {
   EXPECT_EQ(w().Handle(), nullptr);
 }
 
+// What Alt+F4 and the system menu's Close send: the same question as Quit, on the pages that offer it.
+TEST_F(Navigation, AltF4AsksAsQuitDoes) {
+  {
+    DialogAnswerer answerer(L"Pratilo", IDNO);
+    SendMessageW(w().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    const auto seen = answerer.Finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Do you want to cancel this setup ?");
+    EXPECT_NE(w().Handle(), nullptr);
+  }
+  Click(w().s0.Handle());
+  ASSERT_EQ(Page(), &w().ts1);
+  DialogAnswerer answerer(L"Pratilo", IDYES);
+  SendMessageW(w().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(answerer.Finish().size(), 1u);
+  EXPECT_EQ(w().Handle(), nullptr);
+}
+
 TEST_F(Navigation, EscapeInARichTextNeverDestroysItsPage) {
   SetFocus(w().re0.Handle());
   Key(w().re0.Handle(), VK_ESCAPE);
