@@ -51,6 +51,11 @@ std::optional<FileStamp> StampOfFile(std::string_view filePath) {
   return stamp;
 }
 
+bool FileHasContent(std::string_view filePath, const FileStamp& expected) {
+  const auto stamp = StampOfFile(filePath);
+  return stamp && stamp->SameContent(expected);
+}
+
 std::optional<std::vector<FileStamp>> ArchiveEntries(std::string_view archivePath) {
   auto zip = OpenForReading(archivePath);
   if (!zip) return std::nullopt;
@@ -71,8 +76,7 @@ bool FileMatchesEntry(std::string_view archivePath, std::string_view entryName, 
   if (!entry) return false;
   FileStamp recorded{entry->name, entry->header.size, entry->header.crc};
   zip.reset();
-  auto file = StampOfFile(filePath);
-  return file && file->SameContent(recorded);
+  return FileHasContent(filePath, recorded);
 }
 
 EntryReadBack ReadBackEntry(std::string_view archivePath, std::string_view entryName) {

@@ -22,6 +22,9 @@ struct FileStamp {
 // The size and CRC-32 of a file's bytes; nothing when it cannot be read.
 std::optional<FileStamp> StampOfFile(std::string_view filePath);
 
+// True when the file can be read and has the stamp's size and CRC-32.
+bool FileHasContent(std::string_view filePath, const FileStamp& expected);
+
 // The file entries of a readable archive (folders left out); nothing when it cannot be read.
 std::optional<std::vector<FileStamp>> FileEntries(std::string_view archivePath);
 

@@ -1,18 +1,11 @@
 #include "setup/InstallRun.h"
 
+#include "files/EntryCheck.h"
 #include "files/FileOps.h"
 #include "setup/Backup.h"
 #include "setup/Leftovers.h"
 
 namespace setup {
-namespace {
-
-bool HoldsStamp(const std::string& path, const files::FileStamp& expected) {
-  const auto stamp = files::StampOfFile(path);
-  return stamp && stamp->SameContent(expected);
-}
-
-}  // namespace
 
 std::vector<ProgressLine> PreparedInstallation::Lines() const {
   std::vector<ProgressLine> lines;
@@ -69,12 +62,12 @@ RunOutcome RunInstallation(const Installation& job, const PreparedInstallation& 
     step = Step::Extraction;
     progress.archive.Extract(f.payload, f.TextureFolder(), job.entry);
     // A damaged entry is skipped or abandoned, and an older file of its name may still be there.
-    if (!HoldsStamp(extracted, *entry)) {
+    if (!files::FileHasContent(extracted, *entry)) {
       files::RemoveFile(extracted);
       return outcome.Failed(step);
     }
     step = Step::Renaming;
-    if (!files::ShellRename(extracted, f.Texture()) || !HoldsStamp(f.Texture(), *entry)) return outcome.Failed(step);
+    if (!files::ShellRename(extracted, f.Texture()) || !files::FileHasContent(f.Texture(), *entry)) return outcome.Failed(step);
     return outcome;
   } catch (...) {
     return outcome.Raised(step, std::current_exception());

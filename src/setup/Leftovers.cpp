@@ -28,8 +28,7 @@ bool IsOurs(const std::string& folder, const std::wstring& name, const std::vect
     if (files::IsTempNameFor(target, name)) return true;
   for (const files::FileStamp& entry : entries) {
     if (!files::zip::SameEntryName(entry.name, core::Narrow(name))) continue;
-    auto stamp = files::StampOfFile(folder + core::Narrow(name));
-    return stamp && stamp->SameContent(entry);
+    return files::FileHasContent(folder + core::Narrow(name), entry);
   }
   return false;
 }

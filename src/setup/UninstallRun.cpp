@@ -27,8 +27,7 @@ RunOutcome RunUninstallation(const Uninstallation& job, const ArchiveWork& archi
       archive.Extract(f.Backup(), f.TextureFolder(), kTextureName);
       // A file that could not be replaced may have been skipped: the backup is the only copy of
       // the original and stays until the texture is really back.
-      const auto texture = files::StampOfFile(f.Texture());
-      if (!texture || !texture->SameContent(*survey.saved)) return outcome.Failed(step);
+      if (!files::FileHasContent(f.Texture(), *survey.saved)) return outcome.Failed(step);
     }
     if (plan.removeTexture && !files::RemoveFile(f.Texture())) return outcome.Failed(step);
     step = Step::Deletion;
