@@ -24,9 +24,17 @@ run() {
 }
 status=0
 run "$@" || status=$?
+# Now and then, with other Wine processes starting beside it, Wine fails to start a program at all:
+# it ends at once with no output. Every program run here prints something or says why it fails, so
+# that one is tried once more.
+if [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
+  echo "wine-run.sh: the program ended with status $status before printing anything; running once more" >&2
+  status=0
+  run "$@" || status=$?
+fi
 if [ "$status" -ne 0 ] && grep -q 'Inconsistency detected by ld.so' "$out" "$err" &&
    grep -q '^\[  PASSED  \]' "$out" && ! grep -q '^\[  FAILED  \]' "$out"; then
-  echo "wine-run.sh: every test passed, then Wine's loader aborted at exit (status $status); running once more"
+  echo "wine-run.sh: every test passed, then Wine's loader aborted at exit (status $status); running once more" >&2
   status=0
   run "$@" || status=$?
 fi
