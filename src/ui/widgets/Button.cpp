@@ -1,5 +1,7 @@
 #include "ui/widgets/Button.h"
 
+#include <oleacc.h>
+
 #include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
@@ -40,5 +42,7 @@ void GlyphButton::SetGlyph(const Image& glyph) {
   if (images || images_) Send(BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
   images_ = std::move(images);
 }
+
+long Button::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
 
 }  // namespace ui

@@ -21,6 +21,7 @@ class Button : public Control {
   // Runs the click event as a user's click would.
   void Click();
   bool OnCommand(int code, int id) override;
+  long AccessibleRole() const override;
 
   std::function<void()> onClick;
 };

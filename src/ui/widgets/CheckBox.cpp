@@ -1,5 +1,7 @@
 #include "ui/widgets/CheckBox.h"
 
+#include <oleacc.h>
+
 #include "ui/widgets/Event.h"
 
 namespace ui {
@@ -9,5 +11,7 @@ bool CheckBox::OnCommand(int code, int) {
   Raise(onClick);
   return true;
 }
+
+long CheckBox::AccessibleRole() const { return ROLE_SYSTEM_CHECKBUTTON; }
 
 }  // namespace ui

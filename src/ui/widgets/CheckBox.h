@@ -7,6 +7,7 @@ namespace ui {
 class CheckBox : public CheckControl {
  public:
   bool Create(const CreateArgs& args) { return CreateOfStyle(args, BS_AUTOCHECKBOX); }
+  long AccessibleRole() const override;
   bool OnCommand(int code, int id) override;
 };
 

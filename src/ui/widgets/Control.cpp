@@ -269,6 +269,14 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   }
   if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONUP) self->RaiseMouse(msg, wParam, lParam);
   if (self->OnMessage(msg, wParam, lParam, result)) return result;
+  if (msg == WM_GETOBJECT && (self->accessibleFacts || self->AccessibleRole())) {
+    auto facts = [self](long child) {
+      AccessibleFacts f = self->accessibleFacts ? self->accessibleFacts(child) : AccessibleFacts{};
+      if (child == CHILDID_SELF && !f.role && self->AccessibleRole()) f.role = self->AccessibleRole();
+      return f;
+    };
+    if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam, facts)) return answer;
+  }
   return CallWindowProcW(original, hwnd, msg, wParam, lParam);
 }
 

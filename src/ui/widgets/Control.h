@@ -11,6 +11,7 @@
 
 #include "ui/base/Gdi.h"
 #include "ui/base/Geometry.h"
+#include "ui/widgets/Accessible.h"
 
 namespace ui {
 
@@ -110,6 +111,12 @@ class Control : public Component {
   virtual void OnDpiChanged(int /*dpi*/) {}
   // The DPI a top-level window lays its controls out for; 0 for a control, which follows its window's.
   virtual int LayoutDpi() const { return 0; }
+
+  // What a screen reader reads of the control beyond what the system's object says (empty: only that).
+  AccessibleFactsOf accessibleFacts;
+  // The role of the control's kind (ROLE_SYSTEM_*), told to readers whose system object says
+  // only "client" (Wine's); 0: the system's.
+  virtual long AccessibleRole() const { return 0; }
 
   // Mouse messages that reach this control's own window (static text lets them through to its parent).
   std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;

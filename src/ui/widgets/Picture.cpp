@@ -1,5 +1,7 @@
 #include "ui/widgets/Picture.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 namespace ui {
@@ -72,5 +74,7 @@ bool Picture::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
       return false;
   }
 }
+
+long Picture::AccessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }
 
 }  // namespace ui

@@ -11,6 +11,7 @@ namespace ui {
 
 class Picture : public Control {
  public:
+  long AccessibleRole() const override;
   struct CreateArgs {
     // bounds: the size follows the image once one is set
     // font: not used, the control shows no text

@@ -1,5 +1,7 @@
 #include "ui/widgets/RadioButton.h"
 
+#include <oleacc.h>
+
 #include "ui/widgets/Event.h"
 
 namespace ui {
@@ -21,5 +23,7 @@ bool RadioButton::OnCommand(int code, int) {
   if (!wasChecked) Raise(onClick);
   return true;
 }
+
+long RadioButton::AccessibleRole() const { return ROLE_SYSTEM_RADIOBUTTON; }
 
 }  // namespace ui

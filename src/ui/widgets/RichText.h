@@ -49,10 +49,15 @@ class RichText : public Control {
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Rich text sizes its points for the primary monitor: on a monitor of another DPI it is zoomed.
   void OnDpiChanged(int dpi) override;
+  long AccessibleRole() const override;
   // The zoom as numerator and denominator; 0, 0 when none.
   std::pair<int, int> Zoom() const;
 
   std::function<void()> onSelectionChange;
+  // Enter while the text has the keyboard: taken when takesEnter says so (then onEnter is raised),
+  // otherwise left to the form, whose default button answers it.
+  std::function<bool()> takesEnter;
+  std::function<void()> onEnter;
 };
 
 }  // namespace ui
