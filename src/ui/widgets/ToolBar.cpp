@@ -1,5 +1,7 @@
 #include "ui/widgets/ToolBar.h"
 
+#include <oleacc.h>
+
 #include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
@@ -37,7 +39,9 @@ void ToolButton::Click() {
 bool ToolBar::Create(const CreateArgs& args) {
   if (args.background) brush_ = SolidBrush(*args.background);
   DWORD style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | WS_CLIPCHILDREN;
+  if (args.tabStop) style |= WS_TABSTOP;
   if (!CreateHandle(CommonOf(args), TOOLBARCLASSNAMEW, style)) return false;
+  accessibleFacts = [this](long child) { return FactsOf(child); };
   Send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetImages(args.images);
   return true;
@@ -149,11 +153,90 @@ bool ToolBar::OnNotify(NMHDR* header, LRESULT& result) {
 
 HBRUSH ToolBar::BackgroundBrush() const { return brush_ ? brush_.Get() : Control::BackgroundBrush(); }
 
-bool ToolBar::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (msg != WM_ERASEBKGND || !brush_) return false;
-  FillClient(reinterpret_cast<HDC>(wParam), brush_.Get());
-  result = 1;
-  return true;
+int ToolBar::IndexOf(const ToolButton& button) const {
+  return static_cast<int>(Send(TB_COMMANDTOINDEX, button.id_, 0, -1));
+}
+
+ToolButton* ToolBar::KeyboardButton() const {
+  const int hot = static_cast<int>(Send(TB_GETHOTITEM, 0, 0, -1));
+  for (ToolButton* b : buttons_)
+    if (IndexOf(*b) == hot) return b;
+  return nullptr;
+}
+
+void ToolBar::MoveKeyboard(int step) {
+  std::vector<ToolButton*> usable;
+  for (ToolButton* b : buttons_)
+    if (b->Enabled()) usable.push_back(b);
+  if (usable.empty()) return;
+  const int count = static_cast<int>(usable.size());
+  ToolButton* current = KeyboardButton();
+  if (!current) {
+    for (ToolButton* b : usable)
+      if (!current && b->Checked()) current = b;
+  }
+  int at = 0;
+  for (int i = 0; i < count; ++i)
+    if (usable[static_cast<size_t>(i)] == current) at = i;
+  // The arrows go round, as in Windows' own bars.
+  at = ((at + step) % count + count) % count;
+  Send(TB_SETHOTITEM, IndexOf(*usable[static_cast<size_t>(at)]), 0);
+}
+
+bool ToolBar::OnKey(UINT msg, WPARAM key) {
+  switch (key) {
+    case VK_LEFT: case VK_UP:
+      if (msg == WM_KEYDOWN) MoveKeyboard(-1);
+      return true;
+    case VK_RIGHT: case VK_DOWN:
+      if (msg == WM_KEYDOWN) MoveKeyboard(1);
+      return true;
+    case VK_SPACE: case VK_RETURN:
+      if (ToolButton* b = KeyboardButton(); b && msg == WM_KEYDOWN && b->Enabled()) Pressed(*b);
+      return true;
+    default:
+      return false;
+  }
+}
+
+AccessibleFacts ToolBar::FactsOf(long child) const {
+  if (child == CHILDID_SELF) return {.name = accessibleName_, .role = ROLE_SYSTEM_TOOLBAR};
+  // Items are numbered from 1 in the bar's order, separators and places included.
+  for (const ToolButton* b : buttons_)
+    if (IndexOf(*b) + 1 == child) return {.name = b->hint_, .role = ROLE_SYSTEM_CHECKBUTTON};
+  return {};
+}
+
+bool ToolBar::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      if (!brush_) return false;
+      FillClient(reinterpret_cast<HDC>(wParam), brush_.Get());
+      result = 1;
+      return true;
+    case WM_GETDLGCODE: {
+      // The arrows and Enter stay with the bar while it has the keyboard; Tab goes on.
+      const auto* message = reinterpret_cast<const MSG*>(lParam);
+      result = DLGC_WANTARROWS;
+      if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) result |= DLGC_WANTALLKEYS;
+      return true;
+    }
+    case WM_SETFOCUS:
+      // After the bar's own handling, which forgets the hot item.
+      result = OwnAnswer(msg, wParam, lParam);
+      MoveKeyboard(0);
+      return true;
+    case WM_KILLFOCUS:
+      Send(TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+      return false;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (!OnKey(msg, wParam)) return false;
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace ui

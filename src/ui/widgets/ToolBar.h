@@ -1,6 +1,8 @@
 #pragma once
 // Tool bar with check buttons (optionally in groups where exactly one is pressed), separators and
-// places for child controls such as labels, drawn on a background colour.
+// places for child controls such as labels, drawn on a background colour. As a stop of the Tab cycle
+// it is worked as Windows' own tool bars are: the arrows move between its buttons, Space or Enter
+// presses one; a screen reader reads the bar's name and each button's hint.
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,6 +47,7 @@ class ToolBar : public Control {
     PRATILO_CONTROL_FIELDS
     HIMAGELIST images = nullptr;   // borrowed; its pictures' size sets the buttons' pictures
     std::optional<COLORREF> background;
+    bool tabStop = false;
   };
   struct ButtonArgs {
     std::string name;
@@ -67,6 +70,10 @@ class ToolBar : public Control {
   int ButtonCount() const;
   // Pictures for another DPI (borrowed, like the first ones).
   void SetImages(HIMAGELIST images);
+  // What a screen reader calls the bar.
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  // The button the keyboard is on, or null.
+  ToolButton* KeyboardButton() const;
 
   HBRUSH BackgroundBrush() const override;
   bool OnCommand(int code, int id) override;
@@ -83,7 +90,14 @@ class ToolBar : public Control {
   void Pressed(ToolButton& button);
   void SetButtonSize(int dpi);
   void SetSeparatorWidth(const Separator& s, int dpi);
+  int IndexOf(const ToolButton& button) const;
+  // Puts the keyboard on the enabled button `step` places from the current one (0: the current one,
+  // or the pressed one, or the first).
+  void MoveKeyboard(int step);
+  bool OnKey(UINT msg, WPARAM key);
+  AccessibleFacts FactsOf(long child) const;
   Brush brush_;
+  std::string accessibleName_;
   std::vector<Separator> separators_;
   std::vector<ToolButton*> buttons_;
   int nextId_ = 100;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include "support/Gui.h"
+#include "support/Keyboard.h"
 #include "ui/widgets/Label.h"
 
 namespace {
@@ -95,6 +98,52 @@ TEST(ToolBar, AnswersHintRequestsWithTheButtonsHint) {
     SendMessageW(b.host.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     EXPECT_STREQ(text, button == &b.french ? L"Français" : L"English");
   }
+}
+
+// As in Windows' own bars: the keyboard lands on the pressed button, the arrows go round the enabled
+// ones, Space and Enter press the one it is on, and the mark goes with the keyboard.
+TEST(ToolBar, TheArrowsMoveBetweenTheButtonsAndSpaceOrEnterPressesOne) {
+  using testing_support::PressKey;
+  Bar b;
+  b.alone.SetEnabled(false);
+  SetFocus(b.tb.Handle());
+  EXPECT_EQ(b.tb.KeyboardButton(), &b.french);
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(b.tb.KeyboardButton(), &b.english);
+  PressKey(VK_RIGHT);  // past the disabled one, round to the first
+  EXPECT_EQ(b.tb.KeyboardButton(), &b.french);
+  PressKey(VK_LEFT);
+  EXPECT_EQ(b.tb.KeyboardButton(), &b.english);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(b.english.Checked());
+  EXPECT_FALSE(b.french.Checked());
+  b.alone.SetEnabled(true);
+  PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(b.alone.Checked());
+  EXPECT_EQ(b.clicks, (std::vector<std::string>{"bEnglish", "bAlone"}));  // once per key, not per key up
+  SetFocus(b.host.Handle());
+  EXPECT_EQ(b.tb.KeyboardButton(), nullptr);
+  PressKey(VK_SPACE);  // the bar no longer has the keyboard
+  EXPECT_EQ(b.clicks.size(), 2u);
+}
+
+TEST(ToolBar, AScreenReaderReadsTheBarsNameAndEachButtonsHint) {
+  using testing_support::ReadForScreenReader;
+  Bar b;
+  b.tb.SetAccessibleName("Langue");
+  const auto bar = ReadForScreenReader(b.tb.Handle());
+  ASSERT_TRUE(bar.found);
+  EXPECT_EQ(bar.name, "Langue");
+  EXPECT_EQ(bar.role, ROLE_SYSTEM_TOOLBAR);
+  // Items count from 1 in the bar's order: the label's place, French, a separator, English.
+  for (auto [item, hint] : {std::pair{2L, "Français"}, {4L, "English"}}) {
+    const auto button = ReadForScreenReader(b.tb.Handle(), item);
+    EXPECT_EQ(button.name, hint);
+    EXPECT_EQ(button.role, ROLE_SYSTEM_CHECKBUTTON);
+  }
+  b.tb.SetAccessibleName("Language");
+  EXPECT_EQ(ReadForScreenReader(b.tb.Handle()).name, "Language");
 }
 
 TEST(ToolBar, AButtonOfABarThatDoesNotExistStaysDetached) {
