@@ -20,6 +20,8 @@ void CheckControl::SetChecked(bool checked) {
   Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void CheckControl::Click() { Send(BM_CLICK); }
+
 HBRUSH CheckControl::OnCtlColor(HDC dc) {
   return TransparentColours(dc, colour_.value_or(GetSysColor(COLOR_BTNTEXT)));
 }

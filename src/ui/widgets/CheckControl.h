@@ -21,6 +21,8 @@ class CheckControl : public Control {
   bool Checked() const;
   // From code: no click event.
   virtual void SetChecked(bool checked);
+  // Clicks it as a user does: its state changes by its kind's rule and the click event follows.
+  void Click();
   HBRUSH OnCtlColor(HDC dc) override;
 
   std::function<void()> onClick;

@@ -8,6 +8,7 @@
 #include "ui/base/SystemDpi.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Event.h"
+#include "ui/widgets/RadioButton.h"
 
 namespace ui {
 
@@ -197,6 +198,11 @@ void Form::ClearKeyButtons() {
   cancelButtons_.clear();
 }
 
+void Form::ShowKeyboardCues() {
+  if (std::exchange(keyboardUsed_, true)) return;
+  Send(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL));
+}
+
 bool Form::PressFirstAvailable(const std::vector<Button*>& buttons) {
   for (Button* b : buttons) {
     if (b->Handle() && IsWindowVisible(b->Handle()) && IsWindowEnabled(b->Handle())) {
@@ -209,6 +215,7 @@ bool Form::PressFirstAvailable(const std::vector<Button*>& buttons) {
 
 bool Form::PreTranslate(MSG& msg) {
   if (inputBlocked_ && IsInput(msg.message)) return true;
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) ShowKeyboardCues();
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
       GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
     LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
@@ -227,7 +234,16 @@ bool Form::PreTranslate(MSG& msg) {
       return true;
     }
   }
-  return IsDialogMessageW(Handle(), &msg) != FALSE;
+  const bool arrow = msg.message == WM_KEYDOWN && (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT ||
+                                                   msg.wParam == VK_UP || msg.wParam == VK_DOWN);
+  auto* from = arrow ? dynamic_cast<RadioButton*>(Control::FromHandle(GetFocus())) : nullptr;
+  const bool chosen = from && from->Checked();
+  if (!IsDialogMessageW(Handle(), &msg)) return false;
+  // In a group where an item is chosen the arrows choose, as in Windows' own groups of radio items;
+  // where none is, they only move, and Space chooses.
+  auto* to = chosen ? dynamic_cast<RadioButton*>(Control::FromHandle(GetFocus())) : nullptr;
+  if (to && to != from && !to->Checked()) to->Click();
+  return true;
 }
 
 bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -257,9 +273,22 @@ bool Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       SetCursor(LoadCursorW(nullptr, IDC_WAIT));
       result = TRUE;
       return true;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) Raise(onActivate);
-      return false;
+    case WM_ACTIVATE: {
+      // The keyboard comes back to the control it left (after a message box, another window), as
+      // in Windows' own dialogs; the system would give it to the window itself.
+      HWND focus = GetFocus();
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (focus && IsChild(Handle(), focus)) focusOnLeave_ = focus;
+        return false;
+      }
+      HWND back = std::exchange(focusOnLeave_, nullptr);
+      const bool restore = back && !inputBlocked_ && IsWindow(back) && IsChild(Handle(), back) &&
+                           IsWindowVisible(back) && IsWindowEnabled(back);
+      if (restore) SetFocus(back);
+      Raise(onActivate);
+      result = 0;
+      return restore;
+    }
     case WM_DPICHANGED: {
       // The system suggests where the window goes on its new monitor; the size is our own.
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);

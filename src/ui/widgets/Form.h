@@ -100,6 +100,8 @@ class Form : public Panel {
 
  private:
   bool PressFirstAvailable(const std::vector<Button*>& buttons);
+  // Focus rectangles and underlined keys show from the first key a user presses.
+  void ShowKeyboardCues();
   SIZE OuterFor(int clientWidth, int clientHeight) const;
   void FitClient(int width, int height);
   FontCache fonts_{kDesignDpi};
@@ -109,6 +111,8 @@ class Form : public Panel {
   bool waitCursor_ = false;
   bool inputBlocked_ = false;
   HWND focusBeforeBlock_ = nullptr;
+  HWND focusOnLeave_ = nullptr;
+  bool keyboardUsed_ = false;
   bool modal_ = false;
   int modalResult_ = 0;
   std::vector<Button*> defaultButtons_, cancelButtons_;

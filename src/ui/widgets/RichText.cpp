@@ -1,5 +1,7 @@
 #include "ui/widgets/RichText.h"
 
+#include <oleacc.h>
+
 #include "ui/widgets/Event.h"
 
 #include <richedit.h>
@@ -121,12 +123,24 @@ CharFormat RichText::FormatAt(int position) {
 }
 
 bool RichText::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_KEYDOWN && wParam == VK_RETURN && takesEnter && takesEnter()) {
+    Raise(onEnter);
+    result = 0;
+    return true;
+  }
   if (msg != WM_GETDLGCODE) return false;
   // Wine's rich edit asks for Tab even when read-only, and would keep the focus for ever: Tab and
   // Shift+Tab belong to the form's navigation.
   result = OwnAnswer(msg, wParam, lParam) & ~DLGC_WANTTAB;
   const auto* message = reinterpret_cast<const MSG*>(lParam);
-  if (message && message->message == WM_KEYDOWN && message->wParam == VK_TAB) result &= ~DLGC_WANTALLKEYS;
+  const bool keyDown = message && message->message == WM_KEYDOWN;
+  if (keyDown && message->wParam == VK_TAB) result &= ~DLGC_WANTALLKEYS;
+  if (keyDown && message->wParam == VK_RETURN) {
+    if (takesEnter && takesEnter())
+      result |= DLGC_WANTALLKEYS;
+    else
+      result &= ~DLGC_WANTALLKEYS;
+  }
   return true;
 }
 
@@ -136,5 +150,7 @@ bool RichText::OnNotify(NMHDR* header, LRESULT& result) {
   result = 0;
   return true;
 }
+
+long RichText::AccessibleRole() const { return ROLE_SYSTEM_TEXT; }
 
 }  // namespace ui
