@@ -70,6 +70,10 @@ inline constexpr char kPayloadMissing[] =
     "Corrigez svp.\r\n\r\n"
     "Error : I can't find file \"Pratilo.bin\" which HAS TO be in this program's folder !\r\nPlease correct.";
 inline constexpr char kPayloadMissingCaption[] = "Pratilo.bin pas trouvé / Pratilo.bin not found";
+// What a screen reader reads where the window shows no text.
+inline constexpr Bilingual kLanguageBar{"Langue", "Language"};
+inline constexpr Bilingual kBrowse{"Parcourir", "Browse"};
+inline constexpr Bilingual kTexturePreview{"Aperçu de la texture : ", "Preview of the texture: "};
 inline constexpr char kChooseLanguageFrench[] = "Choisissez une langue => ";
 inline constexpr char kChooseLanguageEnglish[] = " <= Choose a language";
 }  // namespace texts

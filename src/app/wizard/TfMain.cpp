@@ -42,6 +42,7 @@ bool TfMain::Create() { return Create(Options{}); }
 bool TfMain::Create(const Options& options) {
   artwork_ = options.artwork;
   halt_ = options.halt;
+  openDocument_ = options.openDocument;
   payloadArchive_ = options.payloadArchive;
   if (!form.Create({.className = L"TfMain", .name = "fMain", .caption = "Pratilo", .clientWidth = kClientWidth,
                     .clientHeight = kClientHeight, .background = kWindowColour,
@@ -65,12 +66,25 @@ bool TfMain::Create(const Options& options) {
   CreateToolBar();
   ApplyArtwork();
   LayOutToolBar();
+  DescribeForReaders();
   // A control the system refused would leave a page that cannot be used: report it instead.
   return std::ranges::all_of(components_, [](const ui::Component* c) {
     if (auto* control = dynamic_cast<const ui::Control*>(c)) return control->Handle() != nullptr;
     if (auto* button = dynamic_cast<const ui::ToolButton*>(c)) return button->Added();
     return true;
   });
+}
+
+void TfMain::Show() {
+  form.Show();
+  FocusFirstOfPage();
+}
+
+void TfMain::FocusFirstOfPage() {
+  ui::Page* page = pc.ActivePage();
+  if (!page) return;
+  HWND first = GetNextDlgTabItem(page->Handle(), nullptr, FALSE);
+  if (first && IsChild(page->Handle(), first)) SetFocus(first);
 }
 
 ui::Component* TfMain::FindComponent(std::string_view name) const {

@@ -47,6 +47,8 @@ class TfMain {
     std::function<void()> halt;
     // The payload archive; empty: "Pratilo.bin" beside the program.
     std::string payloadArchive;
+    // How a document or address is opened (the mail link); empty: with its associated program.
+    std::function<void(const std::string&)> openDocument;
   };
 
   TfMain() = default;
@@ -58,7 +60,7 @@ class TfMain {
   // Creates the window hidden, with every control in its design state.
   bool Create(const Options& options);
   bool Create();  // with the pictures embedded in the program
-  void Show() { form.Show(); }
+  void Show();
   HWND Handle() const { return form.Handle(); }
 
   // Texts.
@@ -169,6 +171,13 @@ class TfMain {
   void CloseWithoutAsking();
   void CloseOk();
   void MailLink(ui::RichText& text);
+  bool CaretOnMailLink(ui::RichText& text) const;
+  void OpenMail();
+  void OpenMailOnEnter(ui::RichText& text);
+  // What a screen reader reads beyond the controls' own texts.
+  void DescribeForReaders();
+  // The first control of the active page takes the keyboard.
+  void FocusFirstOfPage();
   void MoveToPage(std::optional<Page> page);
 
   // Start-up steps.
@@ -204,6 +213,7 @@ class TfMain {
   bool closeDecided_ = false;
   ArtworkSource artwork_;
   std::function<void()> halt_;
+  std::function<void(const std::string&)> openDocument_;
   std::string payloadArchive_;
   std::vector<ui::Component*> components_;
   std::vector<std::pair<ui::GlyphButton*, const char*>> glyphs_;  // each button's glyph file

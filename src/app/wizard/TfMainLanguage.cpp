@@ -32,6 +32,7 @@ void TfMain::SetLanguage(char letter) {
   FillRichText(re0, false);
   FillRichText(re1, true);
 
+  tb.SetAccessibleName(PickText(texts::kLanguageBar));
   l6v.SetText(rg2v.ItemText(VariantIndex()));
   l6q.SetText(ResolutionText());
   ShowFolderState();

@@ -71,10 +71,27 @@ void TfMain::CloseWithoutAsking() {
 
 void TfMain::CloseOk() { CloseWithoutAsking(); }
 
+bool TfMain::CaretOnMailLink(ui::RichText& text) const {
+  return text.tag == 0 && IsMailLinkFormat(text.SelectionFormat());
+}
+
 void TfMain::MailLink(ui::RichText& text) {
-  if (text.tag != 0) return;
-  if (!IsMailLinkFormat(text.SelectionFormat())) return;
-  ui::OpenDocument(std::string("mailto:") + kContactAddress + "?subject=" + core::VersionText(4), SW_SHOWNORMAL);
+  // A click on the address, not the caret passing over it with the arrow keys.
+  if (GetKeyState(VK_LBUTTON) >= 0 || !CaretOnMailLink(text)) return;
+  OpenMail();
+}
+
+void TfMain::OpenMailOnEnter(ui::RichText& text) {
+  text.takesEnter = [this, &text] { return CaretOnMailLink(text); };
+  text.onEnter = [this] { OpenMail(); };
+}
+
+void TfMain::OpenMail() {
+  const std::string address = std::string("mailto:") + kContactAddress + "?subject=" + core::VersionText(4);
+  if (openDocument_)
+    openDocument_(address);
+  else
+    ui::OpenDocument(address, SW_SHOWNORMAL);
 }
 
 }  // namespace app

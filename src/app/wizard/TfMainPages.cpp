@@ -96,6 +96,7 @@ void TfMain::CreatePage0() {
   Add(rbFSX).Create({.parent = page, .bounds = {240, 12, 65, 17}, .name = "rbFSX", .font = radioFont, .text = "FSX",
                      .colour = kWhite});
   Add(re0).Create({.parent = page, .bounds = {112, 32, 425, 161}, .name = "re0"});
+  OpenMailOnEnter(re0);
   Add(l0).Create({.parent = page, .bounds = {112, 196, 425, 17}, .name = "l0", .colour = kYellow});
   AddPageButton(page, {b0, "b0", 112, tag::kUninstall, Role::Uninstall, form.Fonts().Get({.bold = true}), 169});
   b0.SetEnabled(false);
@@ -113,6 +114,7 @@ void TfMain::CreatePage1() {
   pc.AddPage(ts1, "ts1", "ts1");
   HWND page = ts1.Handle();
   Add(re1).Create({.parent = page, .bounds = {0, 8, 540, 203}, .name = "re1"});
+  OpenMailOnEnter(re1);
   Add(cb1).Create({.parent = page, .bounds = {88, 220, 97, 17}, .name = "cb1", .tag = 5,
                    .font = form.Fonts().Get({.bold = true}), .text = Design(5), .colour = kWhite});
   AddPageButton(page, {p1, "p1", 256, tag::kPrevious, Role::Previous});
@@ -190,6 +192,8 @@ void TfMain::CreatePage6() {
   AddPageButton(page, {s6, "s6", 352, tag::kInstall, Role::Next});
   s6.SetEnabled(false);
   AddPageButton(page, {q6, "q6", 446, tag::kQuit, Role::Quit});
+  // Where a screen reader takes the folder field's name from.
+  l6Dossier.PutJustBefore(e6);
 }
 
 void TfMain::CreatePage7() {

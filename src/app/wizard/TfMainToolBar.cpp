@@ -10,8 +10,10 @@ constexpr int kFlagSize = 16;
 }  // namespace
 
 void TfMain::CreateToolBar() {
+  // The last stop of every page's Tab cycle: the pages' own controls come first in reading order,
+  // and a page opens on its own first control.
   Add(tb).Create({.parent = form.Handle(), .bounds = {0, 0, kClientWidth, 24}, .name = "tb",
-                  .background = kWindowColour});
+                  .background = kWindowColour, .tabStop = true});
   // The bar lies over the tabs of the page control.
   tb.BringToFront();
 

@@ -43,6 +43,13 @@ bool Label::CreateLabel(const CreateArgs& args, DWORD extraStyle) {
   return true;
 }
 
+void Label::PutJustBefore(const Control& named) {
+  if (!Handle() || !named.Handle() || GetParent(Handle()) != GetParent(named.Handle())) return;
+  HWND before = GetWindow(named.Handle(), GW_HWNDPREV);
+  if (before == Handle()) return;
+  SetWindowPos(Handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Label::SetText(std::string_view utf8) {
   if (ReplaceText(utf8) && autoSize_) FitToText();
 }

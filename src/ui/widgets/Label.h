@@ -32,6 +32,10 @@ class Label : public Control {
   COLORREF Colour() const { return colour_; }
   HBRUSH OnCtlColor(HDC dc) override;
   bool LiesUnder() const override { return true; }
+  // Just before that control of the same parent in z-order, where Windows' own objects take a
+  // field's accessible name from. Called once the parent's controls are made: a control made later
+  // goes above the first label it meets.
+  void PutJustBefore(const Control& named);
   void OnDpiChanged(int dpi) override;
 
  protected:
