@@ -81,6 +81,25 @@ HWND FindVisible(HWND root, const wchar_t* className, const std::string& text) {
 
 void Click(HWND control) { PostMessageW(control, BM_CLICK, 0, 0); }
 
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{sizeof info};
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void PressKey(HWND window, WPARAM key) {
+  GUITHREADINFO info{sizeof info};
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  if (GetGUIThreadInfo(thread, &info) && info.hwndActive != window) {
+    SetForegroundWindow(window);
+    WaitUntil([&] { return GetGUIThreadInfo(thread, &info) && info.hwndActive == window; }, 2000);
+  }
+  HWND target = FocusOf(window);
+  if (!target) target = window;
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
 bool IsChecked(HWND control) {
   DWORD_PTR state = 0;
   return SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &state) &&

@@ -26,6 +26,11 @@ HWND FindVisible(HWND root, const wchar_t* className, const std::string& text);
 // the parent hears the click. Posted: the click may open a modal box, which must not block us.
 void Click(HWND control);
 bool IsChecked(HWND control);
+// The control of that window's thread that has the keyboard, or null.
+HWND FocusOf(HWND window);
+// A key pressed and released on the control of that window that has the keyboard, the window
+// being made the active one first if another took that place (a window of another test).
+void PressKey(HWND window, WPARAM key);
 // Replaces the text of an edit control; the control reports the change to its parent.
 bool SetText(HWND control, const std::string& text);
 // Types text into an edit control key by key, over its whole current text; true once it shows the text.
