@@ -113,8 +113,8 @@ std::vector<RichPiece> LicencePieces(char lang) {
   return w.Take();
 }
 
-bool IsMailLinkFormat(const ui::CharFormat& format) {
-  return format.colour == kBlue && format.underline && !format.bold && !format.italic && !format.strikeOut;
+bool IsMailLinkFormat(const ui::CharFormat& format, COLORREF linkColour) {
+  return format.colour == linkColour && format.underline && !format.bold && !format.italic && !format.strikeOut;
 }
 
 }  // namespace app

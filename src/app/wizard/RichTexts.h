@@ -7,6 +7,10 @@
 
 namespace app {
 
+inline constexpr COLORREF kGreen = RGB(0, 128, 0);
+inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+
 struct RichPiece {
   ui::CharFormat format;
   std::string text;
@@ -16,12 +20,8 @@ struct RichPiece {
 std::vector<RichPiece> PresentationPieces(char lang);
 std::vector<RichPiece> LicencePieces(char lang);
 
-// True for the text a click opens the mail link on: the address's own format, blue and underlined
-// with nothing else.
-bool IsMailLinkFormat(const ui::CharFormat& format);
-
-inline constexpr COLORREF kGreen = RGB(0, 128, 0);
-inline constexpr COLORREF kBlue = RGB(0, 0, 255);
-inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+// True for the text a click opens the mail link on: the address's own format, in the link colour
+// (blue, or the user's in high contrast) and underlined with nothing else.
+bool IsMailLinkFormat(const ui::CharFormat& format, COLORREF linkColour = kBlue);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "setup/SimulatorFiles.h"
 #include "core/Environment.h"
+#include "ui/base/HighContrast.h"
 #include "ui/dialogs/Application.h"
 
 namespace app {
@@ -43,9 +44,10 @@ bool TfMain::Create(const Options& options) {
   artwork_ = options.artwork;
   halt_ = options.halt;
   openDocument_ = options.openDocument;
+  palette_ = WizardPalette(options.highContrast.value_or(ui::HighContrastOn()));
   payloadArchive_ = options.payloadArchive;
   if (!form.Create({.className = L"TfMain", .name = "fMain", .caption = "Pratilo", .clientWidth = kClientWidth,
-                    .clientHeight = kClientHeight, .background = kWindowColour,
+                    .clientHeight = kClientHeight, .background = palette_.page,
                     .font = {.face = "MS Sans Serif", .points = 8},
                     // Owned by the program's window, so that another copy finds it as its last active pop-up.
                     .owner = ui::App().Handle()}))

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/wizard/Artwork.h"
+#include "app/wizard/Palette.h"
 #include "app/texts/Texts.h"
 #include "app/wizard/PageFlow.h"
 #include "setup/SimulatorFiles.h"
@@ -33,9 +34,6 @@
 
 namespace app {
 
-inline constexpr COLORREF kWindowColour = RGB(94, 94, 42);  // dark olive
-inline constexpr COLORREF kWhite = RGB(255, 255, 255);
-inline constexpr COLORREF kYellow = RGB(255, 255, 0);
 inline constexpr int kClientWidth = 547;
 inline constexpr int kClientHeight = 263;
 
@@ -49,6 +47,8 @@ class TfMain {
     std::string payloadArchive;
     // How a document or address is opened (the mail link); empty: with its associated program.
     std::function<void(const std::string&)> openDocument;
+    // Windows' high-contrast setting; none: as the system says at creation.
+    std::optional<bool> highContrast;
   };
 
   TfMain() = default;
@@ -108,6 +108,7 @@ class TfMain {
   char Lang = 'F';
   std::string FolderFS9, FolderFSX, FolderFS;
   ui::Picture* ResImage = nullptr;
+  const Palette& Colours() const { return palette_; }
 
   // The window and its controls.
   ui::Form form;
@@ -209,6 +210,7 @@ class TfMain {
   template <class C>
   C& Add(C& component);
 
+  Palette palette_ = WizardPalette(false);
   setup::SurveyCache survey_;
   bool closeDecided_ = false;
   ArtworkSource artwork_;

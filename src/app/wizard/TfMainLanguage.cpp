@@ -42,7 +42,7 @@ void TfMain::FillRichText(ui::RichText& text, bool licence) {
   // The selection changes that filling causes are not a user's click on the address.
   text.tag = tag::kBeingFilled;
   text.Clear();
-  for (const RichPiece& piece : licence ? LicencePieces(Lang) : PresentationPieces(Lang))
+  for (const RichPiece& piece : InPaletteColours(licence ? LicencePieces(Lang) : PresentationPieces(Lang), palette_))
     text.Append(piece.text, piece.format);
   text.Select(0, 0);
   text.tag = 0;

@@ -72,7 +72,7 @@ void TfMain::CloseWithoutAsking() {
 void TfMain::CloseOk() { CloseWithoutAsking(); }
 
 bool TfMain::CaretOnMailLink(ui::RichText& text) const {
-  return text.tag == 0 && IsMailLinkFormat(text.SelectionFormat());
+  return text.tag == 0 && IsMailLinkFormat(text.SelectionFormat(), palette_.documentLink);
 }
 
 void TfMain::MailLink(ui::RichText& text) {

@@ -28,7 +28,7 @@ struct TfMain::PageButton {
 };
 
 void TfMain::CreatePages() {
-  Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = kWindowColour,
+  Add(pc).Create({.parent = form.Handle(), .bounds = {-2, 0, 553, 273}, .name = "pc", .pageColour = palette_.page,
                   // Low tabs: the pages start high enough for their bottom row to stay inside the window.
                   .tabHeight = 14,
                   // Pages change only through the wizard's buttons, never by the keyboard or the tabs.
@@ -92,19 +92,19 @@ void TfMain::CreatePage0() {
   Add(i0).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "i0"});
   HFONT radioFont = form.Fonts().Get({.points = 12, .bold = true});
   Add(rbFS9).Create({.parent = page, .bounds = {112, 12, 89, 17}, .name = "rbFS9", .font = radioFont, .text = "FS2004",
-                     .colour = kWhite});
+                     .colour = palette_.text});
   Add(rbFSX).Create({.parent = page, .bounds = {240, 12, 65, 17}, .name = "rbFSX", .font = radioFont, .text = "FSX",
-                     .colour = kWhite});
+                     .colour = palette_.text});
   Add(re0).Create({.parent = page, .bounds = {112, 32, 425, 161}, .name = "re0"});
   OpenMailOnEnter(re0);
-  Add(l0).Create({.parent = page, .bounds = {112, 196, 425, 17}, .name = "l0", .colour = kYellow});
+  Add(l0).Create({.parent = page, .bounds = {112, 196, 425, 17}, .name = "l0", .colour = palette_.notice});
   AddPageButton(page, {b0, "b0", 112, tag::kUninstall, Role::Uninstall, form.Fonts().Get({.bold = true}), 169});
   b0.SetEnabled(false);
   AddPageButton(page, {s0, "s0", 352, tag::kNext, Role::Next});
   s0.SetEnabled(false);
   AddPageButton(page, {q0, "q0", 446, tag::kQuit, Role::Quit});
   Add(sb0).Create({.parent = page, .bounds = {112, 212, 425, 31}, .name = "sb0", .visible = false,
-                   .background = kWindowColour});
+                   .background = palette_.page});
   // While it shows the restoration it covers the row of buttons, so that none can be clicked.
   sb0.BringToFront();
 }
@@ -116,7 +116,7 @@ void TfMain::CreatePage1() {
   Add(re1).Create({.parent = page, .bounds = {0, 8, 540, 203}, .name = "re1"});
   OpenMailOnEnter(re1);
   Add(cb1).Create({.parent = page, .bounds = {88, 220, 97, 17}, .name = "cb1", .tag = 5,
-                   .font = form.Fonts().Get({.bold = true}), .text = Design(5), .colour = kWhite});
+                   .font = form.Fonts().Get({.bold = true}), .text = Design(5), .colour = palette_.text});
   AddPageButton(page, {p1, "p1", 256, tag::kPrevious, Role::Previous});
   AddPageButton(page, {s1, "s1", 352, tag::kNext, Role::Next});
   s1.SetEnabled(false);
@@ -131,16 +131,16 @@ void TfMain::CreatePage2() {
   Add(pi2).Create({.parent = page, .bounds = {0, 8, 300, 200}, .name = "pi2"});
   Add(i2).Create({.parent = pi2.Handle(), .bounds = {ViewOffset(1), 0, 1800, 200}, .name = "i2"});
   Add(l2).Create({.parent = page, .bounds = {312, 8, 225, 41}, .name = "l2", .tag = 20, .font = heading,
-                  .text = Design(20), .colour = kWhite, .wordWrap = true});
+                  .text = Design(20), .colour = palette_.text, .wordWrap = true});
   Add(Label2).Create({.parent = page, .bounds = {312, 48}, .name = "Label2", .tag = 21, .text = Design(21),
-                      .colour = kWhite});
+                      .colour = palette_.text});
   std::vector<std::string> variants{"Variante 1", "Variante 2", "Variante 3", "Variante 4", "Variante 5", "Grille de test"};
-  Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22, .colour = kWhite,
+  Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22, .colour = palette_.text,
                     .columns = 2, .items = variants, .selected = 0});
   Add(Label3).Create({.parent = page, .bounds = {304, 144}, .name = "Label3", .tag = 7, .text = Design(7),
-                      .colour = kWhite});
+                      .colour = palette_.text});
   Add(Label10).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label10", .tag = 8, .text = Design(8),
-                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+                       .colour = palette_.text, .align = ui::Align::Center, .wordWrap = true});
   AddPageButton(page, {p2, "p2", 256, tag::kPrevious, Role::Previous});
   AddPageButton(page, {s2, "s2", 352, tag::kNext, Role::Next});
   AddPageButton(page, {q2, "q2", 446, tag::kQuit, Role::Quit});
@@ -158,15 +158,15 @@ void TfMain::CreatePage4() {
                                              .visible = false});
   }
   Add(l4).Create({.parent = page, .bounds = {312, 8, 224, 33}, .name = "l4", .tag = 40, .font = heading,
-                  .text = Design(40), .colour = kWhite, .wordWrap = true});
+                  .text = Design(40), .colour = palette_.text, .wordWrap = true});
   Add(Label8).Create({.parent = page, .bounds = {312, 56}, .name = "Label8", .tag = 41, .text = Design(41),
-                      .colour = kWhite});
-  Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42, .colour = kWhite,
+                      .colour = palette_.text});
+  Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42, .colour = palette_.text,
                     .columns = 3, .items = {"1024", "512", "256"}, .selected = 0});
   Add(Label9).Create({.parent = page, .bounds = {304, 144}, .name = "Label9", .tag = 7, .text = Design(7),
-                      .colour = kWhite});
+                      .colour = palette_.text});
   Add(Label12).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label12", .tag = 8, .text = Design(8),
-                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+                       .colour = palette_.text, .align = ui::Align::Center, .wordWrap = true});
   AddPageButton(page, {p4, "p4", 256, tag::kPrevious, Role::Previous});
   AddPageButton(page, {s4, "s4", 352, tag::kNext, Role::Next});
   AddPageButton(page, {q4, "q4", 446, tag::kQuit, Role::Quit});
@@ -179,15 +179,17 @@ void TfMain::CreatePage6() {
   HFONT bold = form.Fonts().Get({.bold = true});
   Add(Image4).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image4"});
   Add(Label4).Create({.parent = page, .bounds = {120, 24, 417, 25}, .name = "Label4", .tag = 60,
-                      .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60), .colour = kWhite});
-  Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1"});
-  Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024"});
+                      .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60), .colour = palette_.text});
+  Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1",
+                   .colour = palette_.link});
+  Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024",
+                   .colour = palette_.link});
   Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = tag::kFolderLabel,
-                         .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = kWhite});
+                         .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = palette_.text});
   Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6"});
   Add(b6).Create({.parent = page, .bounds = {512, 152, 27, 21}, .name = "b6", .font = bold, .text = "..."});
   Add(l6bkp).Create({.parent = page, .bounds = {120, 176, 401, 33}, .name = "l6bkp", .tag = tag::kBackupWillBeSaved,
-                     .text = Design(tag::kBackupWillBeSaved), .colour = kYellow, .wordWrap = true});
+                     .text = Design(tag::kBackupWillBeSaved), .colour = palette_.notice, .wordWrap = true});
   AddPageButton(page, {p6, "p6", 256, tag::kPrevious, Role::Previous});
   AddPageButton(page, {s6, "s6", 352, tag::kInstall, Role::Next});
   s6.SetEnabled(false);
@@ -203,17 +205,17 @@ void TfMain::CreatePage7() {
   Add(Image5).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image5"});
   Add(l6).Create({.parent = page, .bounds = {112, 8, 416, 33}, .name = "l6", .tag = tag::kRunning,
                   .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(tag::kRunning),
-                  .colour = kWhite});
+                  .colour = palette_.text});
   Add(clb7).Create({.parent = page, .bounds = {112, 32, 425, 97}, .name = "clb7"});
   Add(l7).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7", .tag = tag::kFinished, .visible = false,
-                  .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kFinished), .colour = kWhite,
+                  .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kFinished), .colour = palette_.text,
                   .align = ui::Align::Center});
   Add(l7err).Create({.parent = page, .bounds = {112, 136, 425, 33}, .name = "l7err", .tag = tag::kNotCompleted,
                      .visible = false, .font = form.Fonts().Get({.bold = true}), .text = Design(tag::kNotCompleted),
-                     .colour = kYellow,
+                     .colour = palette_.notice,
                      .align = ui::Align::Center});
   Add(Label21).Create({.parent = page, .bounds = {112, 176, 428, 25}, .name = "Label21", .tag = 8, .text = Design(8),
-                       .colour = kWhite, .align = ui::Align::Center, .wordWrap = true});
+                       .colour = palette_.text, .align = ui::Align::Center, .wordWrap = true});
   AddPageButton(page, {t7, "t7", 446, tag::kOk, Role::Ok});
   t7.SetVisible(false);
   Add(sb7).Create({.parent = page, .bounds = {112, 226, 433, 19}, .name = "sb7"});

@@ -13,14 +13,14 @@ void TfMain::CreateToolBar() {
   // The last stop of every page's Tab cycle: the pages' own controls come first in reading order,
   // and a page opens on its own first control.
   Add(tb).Create({.parent = form.Handle(), .bounds = {0, 0, kClientWidth, 24}, .name = "tb",
-                  .background = kWindowColour, .tabStop = true});
+                  .background = palette_.page, .tabStop = true});
   // The bar lies over the tabs of the page control.
   tb.BringToFront();
 
   // Labels sit in places reserved between the buttons; LayOutToolBar measures and places them.
   auto addLabel = [this](ui::Label& label, const char* name, const std::string& text, HFONT font, ui::Align align) {
     Add(label).Create({.parent = tb.Handle(), .bounds = {0, 0, 1, 1}, .name = name, .font = font, .text = text,
-                       .colour = kWhite, .align = align});
+                       .colour = palette_.text, .align = align});
   };
   choixPlace_ = tb.AddPlace(241);
   addLabel(lChoix, "lChoix", texts::kChooseLanguageFrench, nullptr, ui::Align::Right);
