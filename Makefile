@@ -16,7 +16,7 @@ help:
 	@echo "make test           build, then run every test under Wine (headless)"
 	@echo "make test T=PATTERN only the test cases whose names match: T=app: (a program),"
 	@echo "                    T=BackupTest (a suite), T='Uninstall.*Held' (a regular expression)"
-	@echo "make screenshots    render every view at 96, 144 and 192 DPI into $(BUILD)/screenshots/"
+	@echo "make screenshots    render every view at 96, 144 and 192 DPI, and in high contrast, into $(BUILD)/screenshots/"
 	@echo "make bench          build, then run the benchmarks (archive, start-up, change of DPI) under Wine"
 	@echo "make dist           build, then pack the release $(BUILD)/dist/Pratilo-<version>.zip and print its SHA-256"
 	@echo "make build          install what is missing and build; make deps: only install"

@@ -2,7 +2,8 @@
 # Renders every page of the wizard in French and English, the finished and not completed pages, the
 # uninstall question, the wait window and the prompt dialog under Xvfb, one window per picture, with
 # its caption: at 96 DPI into BUILD/screenshots/*.png, then at 144 and 192 DPI (Wine's per-user
-# setting) into BUILD/screenshots/dpi144/ and dpi192/. Usage: screenshots.sh BUILD_DIR
+# setting) into BUILD/screenshots/dpi144/ and dpi192/, and at 96 DPI as high contrast has it drawn
+# into BUILD/screenshots/high-contrast/. Usage: screenshots.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,9 +23,10 @@ for lang in fr en; do
 done
 names+=(wait prompt_batch prompt_answer)
 
-# shoot DPI SCREEN OUT: one run of the wizard's views on a screen of that size, at that DPI.
+# shoot DPI SCREEN OUT [high-contrast]: one run of the wizard's views on a screen of that size, at
+# that DPI, in the wizard's colours or in the system's scheme.
 shoot() {
-  local dpi=$1 screen=$2 out=$3
+  local dpi=$1 screen=$2 out=$3 colours=${4:-}
   rm -rf "$work" && mkdir -p "$work" "$out"
   . "$here/xvfb.sh"
   start_xvfb "$prefix" "$screen"
@@ -38,7 +40,7 @@ shoot() {
   wineserver -k 2>/dev/null || true
   wineserver -w
 
-  wine "$exe" "$(winepath -w "$work")" "$(winepath -w "$build/bin/Pratilo.bin")" &
+  wine "$exe" "$(winepath -w "$work")" "$(winepath -w "$build/bin/Pratilo.bin")" $colours &
   local shots=$!
   for name in "${names[@]}"; do
     for _ in $(seq 1 300); do
@@ -63,3 +65,4 @@ shoot() {
 (shoot 96 1024x768 "$build/screenshots")
 (shoot 144 1920x1080 "$build/screenshots/dpi144")
 (shoot 192 3840x2160 "$build/screenshots/dpi192")
+(shoot 96 1024x768 "$build/screenshots/high-contrast" high-contrast)

@@ -52,9 +52,9 @@ ReadAloud ReadForScreenReader(HWND hwnd, long child) {
   (void)comReady;
   IAccessible* object = nullptr;
   ReadAloud read;
-  if (FAILED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))) ||
-      !object)
-    return read;
+  const HRESULT got =
+      AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+  if (FAILED(got) || !object) return read;
   read.found = true;
   VARIANT which{};
   which.vt = VT_I4;

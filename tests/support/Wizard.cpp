@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ArtworkFiles.h"
+#include "app/wizard/Credits.h"
 #include "core/Environment.h"
 #include "core/Settings.h"
 #include "core/Utf8.h"
@@ -74,6 +75,13 @@ std::string WizardTest::MakeFolder(const std::string& name, std::initializer_lis
 void WizardTest::Click(HWND control) {
   SendMessageW(control, BM_CLICK, 0, 0);
   Pump();
+}
+
+int WizardTest::MailAddressAt(const ui::RichText& text) {
+  std::wstring shown = core::Widen(text.PlainText());
+  for (size_t at; (at = shown.find(L"\r\n")) != std::wstring::npos;) shown.erase(at, 1);  // a break counts once
+  const size_t at = shown.find(core::Widen(app::kContactAddress));
+  return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
 void WizardTest::WalkToSummary(ui::RadioButton& simulator, int variant, int resolution) {

@@ -32,6 +32,9 @@ class WizardTest {
   // The user's way from the first page to the summary: the simulator, the licence (ticked when it
   // is shown), the variant and, unless it is the test grid, the resolution. Install is then enabled.
   void WalkToSummary(ui::RadioButton& simulator, int variant = 0, int resolution = 0);
+  // Where the contact address starts in a text shown by the wizard, as the text counts positions;
+  // -1 when it is not there.
+  static int MailAddressAt(const ui::RichText& text);
 
  private:
   TempFolder temp_;

@@ -124,7 +124,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   DemoTexture(fsx);
   app::TfMain w;
   // A failed installation ends the program, which the script reports.
-  if (!w.Create({.halt = [] { ExitProcess(4); }, .payloadArchive = core::Narrow(argv[2])})) return 1;
+  // A third argument "high-contrast": the wizard as Windows' high-contrast setting has it drawn.
+  const bool highContrast = argc > 3 && std::wstring(argv[3]) == L"high-contrast";
+  if (!w.Create(
+          {.halt = [] { ExitProcess(4); }, .payloadArchive = core::Narrow(argv[2]), .highContrast = highContrast}))
+    return 1;
   w.FolderFSX = fsx;
   w.FolderFS9 = DemoFolder(folder, L"FS9", L"FS9.exe");
   core::WriteSetting("cfgFSX", "11");  // Variation 2 at 512

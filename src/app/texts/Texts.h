@@ -73,6 +73,8 @@ inline constexpr char kPayloadMissingCaption[] = "Pratilo.bin pas trouvé / Prat
 // What a screen reader reads where the window shows no text.
 inline constexpr Bilingual kLanguageBar{"Langue", "Language"};
 inline constexpr Bilingual kBrowse{"Parcourir", "Browse"};
+inline constexpr Bilingual kPresentationName{"Présentation", "Presentation"};
+inline constexpr Bilingual kLicenceName{"Contrat de licence", "Licence agreement"};
 inline constexpr Bilingual kTexturePreview{"Aperçu de la texture : ", "Preview of the texture: "};
 inline constexpr char kChooseLanguageFrench[] = "Choisissez une langue => ";
 inline constexpr char kChooseLanguageEnglish[] = " <= Choose a language";

@@ -12,8 +12,11 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 Palette WizardPalette(bool highContrast) {
   if (!highContrast) return {kOlive, kWhite, kYellow, ui::kLinkColour, kBlack, kBlue, false};
-  const COLORREF text = GetSysColor(COLOR_BTNTEXT), link = GetSysColor(COLOR_HOTLIGHT);
-  return {GetSysColor(COLOR_BTNFACE), text, text, link, GetSysColor(COLOR_WINDOWTEXT), link, true};
+  // The scheme's link colour is made for the window background: on the pages a link is told by its
+  // underline alone.
+  const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+  return {GetSysColor(COLOR_BTNFACE), text, text, text, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_HOTLIGHT),
+          true};
 }
 
 std::vector<RichPiece> InPaletteColours(std::vector<RichPiece> pieces, const Palette& palette) {

@@ -108,7 +108,6 @@ class TfMain {
   char Lang = 'F';
   std::string FolderFS9, FolderFSX, FolderFS;
   ui::Picture* ResImage = nullptr;
-  const Palette& Colours() const { return palette_; }
 
   // The window and its controls.
   ui::Form form;

@@ -135,8 +135,8 @@ void TfMain::CreatePage2() {
   Add(Label2).Create({.parent = page, .bounds = {312, 48}, .name = "Label2", .tag = 21, .text = Design(21),
                       .colour = palette_.text});
   std::vector<std::string> variants{"Variante 1", "Variante 2", "Variante 3", "Variante 4", "Variante 5", "Grille de test"};
-  Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22, .colour = palette_.text,
-                    .columns = 2, .items = variants, .selected = 0});
+  Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22,
+                    .colour = palette_.text, .columns = 2, .items = variants, .selected = 0});
   Add(Label3).Create({.parent = page, .bounds = {304, 144}, .name = "Label3", .tag = 7, .text = Design(7),
                       .colour = palette_.text});
   Add(Label10).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label10", .tag = 8, .text = Design(8),
@@ -161,8 +161,8 @@ void TfMain::CreatePage4() {
                   .text = Design(40), .colour = palette_.text, .wordWrap = true});
   Add(Label8).Create({.parent = page, .bounds = {312, 56}, .name = "Label8", .tag = 41, .text = Design(41),
                       .colour = palette_.text});
-  Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42, .colour = palette_.text,
-                    .columns = 3, .items = {"1024", "512", "256"}, .selected = 0});
+  Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42,
+                    .colour = palette_.text, .columns = 3, .items = {"1024", "512", "256"}, .selected = 0});
   Add(Label9).Create({.parent = page, .bounds = {304, 144}, .name = "Label9", .tag = 7, .text = Design(7),
                       .colour = palette_.text});
   Add(Label12).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label12", .tag = 8, .text = Design(8),
@@ -179,7 +179,8 @@ void TfMain::CreatePage6() {
   HFONT bold = form.Fonts().Get({.bold = true});
   Add(Image4).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image4"});
   Add(Label4).Create({.parent = page, .bounds = {120, 24, 417, 25}, .name = "Label4", .tag = 60,
-                      .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60), .colour = palette_.text});
+                      .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60),
+                      .colour = palette_.text});
   Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1",
                    .colour = palette_.link});
   Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024",

@@ -1,14 +1,21 @@
-// What a screen reader reads where the window shows no text of its own: the browse button, the
-// pictures that show the choice. Asked at each reading, so it follows the language and the choice.
+// What a screen reader reads where the window shows no text of its own: the browse button, the two
+// texts, the progress list, the pictures that show the choice. Asked at each reading, so it follows
+// the language and the choice.
 #include "app/wizard/TfMain.h"
 
 namespace app {
 
 void TfMain::DescribeForReaders() {
-  b6.accessibleFacts = [this](long child) -> ui::AccessibleFacts {
-    if (child != CHILDID_SELF) return {};
-    return {.name = PickText(texts::kBrowse)};
+  auto named = [this](ui::Control& control, std::function<std::string()> name) {
+    control.accessibleFacts = [name = std::move(name)](long child) -> ui::AccessibleFacts {
+      if (child != CHILDID_SELF) return {};
+      return {.name = name()};
+    };
   };
+  named(b6, [this] { return PickText(texts::kBrowse); });
+  named(re0, [this] { return PickText(texts::kPresentationName); });
+  named(re1, [this] { return PickText(texts::kLicenceName); });
+  named(clb7, [this] { return l6.Text(); });
   i2.accessibleFacts = [this](long child) -> ui::AccessibleFacts {
     if (child != CHILDID_SELF) return {};
     return {.description = PickText(texts::kTexturePreview) + rg2v.ItemText(VariantIndex())};
@@ -16,7 +23,8 @@ void TfMain::DescribeForReaders() {
   for (ui::Picture& picture : i4) {
     picture.accessibleFacts = [this](long child) -> ui::AccessibleFacts {
       if (child != CHILDID_SELF) return {};
-      return {.description = PickText(texts::kTexturePreview) + rg2v.ItemText(VariantIndex()) + ", " + ResolutionText()};
+      const std::string shown = rg2v.ItemText(VariantIndex()) + ", " + ResolutionText();
+      return {.description = PickText(texts::kTexturePreview) + shown};
     };
   }
   tb.SetAccessibleName(PickText(texts::kLanguageBar));

@@ -86,7 +86,9 @@ class FactsOverSystem final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     return system_->get_accState(child, state);
   }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return system_->get_accHelp(child, help); }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return system_->get_accHelp(child, help);
+  }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
     return system_->get_accHelpTopic(file, child, topic);
   }
@@ -111,7 +113,9 @@ class FactsOverSystem final : public IAccessible {
     return system_->accHitTest(left, top, child);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return system_->accDoDefaultAction(child); }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return system_->put_accName(child, name); }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return system_->put_accName(child, name);
+  }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
     return system_->put_accValue(child, value);
   }

@@ -1,5 +1,7 @@
 #include "ui/widgets/CheckListBox.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "core/Utf8.h"
@@ -90,5 +92,7 @@ bool CheckListBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&) {
   }
   return false;
 }
+
+long CheckListBox::AccessibleRole() const { return ROLE_SYSTEM_LIST; }
 
 }  // namespace ui

@@ -14,6 +14,7 @@ class CheckListBox : public Control {
   };
 
   bool Create(const CreateArgs& args);
+  long AccessibleRole() const override;
   int AddLine(const std::string& text);
   void Clear();
   int LineCount() const;

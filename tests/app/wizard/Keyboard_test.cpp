@@ -4,13 +4,10 @@
 #include <windows.h>
 #include <oleacc.h>
 
-#include <algorithm>
 #include <functional>
-#include <map>
 #include <set>
 
 #include "app/wizard/Credits.h"
-#include "core/Utf8.h"
 #include "support/Keyboard.h"
 #include "support/Wizard.h"
 #include "ui/dialogs/Application.h"
@@ -23,20 +20,19 @@ using testing_support::ReadForScreenReader;
 
 // The controls of the page a user can act on, each radio group as its checked item.
 std::set<std::string> Actionable(const ui::Page& page) {
-    std::set<std::string> names;
-    std::function<void(HWND)> visit = [&](HWND parent) {
-      for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
-        const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
-        const bool radio = (style & BS_TYPEMASK) == BS_RADIOBUTTON && ui::Control::FromHandle(h) &&
-                           dynamic_cast<ui::RadioButton*>(ui::Control::FromHandle(h));
-        if (radio ? SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED : (style & WS_TABSTOP) != 0)
-          names.insert(ui::Control::FromHandle(h)->name);
-        visit(h);
-      }
-    };
-    visit(page.Handle());
-    return names;
+  std::set<std::string> names;
+  std::function<void(HWND)> visit = [&](HWND parent) {
+    for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+      ui::Control* control = ui::Control::FromHandle(h);
+      auto* radio = dynamic_cast<ui::RadioButton*>(control);
+      const bool stop = radio ? radio->Checked() : control && (GetWindowLongPtrW(h, GWL_STYLE) & WS_TABSTOP);
+      if (stop) names.insert(control->name);
+      visit(h);
+    }
+  };
+  visit(page.Handle());
+  return names;
 }
 
 // Where a control of the wizard is on the screen, by its name ("rg2v.0": an item of rg2v).
@@ -127,7 +123,10 @@ TEST(Keyboard, TabAndShiftTabCycleThroughEveryPageInReadingOrder) {
 
 class KeyboardUser : public testing_support::WizardTest, public ::testing::Test {
  protected:
-  KeyboardUser() : WizardTest([this](app::TfMain::Options& o) { o.openDocument = [this](const std::string& d) { opened.push_back(d); }; }) {}
+  KeyboardUser()
+      : WizardTest([this](app::TfMain::Options& o) {
+          o.openDocument = [this](const std::string& address) { opened.push_back(address); };
+        }) {}
   void SetUp() override {
     ui::App().Initialize();
     w().SetLanguage('E');
@@ -194,9 +193,7 @@ TEST_F(KeyboardUser, ReachesTheSummaryAndSwitchesTheLanguageWithoutAMouse) {
 // with the arrows does not, and Enter elsewhere in the text is the page's default button.
 TEST_F(KeyboardUser, EnterOnTheMailAddressWritesAMailAndTheArrowsOverItDoNot) {
   Click(w().rbFSX.Handle());
-  std::wstring text = core::Widen(w().re0.PlainText());
-  for (size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;) text.erase(at, 1);
-  const int address = static_cast<int>(text.find(core::Widen(app::kContactAddress)));
+  const int address = MailAddressAt(w().re0);
   ASSERT_GT(address, 0);
   SetFocus(w().re0.Handle());
   w().re0.Select(address - 1, address - 1);
@@ -237,8 +234,10 @@ TEST_F(KeyboardUser, EveryControlThatTakesTheKeyboardHasANameAndItsRole) {
       {&w().b6, ROLE_SYSTEM_PUSHBUTTON, "Parcourir", "Browse"},
       {&w().s6, ROLE_SYSTEM_PUSHBUTTON, "Installer", "Install"},
       {&w().tb, ROLE_SYSTEM_TOOLBAR, "Langue", "Language"},
-      {&w().re0, ROLE_SYSTEM_TEXT, nullptr, nullptr},
-      {&w().re1, ROLE_SYSTEM_TEXT, nullptr, nullptr},
+      {&w().re0, ROLE_SYSTEM_TEXT, "Présentation", "Presentation"},
+      {&w().re1, ROLE_SYSTEM_TEXT, "Contrat de licence", "Licence agreement"},
+      {&w().clb7, ROLE_SYSTEM_LIST, nullptr, nullptr},
+      {&w().t7, ROLE_SYSTEM_PUSHBUTTON, "Ok", "Ok"},
   };
   for (char lang : {'F', 'E'}) {
     w().SetLanguage(lang);
@@ -251,9 +250,7 @@ TEST_F(KeyboardUser, EveryControlThatTakesTheKeyboardHasANameAndItsRole) {
       if (const char* name = lang == 'F' ? e.french : e.english) EXPECT_EQ(read.name, name);
     }
     EXPECT_EQ(ReadForScreenReader(w().e6.Handle()).name, w().l6Dossier.Text());
-    const auto flag = ReadForScreenReader(w().tb.Handle(), 2);
-    EXPECT_EQ(flag.name, "Français");
-    EXPECT_EQ(ReadForScreenReader(w().tb.Handle(), 4).name, "English");
+    EXPECT_EQ(ReadForScreenReader(w().clb7.Handle()).name, w().l6.Text());
     // The pictures say what they show, and follow the choice.
     const auto variant = ReadForScreenReader(w().i2.Handle());
     EXPECT_EQ(variant.role, ROLE_SYSTEM_GRAPHIC);
