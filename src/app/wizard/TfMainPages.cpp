@@ -181,10 +181,9 @@ void TfMain::CreatePage6() {
   Add(Label4).Create({.parent = page, .bounds = {120, 24, 417, 25}, .name = "Label4", .tag = 60,
                       .font = form.Fonts().Get({.points = 10, .bold = true}), .text = Design(60),
                       .colour = palette_.text});
-  Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1",
-                   .colour = palette_.link});
-  Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024",
-                   .colour = palette_.link});
+  Add(l6v).Create({.parent = page, .bounds = {136, 56}, .name = "l6v", .tag = 22, .text = "Variante 1"});
+  Add(l6q).Create({.parent = page, .bounds = {136, 80}, .name = "l6q", .tag = 63, .text = "Résolution 1024 x 1024"});
+  for (ui::LinkLabel* link : {&l6v, &l6q}) link->SetColour(palette_.link);
   Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = tag::kFolderLabel,
                          .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = palette_.text});
   Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6"});

@@ -74,6 +74,11 @@ void Label::FitToText() {
   Place({b.x, b.y, static_cast<int>(size.cx), static_cast<int>(size.cy)});
 }
 
+void Label::SetColour(COLORREF colour) {
+  colour_ = colour;
+  if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 HBRUSH Label::OnCtlColor(HDC dc) { return TransparentColours(dc, colour_); }
 
 }  // namespace ui

@@ -30,6 +30,7 @@ class Label : public Control {
   bool WordWrap() const { return wordWrap_; }
   bool AutoSize() const { return autoSize_; }
   COLORREF Colour() const { return colour_; }
+  void SetColour(COLORREF colour);
   HBRUSH OnCtlColor(HDC dc) override;
   bool LiesUnder() const override { return true; }
   // Just before that control of the same parent in z-order, where Windows' own objects take a

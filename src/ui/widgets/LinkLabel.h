@@ -11,7 +11,8 @@ constexpr COLORREF kLinkColour = RGB(0, 255, 255);  // aqua
 
 class LinkLabel : public Label {
  public:
-  // The label's font is copied with underline added; the colour defaults to aqua.
+  // The label's font is copied with underline added; the colour defaults to aqua (another one, the
+  // system's text colour included, is set after creation).
   ~LinkLabel() override { DestroyHandle(); }
   bool Create(CreateArgs args);
   bool OnCommand(int code, int id) override;
