@@ -67,7 +67,8 @@ RunOutcome RunInstallation(const Installation& job, const PreparedInstallation& 
       return outcome.Failed(step);
     }
     step = Step::Renaming;
-    if (!files::ShellRename(extracted, f.Texture()) || !files::FileHasContent(f.Texture(), *entry)) return outcome.Failed(step);
+    if (!files::ShellRename(extracted, f.Texture()) || !files::FileHasContent(f.Texture(), *entry))
+      return outcome.Failed(step);
     return outcome;
   } catch (...) {
     return outcome.Raised(step, std::current_exception());

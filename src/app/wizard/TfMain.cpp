@@ -79,14 +79,8 @@ bool TfMain::Create(const Options& options) {
 
 void TfMain::Show() {
   form.Show();
-  FocusFirstOfPage();
-}
-
-void TfMain::FocusFirstOfPage() {
-  ui::Page* page = pc.ActivePage();
-  if (!page) return;
-  HWND first = GetNextDlgTabItem(page->Handle(), nullptr, FALSE);
-  if (first && IsChild(page->Handle(), first)) SetFocus(first);
+  // The tool bar is first in the window's Tab order, but a page opens on its own first control.
+  if (ui::Page* page = pc.ActivePage()) page->FocusFirstControl();
 }
 
 ui::Component* TfMain::FindComponent(std::string_view name) const {

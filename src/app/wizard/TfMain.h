@@ -176,8 +176,6 @@ class TfMain {
   void OpenMailOnEnter(ui::RichText& text);
   // What a screen reader reads beyond the controls' own texts.
   void DescribeForReaders();
-  // The first control of the active page takes the keyboard.
-  void FocusFirstOfPage();
   void MoveToPage(std::optional<Page> page);
 
   // Start-up steps.

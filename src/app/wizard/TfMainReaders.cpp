@@ -6,26 +6,27 @@
 namespace app {
 
 void TfMain::DescribeForReaders() {
-  auto named = [this](ui::Control& control, std::function<std::string()> name) {
-    control.accessibleFacts = [name = std::move(name)](long child) -> ui::AccessibleFacts {
-      if (child != CHILDID_SELF) return {};
-      return {.name = name()};
+  // Facts of the control itself, none of its items.
+  auto describe = [](ui::Control& control, std::function<ui::AccessibleFacts()> facts) {
+    control.accessibleFacts = [facts = std::move(facts)](long child) {
+      return child == CHILDID_SELF ? facts() : ui::AccessibleFacts{};
     };
   };
-  named(b6, [this] { return PickText(texts::kBrowse); });
-  named(re0, [this] { return PickText(texts::kPresentationName); });
-  named(re1, [this] { return PickText(texts::kLicenceName); });
-  named(clb7, [this] { return l6.Text(); });
-  i2.accessibleFacts = [this](long child) -> ui::AccessibleFacts {
-    if (child != CHILDID_SELF) return {};
-    return {.description = PickText(texts::kTexturePreview) + rg2v.ItemText(VariantIndex())};
+  auto named = [&](ui::Control& control, const Bilingual& name) {
+    describe(control, [this, &name] { return ui::AccessibleFacts{.name = PickText(name)}; });
   };
+  named(b6, texts::kBrowse);
+  named(re0, texts::kPresentationName);
+  named(re1, texts::kLicenceName);
+  describe(clb7, [this] { return ui::AccessibleFacts{.name = l6.Text()}; });
+  describe(i2, [this] {
+    return ui::AccessibleFacts{.description = PickText(texts::kTexturePreview) + rg2v.ItemText(VariantIndex())};
+  });
   for (ui::Picture& picture : i4) {
-    picture.accessibleFacts = [this](long child) -> ui::AccessibleFacts {
-      if (child != CHILDID_SELF) return {};
+    describe(picture, [this] {
       const std::string shown = rg2v.ItemText(VariantIndex()) + ", " + ResolutionText();
-      return {.description = PickText(texts::kTexturePreview) + shown};
-    };
+      return ui::AccessibleFacts{.description = PickText(texts::kTexturePreview) + shown};
+    });
   }
   tb.SetAccessibleName(PickText(texts::kLanguageBar));
 }

@@ -59,17 +59,17 @@ class FactsOverSystem final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (auto facts = FactsOf(child); facts && facts->name) return Text(*facts->name, name);
+    if (auto facts = FactsOf(child); facts.name) return Text(*facts.name, name);
     return system_->get_accName(child, name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    if (auto facts = FactsOf(child); facts && facts->description) return Text(*facts->description, description);
+    if (auto facts = FactsOf(child); facts.description) return Text(*facts.description, description);
     return system_->get_accDescription(child, description);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (auto facts = FactsOf(child); facts && facts->role && role) {
+    if (auto facts = FactsOf(child); facts.role && role) {
       role->vt = VT_I4;
-      role->lVal = *facts->role;
+      role->lVal = *facts.role;
       return S_OK;
     }
     return system_->get_accRole(child, role);
@@ -122,9 +122,8 @@ class FactsOverSystem final : public IAccessible {
 
  private:
   ~FactsOverSystem() { system_->Release(); }
-  std::optional<AccessibleFacts> FactsOf(const VARIANT& child) const {
-    if (child.vt != VT_I4 || !facts_) return std::nullopt;
-    return facts_(child.lVal);
+  AccessibleFacts FactsOf(const VARIANT& child) const {
+    return child.vt == VT_I4 && facts_ ? facts_(child.lVal) : AccessibleFacts{};
   }
 
   IAccessible* system_;

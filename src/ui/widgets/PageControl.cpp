@@ -79,10 +79,13 @@ void PageControl::ShowOnly(int index) {
     page->SetVisible(false);
   }
   // A hidden control keeps the keyboard: hand it to the first control of the new page.
-  if (focusLeaves && shown) {
-    HWND first = GetNextDlgTabItem(shown->Handle(), nullptr, FALSE);
-    SetFocus(first && IsChild(shown->Handle(), first) ? first : shown->Handle());
-  }
+  if (focusLeaves && shown) shown->FocusFirstControl();
+}
+
+void Page::FocusFirstControl() {
+  if (!Handle()) return;
+  HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  SetFocus(first && IsChild(Handle(), first) ? first : Handle());
 }
 
 bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {

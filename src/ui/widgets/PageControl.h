@@ -14,6 +14,8 @@ class Page : public Panel {
  public:
   PageControl* Owner() const { return owner_; }
   int PageIndex() const { return index_; }
+  // Gives the keyboard to the page's first control in Tab order, or to the page when it has none.
+  void FocusFirstControl();
 
  private:
   friend class PageControl;
