@@ -91,7 +91,7 @@ TEST(Keyboard, TabAndShiftTabCycleThroughEveryPageInReadingOrder) {
     fresh.w().FolderFSX = fresh.MakeFolder("FSX", {"FSX.exe"});
     c.reach(fresh);
     ui::Page& page = *fresh.w().pc.ActivePage();
-    SetFocus(GetNextDlgTabItem(page.Handle(), nullptr, FALSE));
+    page.FocusFirstControl();
     std::vector<std::string> forward{FocusedName()};
     for (size_t i = 1; i < c.order.size() * 2; ++i) {
       PressKey(VK_TAB);
@@ -201,8 +201,10 @@ TEST_F(KeyboardUser, EnterOnTheMailAddressWritesAMailAndTheArrowsOverItDoNot) {
   PressKey(VK_RIGHT);
   EXPECT_EQ(w().re0.Selection().cpMin, address + 1);
   EXPECT_TRUE(opened.empty());
+  const std::string shown = w().re0.PlainText();
   PressKey(VK_RETURN);
   ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(w().re0.PlainText(), shown);  // read-only: no line break typed
   EXPECT_TRUE(opened[0].starts_with(std::string("mailto:") + app::kContactAddress + "?subject="));
   EXPECT_EQ(Page(), &w().ts0);
   w().re0.Select(0, 0);

@@ -4,7 +4,6 @@
 
 #include "support/Gui.h"
 #include "support/Keyboard.h"
-#include "ui/widgets/RadioButton.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/CheckListBox.h"
 #include "ui/widgets/Edit.h"
@@ -110,26 +109,6 @@ TEST(Form, AReadOnlyRichTextTakesTheFocusButNeverTab) {
   EXPECT_EQ(GetNextDlgTabItem(w.form.Handle(), text.Handle(), FALSE), w.next1.Handle());
 }
 
-// Enter in a read-only text is the form's default button, unless the text takes it where the caret is.
-TEST(Form, EnterInARichTextPressesTheDefaultButtonUnlessTheTextTakesIt) {
-  TwoPages w;
-  ui::RichText text;
-  ASSERT_TRUE(text.Create({.parent = w.first.Handle(), .bounds = {10, 10, 300, 150}, .name = "re", .readOnly = true}));
-  text.Append("Write to someone@example.org", {});
-  bool onAddress = false;
-  int entered = 0;
-  text.takesEnter = [&] { return onAddress; };
-  text.onEnter = [&] { ++entered; };
-  SetFocus(text.Handle());
-  testing_support::PressKey(VK_RETURN);
-  EXPECT_EQ(w.next1Clicks, 1);
-  onAddress = true;
-  testing_support::PressKey(VK_RETURN);
-  EXPECT_EQ(w.next1Clicks, 1);
-  EXPECT_EQ(entered, 1);
-  EXPECT_EQ(text.PlainText(), "Write to someone@example.org");  // read-only: no line break typed
-}
-
 // The keyboard comes back to the control it left when the window is activated again, and focus
 // rectangles show from the first key a user presses.
 TEST(Form, TheKeyboardComesBackWhereItWasAndItsCuesShowOnceAKeyIsPressed) {
@@ -158,27 +137,6 @@ TEST(Form, TheKeyboardComesBackWhereItWasAndItsCuesShowOnceAKeyIsPressed) {
   testing_support::PressKey(VK_TAB);
   EXPECT_EQ(asked, (std::vector<WPARAM>{MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL)}));
   
-}
-
-// In a group of radio buttons with a choice the arrows choose; with none they only move.
-TEST(Form, TheArrowsChooseInAGroupOfRadioButtonsOnceOneIsChosen) {
-  TwoPages w;
-  ui::RadioButton a, b;
-  a.Create({.parent = w.first.Handle(), .bounds = {10, 10, 80, 17}, .name = "a", .text = "A"});
-  b.Create({.parent = w.first.Handle(), .bounds = {100, 10, 80, 17}, .name = "b", .text = "B"});
-  int clicks = 0;
-  a.onClick = b.onClick = [&] { ++clicks; };
-  SetFocus(a.Handle());
-  testing_support::PressKey(VK_RIGHT);
-  EXPECT_EQ(GetFocus(), b.Handle());
-  EXPECT_FALSE(a.Checked() || b.Checked());
-  testing_support::PressKey(VK_SPACE);
-  EXPECT_TRUE(b.Checked());
-  testing_support::PressKey(VK_LEFT);
-  EXPECT_EQ(GetFocus(), a.Handle());
-  EXPECT_TRUE(a.Checked());
-  EXPECT_FALSE(b.Checked());
-  EXPECT_EQ(clicks, 2);
 }
 
 TEST(Form, EnterPressesTheDefaultButtonOfTheShownPageOnlyWhenEnabled) {
