@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "support/Wizard.h"
-#include "core/FolderNames.h"
 #include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
+#include "support/FolderPickerChoice.h"
 #include "ui/dialogs/Application.h"
 #include "support/Gui.h"
 
@@ -159,12 +158,8 @@ TEST_F(Navigation, ThePickedFolderIsTakenOnlyWhenItIsTheSimulatorsMainFolder) {
   WalkToSummary(w().rbFSX);
   for (const std::string& picked : {notMain, otherFsx}) {
     SCOPED_TRACE(picked);
-    std::wstring choice = core::Widen(core::RemoveBackslash(picked));
-    auto select = [&](size_t) {
-      HWND picker = FindWindowW(nullptr, L"Browse for Folder");
-      SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(choice.c_str()));
-    };
-    DialogAnswerer picker(L"Browse for Folder", std::vector<int>{IDOK}, select);
+    DialogAnswerer picker(testing_support::kFolderPickerTitle, std::vector<int>{IDOK},
+                          testing_support::ChoosingFolder(picked));
     DialogAnswerer warning(core::Widen(ui::App().Title()), IDOK);
     Click(w().b6.Handle());
     EXPECT_EQ(picker.Finish().size(), 1u);

@@ -2,11 +2,11 @@
 #include "ui/dialogs/FolderPicker.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <windows.h>
 
 #include "core/Utf8.h"
 #include "support/DialogAnswerer.h"
+#include "support/FolderPickerChoice.h"
 #include "support/TempFolder.h"
 #include "ui/widgets/Form.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 using testing_support::DialogAnswerer;
 
-constexpr wchar_t kPickerTitle[] = L"Browse for Folder";
+using testing_support::kFolderPickerTitle;
 
 TEST(FolderPicker, GivesTheFolderTheUserChoseAndNothingOnCancel) {
   ui::Form owner;  // as the wizard owns it
@@ -27,17 +27,13 @@ TEST(FolderPicker, GivesTheFolderTheUserChoseAndNothingOnCancel) {
   for (const std::string& folder : {start, chosen})
     ASSERT_TRUE(CreateDirectoryW(core::Widen(folder).c_str(), nullptr));
   {
-    std::wstring choice = core::Widen(chosen);
-    DialogAnswerer ok(kPickerTitle, std::vector<int>{IDOK}, [&](size_t) {
-      SendMessageW(FindWindowW(nullptr, kPickerTitle), BFFM_SETSELECTIONW, TRUE,
-                   reinterpret_cast<LPARAM>(choice.c_str()));
-    });
+    DialogAnswerer ok(kFolderPickerTitle, std::vector<int>{IDOK}, testing_support::ChoosingFolder(chosen));
     EXPECT_EQ(ui::PickFolder(owner.Handle(), "Dossier principal de FSX :", start), chosen);
     auto seen = ok.Finish();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Dossier principal de FSX :");
   }
-  DialogAnswerer cancel(kPickerTitle, IDCANCEL);
+  DialogAnswerer cancel(kFolderPickerTitle, IDCANCEL);
   EXPECT_EQ(ui::PickFolder(owner.Handle(), "Dossier principal de FSX :", start), "");
   EXPECT_EQ(cancel.Finish().size(), 1u);
 }
