@@ -227,6 +227,33 @@ TEST(ZipExtract, ArchivesWithCommentsAndUtf8FlaggedNamesAreRead) {
   EXPECT_EQ(add.zip.Items().size(), 3u);
 }
 
+// Many buffers each, so that each buffer is refilled while the one before is written; a fault in the
+// last byte shows only when everything has been checked.
+TEST(ZipExtract, EntriesOfManyBuffersComeOutByteForByteAndAreCheckedToTheEnd) {
+  TempFolder dir;
+  const size_t size = 0x80000 * 5 + 123;
+  const Bytes text = TextBytes(size), noise = NoiseBytes(size);
+  Bytes lastByteWrong = text;
+  lastByteWrong.back() ^= 1;
+  const auto length = static_cast<uint32_t>(size);
+  WriteFileBytes(dir / "t.zip", BuildZip({{"text.bin", RawDeflate(text), 8, 0, Crc(text), length},
+                                          {"noise.bin", noise, 0},
+                                          {"late.bin", RawDeflate(lastByteWrong), 8, 0, Crc(text), length}}));
+  auto failures = Extract(dir / "t.zip", dir / "out", "*");
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].name, "late.bin");
+  EXPECT_EQ(failures[0].code, 8);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\text.bin"), text);
+  EXPECT_EQ(ReadFileBytes(dir / "out\\noise.bin"), noise);
+  EXPECT_EQ(ListTree(dir / "out"), (std::vector<std::string>{"noise.bin", "text.bin"}));
+  QuietZip q(dir / "t.zip", dir / "out");
+  q.answer = TZAAction::fxaIgnore;
+  q.zip.OpenZip();
+  q.zip.TestMatching("*");
+  ASSERT_EQ(q.failures.size(), 1u);
+  EXPECT_EQ(q.failures[0].name, "late.bin");
+}
+
 TEST(ZipExtract, TestChecksEveryEntryAndWritesNothing) {
   TempFolder dir;
   Bytes data = TextBytes(1000);
