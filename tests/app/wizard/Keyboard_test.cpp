@@ -249,7 +249,9 @@ TEST_F(KeyboardUser, EveryControlThatTakesTheKeyboardHasANameAndItsRole) {
       ASSERT_TRUE(read.found);
       EXPECT_EQ(read.role, e.role);
       EXPECT_FALSE(read.name.empty());
-      if (const char* name = lang == 'F' ? e.french : e.english) EXPECT_EQ(read.name, name);
+      if (const char* name = lang == 'F' ? e.french : e.english) {
+        EXPECT_EQ(read.name, name);
+      }
     }
     EXPECT_EQ(ReadForScreenReader(w().e6.Handle()).name, w().l6Dossier.Text());
     EXPECT_EQ(ReadForScreenReader(w().clb7.Handle()).name, w().l6.Text());
