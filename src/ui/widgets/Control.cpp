@@ -166,6 +166,32 @@ void Control::RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fon
   OnDpiChanged(dpi);
 }
 
+namespace {
+
+void ReplaceFonts(HWND parent, const std::vector<FontCache::Replaced>& fonts) {
+  for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    ReplaceFonts(h, fonts);
+    Control* control = Control::FromHandle(h);
+    if (HFONT font = control ? control->Font() : nullptr) {
+      if (HFONT replacement = ReplacementOf(fonts, font); replacement != font) control->SetFont(replacement);
+    }
+  }
+}
+
+}  // namespace
+
+void RescaleChildren(HWND parent, int dpi, const std::vector<FontCache::Replaced>& fonts) {
+  for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    Control* control = Control::FromHandle(h);
+    if (control && !IsWindowVisible(h) && control->PutOffLayout(dpi)) {
+      ReplaceFonts(h, fonts);  // the old fonts are deleted once the change is over
+    } else {
+      RescaleChildren(h, dpi, fonts);
+    }
+    if (control) control->RescaleForDpi(dpi, fonts);
+  }
+}
+
 int DpiOf(HWND hwnd) {
   if (!hwnd) return SystemDpi();
   HWND root = GetAncestor(hwnd, GA_ROOT);

@@ -111,6 +111,9 @@ class Control : public Component {
   virtual void OnDpiChanged(int /*dpi*/) {}
   // The DPI a top-level window lays its controls out for; 0 for a control, which follows its window's.
   virtual int LayoutDpi() const { return 0; }
+  // A container that is hidden when the DPI changes may lay its children out only when it is shown
+  // again (they take their new fonts at once all the same); true when it has put that off.
+  virtual bool PutOffLayout(int /*dpi*/) { return false; }
 
   // What a screen reader reads of the control beyond what the system's object says (empty: only that).
   AccessibleFactsOf accessibleFacts;
@@ -150,6 +153,10 @@ class Control : public Component {
 
 // The DPI that a window and its children are laid out for.
 int DpiOf(HWND hwnd);
+
+// Takes every control under `parent` to another DPI, children before their parents, so that a
+// parent's own layout of its children has the last word; a hidden container may put its part off.
+void RescaleChildren(HWND parent, int dpi, const std::vector<FontCache::Replaced>& fonts);
 
 // Routes a child's notification to its wrapper; true when the wrapper handled it.
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

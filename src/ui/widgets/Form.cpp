@@ -119,18 +119,6 @@ void Form::SetClientSize(int designWidth, int designHeight) {
 
 void Form::SetClientPixels(int width, int height) { FitClient(width, height); }
 
-namespace {
-
-// Children before their parents, so that a parent's own layout of its children has the last word.
-void RescaleChildren(HWND parent, int dpi, const std::vector<FontCache::Replaced>& fonts) {
-  for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-    RescaleChildren(h, dpi, fonts);
-    if (Control* control = Control::FromHandle(h)) control->RescaleForDpi(dpi, fonts);
-  }
-}
-
-}  // namespace
-
 void Form::ApplyDpi(int dpi) {
   dpi = UsableDpi(dpi);
   if (dpi == Dpi()) return;

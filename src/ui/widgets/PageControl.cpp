@@ -1,5 +1,7 @@
 #include "ui/widgets/PageControl.h"
 
+#include <utility>
+
 #include "ui/base/DpiScaling.h"
 #include "ui/widgets/Event.h"
 
@@ -86,6 +88,20 @@ void Page::FocusFirstControl() {
   if (!Handle()) return;
   HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
   SetFocus(first && IsChild(Handle(), first) ? first : Handle());
+}
+
+bool Page::PutOffLayout(int dpi) {
+  putOffDpi_ = dpi;
+  return true;
+}
+
+bool Page::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Sent before the page shows, so that it is painted laid out.
+  if (msg == WM_SHOWWINDOW && wParam && putOffDpi_) {
+    const int dpi = std::exchange(putOffDpi_, 0);
+    RescaleChildren(Handle(), dpi, {});
+  }
+  return Panel::OnMessage(msg, wParam, lParam, result);
 }
 
 bool PageControl::OnNotify(NMHDR* header, LRESULT& result) {

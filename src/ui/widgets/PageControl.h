@@ -16,11 +16,16 @@ class Page : public Panel {
   int PageIndex() const { return index_; }
   // Gives the keyboard to the page's first control in Tab order, or to the page when it has none.
   void FocusFirstControl();
+  // A hidden page lays its controls out for a new DPI when it is next shown: only the shown page
+  // costs anything when the window moves to another monitor.
+  bool PutOffLayout(int dpi) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   friend class PageControl;
   PageControl* owner_ = nullptr;
   int index_ = -1;
+  int putOffDpi_ = 0;  // the DPI to lay the controls out for when shown; 0: laid out
 };
 
 class PageControl : public Control {

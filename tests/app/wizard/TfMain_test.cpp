@@ -353,6 +353,8 @@ class WindowAtDpi : public WizardTest, public ::testing::TestWithParam<int> {
     RECT suggested{10, 10, 20, 20};
     SendMessageW(w().Handle(), WM_DPICHANGED, MAKEWPARAM(Dpi(), Dpi()), reinterpret_cast<LPARAM>(&suggested));
     testing_support::Pump();
+    // A hidden page is laid out when it is shown: each is shown once, as on a walk through the wizard.
+    for (ui::Page* page : {&w().ts1, &w().ts2, &w().ts4, &w().ts6, &w().ts7, &w().ts0}) w().pc.SetActivePage(*page);
   }
   int Dpi() const { return GetParam(); }
   static LOGFONTW FontOf(const ui::Control& c) {

@@ -438,6 +438,35 @@ TEST(FormDpi, GoingBackGivesExactlyTheFirstLayoutAndEachChangeIsAnnouncedOnce) {
   EXPECT_EQ(w.text.Zoom(), (std::pair{0, 0}));
 }
 
+// Only the shown page is laid out when the DPI changes; a hidden one when it is next shown, for the
+// last DPI, whatever came between. Its fonts follow at once: the old ones are deleted.
+TEST(FormDpi, AHiddenPageIsLaidOutWhenShownAndTakesItsFontsAtOnce) {
+  Scalable w;
+  ui::Page hidden;
+  w.pc.AddPage(hidden, "ts1", "ts1");
+  ui::Button later;
+  ui::Label measured;
+  later.Create({.parent = hidden.Handle(), .bounds = {352, 218, 91, 25}, .name = "s1", .text = "Suivant"});
+  measured.Create({.parent = hidden.Handle(), .bounds = {312, 48}, .name = "fitted", .text = "Choisissez :"});
+  const ui::Rect before = later.Bounds();
+  w.ChangeDpi(144, {0, 0, 10, 10});
+  EXPECT_EQ(w.button.Bounds(), ui::ScaleRect(w.button.DesignBounds(), 144)) << "the shown page at once";
+  EXPECT_EQ(later.Bounds(), before);
+  EXPECT_EQ(w.FontHeight(later), ui::PointsToHeight(8, 144));
+  w.ChangeDpi(192, {0, 0, 10, 10});
+  EXPECT_EQ(w.FontHeight(measured), ui::PointsToHeight(8, 192));
+  w.pc.SetActivePage(hidden);
+  EXPECT_EQ(later.Bounds(), ui::ScaleRect(later.DesignBounds(), 192));
+  const SIZE text = ui::MeasureText(measured.Font(), measured.Text());
+  EXPECT_EQ(measured.Bounds(), (ui::Rect{ui::Scale(312, 192), ui::Scale(48, 192), text.cx, text.cy}));
+  // Back at the design DPI while the first page is the hidden one: it goes back when shown.
+  w.ChangeDpi(96, {0, 0, 10, 10});
+  w.pc.SetActivePage(w.page);
+  EXPECT_EQ(w.button.Bounds(), w.button.DesignBounds());
+  w.pc.SetActivePage(hidden);
+  EXPECT_EQ(later.Bounds(), later.DesignBounds());
+}
+
 TEST(FormDpi, AnAbsurdDpiCountsAsTheDesignDpi) {
   Scalable w;
   const Scalable::Layout first = w.Now();
