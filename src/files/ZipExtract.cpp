@@ -1,13 +1,11 @@
 // Extracting and testing entries. Each file is inflated into a temporary file beside its target
-// (checked and written behind the inflation) and moved into place only after its size and CRC-32
-// check out.
+// and moved into place only after its size and CRC-32 check out.
 #include <zlib.h>
 
 #include <memory>
 
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
-#include "files/WriteBehind.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
 #include "files/ZipRules.h"
@@ -149,7 +147,8 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
   size_t bufferSize = zip::BufferSizeForMode(mode_);
   size_t inputSize = static_cast<size_t>(std::min<uint64_t>(bufferSize, std::max<uint32_t>(h.compressedSize, 1)));
   std::unique_ptr<uint8_t[]> input(new uint8_t[inputSize]);
-  WriteBehind output(out, bufferSize);
+  std::unique_ptr<uint8_t[]> output(new uint8_t[bufferSize]);
+  uint32_t crc = crc32(0, nullptr, 0);
   uint64_t total = 0, inputLeft = h.compressedSize;
 
   auto readInput = [&](size_t& n) {
@@ -159,15 +158,16 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
   };
   // Hands on a full buffer; false when the progress event asked to cancel.
   auto emit = [&](size_t n) {
+    crc = crc32(crc, output.get(), static_cast<uInt>(n));
     total += n;
-    if (!output.Hand(n)) Fail(zerr::WriteError);
+    if (out && !out->WriteAll(output.get(), n)) Fail(zerr::WriteError);
     return Progress(zip::OverallProgress(total, declared, index, count), operation, TZAProgressPhase::ppProcess);
   };
 
   if (h.method == zip::kMethodStored) {
     while (inputLeft > 0) {
       size_t n = static_cast<size_t>(std::min<uint64_t>(inputLeft, bufferSize));
-      if (!archive_.ReadExact(output.Buffer(), n)) Fail(zerr::InvalidArchive);
+      if (!archive_.ReadExact(output.get(), n)) Fail(zerr::InvalidArchive);
       inputLeft -= n;
       if (!emit(n)) return false;
     }
@@ -186,7 +186,7 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
       // One byte of room beyond the declared size reveals an entry that inflates to more.
       uint64_t room = declared - total - filled + 1;
       size_t avail = static_cast<size_t>(std::min<uint64_t>(bufferSize - filled, room));
-      s.next_out = output.Buffer() + filled;
+      s.next_out = output.get() + filled;
       s.avail_out = static_cast<uInt>(avail);
       uInt inBefore = s.avail_in;
       int rc = inflate(&s, Z_NO_FLUSH);
@@ -208,8 +208,7 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
         Fail(zerr::CorruptedEntry);  // truncated or stuck stream
     }
   }
-  if (!output.Finish()) Fail(zerr::WriteError);
-  bool intact = total == declared && output.Crc() == h.crc;
+  bool intact = total == declared && crc == h.crc;
   if (!intact && !(ExtractCorruptedFiles && out)) Fail(zerr::CorruptedEntry);
   return true;
 }

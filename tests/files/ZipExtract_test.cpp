@@ -227,8 +227,8 @@ TEST(ZipExtract, ArchivesWithCommentsAndUtf8FlaggedNamesAreRead) {
   EXPECT_EQ(add.zip.Items().size(), 3u);
 }
 
-// Many buffers each, so that each buffer is refilled while the one before is written; a fault in the
-// last byte shows only when everything has been checked.
+// Many buffers each, the output buffer refilled after each write; a fault in the last byte shows only
+// when everything has been checked.
 TEST(ZipExtract, EntriesOfManyBuffersComeOutByteForByteAndAreCheckedToTheEnd) {
   TempFolder dir;
   const size_t size = 0x80000 * 5 + 123;
