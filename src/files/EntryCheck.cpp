@@ -1,10 +1,9 @@
 #include "files/EntryCheck.h"
 
-#include <zlib.h>
-
 #include <memory>
 
 #include "core/Utf8.h"
+#include "files/Crc32.h"
 #include "files/FileHandle.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipNames.h"
@@ -42,10 +41,10 @@ std::optional<FileStamp> StampOfFile(std::string_view filePath) {
   constexpr size_t kBuffer = 1 << 20;
   std::unique_ptr<uint8_t[]> buffer(new uint8_t[kBuffer]);
   FileStamp stamp;
-  stamp.crc = crc32(0, nullptr, 0);
+  stamp.crc = 0;
   for (size_t got = kBuffer; got == kBuffer;) {
     if (!file.Read(buffer.get(), kBuffer, got)) return std::nullopt;
-    stamp.crc = crc32(stamp.crc, buffer.get(), static_cast<uInt>(got));
+    stamp.crc = Crc32(stamp.crc, buffer.get(), got);
     stamp.size += got;
   }
   return stamp;

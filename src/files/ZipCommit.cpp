@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/Utf8.h"
+#include "files/Crc32.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
 #include "files/ZipNames.h"
@@ -188,13 +189,13 @@ void TZipBaseArchiver::WriteNewEntry(const FileHandle& out, const Pending& p, si
     deflater = std::make_unique<Deflater>(mode_);
     if (!deflater->ready) Fail(zerr::Unknown);
   }
-  uint32_t crc = crc32(0, nullptr, 0);
+  uint32_t crc = 0;
   uint64_t done = 0, compressed = 0;
   for (bool last = false; !last;) {
     size_t got = 0;
     if (!in.Read(input.get(), bufferSize, got)) Fail(zerr::CannotOpenFile, sourceName);
     last = got < bufferSize;
-    crc = crc32(crc, input.get(), static_cast<uInt>(got));
+    crc = Crc32(crc, input.get(), got);
     done += got;
     if (done >= zip::kZip32Limit) Fail(zerr::Zip64FileSize, sourceName);
     if (!deflater) {

@@ -6,6 +6,7 @@
 
 #include "core/FolderNames.h"
 #include "core/Utf8.h"
+#include "files/Crc32.h"
 #include "files/ZipArchiver.h"
 #include "files/ZipInternal.h"
 #include "files/ZipRules.h"
@@ -148,7 +149,7 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
   size_t inputSize = static_cast<size_t>(std::min<uint64_t>(bufferSize, std::max<uint32_t>(h.compressedSize, 1)));
   std::unique_ptr<uint8_t[]> input(new uint8_t[inputSize]);
   std::unique_ptr<uint8_t[]> output(new uint8_t[bufferSize]);
-  uint32_t crc = crc32(0, nullptr, 0);
+  uint32_t crc = 0;
   uint64_t total = 0, inputLeft = h.compressedSize;
 
   auto readInput = [&](size_t& n) {
@@ -158,7 +159,7 @@ bool TZipBaseArchiver::InflateEntry(const TZipItem& item, const FileHandle* out,
   };
   // Hands on a full buffer; false when the progress event asked to cancel.
   auto emit = [&](size_t n) {
-    crc = crc32(crc, output.get(), static_cast<uInt>(n));
+    crc = Crc32(crc, output.get(), n);
     total += n;
     if (out && !out->WriteAll(output.get(), n)) Fail(zerr::WriteError);
     return Progress(zip::OverallProgress(total, declared, index, count), operation, TZAProgressPhase::ppProcess);
