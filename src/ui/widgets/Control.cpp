@@ -154,11 +154,15 @@ void Control::Place(const Rect& b) {
 
 int Control::Dpi() const { return DpiOf(hwnd_); }
 
-void Control::RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts) {
-  if (!hwnd_) return;
+void Control::TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts) {
   if (HFONT font = Font()) {
     if (HFONT replacement = ReplacementOf(fonts, font); replacement != font) SetFont(replacement);
   }
+}
+
+void Control::RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts) {
+  if (!hwnd_) return;
+  TakeReplacementFont(fonts);
   if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) {
     const Rect b = ScaleRect(design_, dpi);
     SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -171,10 +175,7 @@ namespace {
 void ReplaceFonts(HWND parent, const std::vector<FontCache::Replaced>& fonts) {
   for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
     ReplaceFonts(h, fonts);
-    Control* control = Control::FromHandle(h);
-    if (HFONT font = control ? control->Font() : nullptr) {
-      if (HFONT replacement = ReplacementOf(fonts, font); replacement != font) control->SetFont(replacement);
-    }
+    if (Control* control = Control::FromHandle(h)) control->TakeReplacementFont(fonts);
   }
 }
 

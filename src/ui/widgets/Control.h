@@ -85,6 +85,8 @@ class Control : public Component {
   // Takes the control to another DPI: the font that replaces its own, its design place, then its own
   // rules. Forms call it for every control, children before their parents.
   void RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts);
+  // Only the font's part of that: the replacement of the control's font, when it has one.
+  void TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts);
   // Above every sibling, so that it covers what lies under it.
   void BringToFront();
   std::string Text() const;
