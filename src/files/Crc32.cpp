@@ -72,13 +72,7 @@ uint32_t Crc32(uint32_t crc, const uint8_t* data, size_t n) {
     n -= whole;
   }
   // What is left (under 16 bytes), and everything on processors without the instruction.
-  while (n > 0) {
-    const uInt chunk = static_cast<uInt>(n < (1u << 30) ? n : (1u << 30));
-    crc = static_cast<uint32_t>(crc32(crc, data, chunk));
-    data += chunk;
-    n -= chunk;
-  }
-  return crc;
+  return n == 0 ? crc : static_cast<uint32_t>(crc32_z(crc, data, n));
 }
 
 }  // namespace files
