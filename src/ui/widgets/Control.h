@@ -86,7 +86,7 @@ class Control : public Component {
   // rules. Forms call it for every control, children before their parents.
   void RescaleForDpi(int dpi, const std::vector<FontCache::Replaced>& fonts);
   // Only the font's part of that: the replacement of the control's font, when it has one.
-  void TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts);
+  virtual void TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts);
   // Above every sibling, so that it covers what lies under it.
   void BringToFront();
   std::string Text() const;

@@ -1,20 +1,35 @@
 #include "ui/widgets/LinkLabel.h"
 
+#include <utility>
+
 #include "ui/widgets/Event.h"
 
 namespace ui {
 
 bool LinkLabel::Create(CreateArgs args) {
   if (args.colour == GetSysColor(COLOR_WINDOWTEXT)) args.colour = kLinkColour;
-  HFONT base = args.font;
-  if (!base && args.parent) base = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
-  LOGFONTW lf{};
-  if (GetObjectW(base ? static_cast<HGDIOBJ>(base) : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf)) {
-    lf.lfUnderline = TRUE;
-    underlined_.Reset(CreateFontIndirectW(&lf));
-    args.font = underlined_.Get();
-  }
+  base_ = args.font;
+  if (!base_ && args.parent) base_ = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
+  underlined_ = Underlined(base_);
+  if (underlined_) args.font = underlined_.Get();
   return CreateLabel(args, SS_NOTIFY);
+}
+
+ui::Font LinkLabel::Underlined(HFONT base) {
+  LOGFONTW lf{};
+  if (!GetObjectW(base ? static_cast<HGDIOBJ>(base) : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf)) return {};
+  lf.lfUnderline = TRUE;
+  return ui::Font(CreateFontIndirectW(&lf));
+}
+
+void LinkLabel::TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts) {
+  const HFONT replacement = ReplacementOf(fonts, base_);
+  if (!base_ || replacement == base_) return;
+  base_ = replacement;
+  ui::Font next = Underlined(base_);
+  if (!next) return;
+  SetFont(next.Get());
+  underlined_ = std::move(next);  // the old copy goes once the label has the new one
 }
 
 void LinkLabel::Click() {

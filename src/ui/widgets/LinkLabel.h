@@ -18,10 +18,15 @@ class LinkLabel : public Label {
   bool OnCommand(int code, int id) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Click();
+  // The underlined copy is made again when a change of DPI replaces the font it copies.
+  void TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts) override;
 
   std::function<void()> onClick;
 
  private:
+  // The underlined copy of `base`, or of the system's font when there is none.
+  static ui::Font Underlined(HFONT base);
+  HFONT base_ = nullptr;  // borrowed
   ui::Font underlined_;
 };
 
