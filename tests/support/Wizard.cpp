@@ -65,6 +65,16 @@ WizardTest::~WizardTest() {
   ClearSettings();
 }
 
+void WizardTest::MakeEveryPage() {
+  for (ui::Page* page : {&w().ts0, &w().ts1, &w().ts2, &w().ts4, &w().ts6, &w().ts7}) w().MakePage(*page);
+}
+
+void WizardTest::ChangeDpi(int dpi) {
+  RECT suggested{10, 10, 20, 20};
+  SendMessageW(w().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+}
+
 std::string WizardTest::MakeFolder(const std::string& name, std::initializer_list<const char*> files) const {
   std::string folder = temp_.path() + name + "\\";
   CreateDirectoryW(core::Widen(folder).c_str(), nullptr);

@@ -24,6 +24,10 @@ class WizardTest {
   ~WizardTest();
 
   app::TfMain& w() { return *window_; }
+  // Makes the controls of every page not made yet, as a first visit to each page would.
+  void MakeEveryPage();
+  // The window moved to a monitor of another DPI, as Windows tells it.
+  void ChangeDpi(int dpi);
   const TempFolder& Temp() const { return temp_; }
   // A simulator folder inside the throwaway folder, with the given files; the folder ends in a backslash.
   std::string MakeFolder(const std::string& name, std::initializer_list<const char*> files) const;

@@ -138,11 +138,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.SetLanguage(lang);
     w.rbFSX.SetChecked(true);
     w.SimulatorChoice();
+    // The licence page and the last page are changed before they are shown: they are made now, the
+    // others when they are first shown, as for a user.
+    w.MakePage(w.ts1);
     w.cb1.SetChecked(true);
     w.s1.SetEnabled(true);
     // The last page as it looks while the texture is being put in place.
+    w.MakePage(w.ts7);
     w.clb7.Clear();
-    for (const auto& line : app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install}, w.l6v.Text(), w.l6q.Text())) w.clb7.AddLine(line);
+    const std::string variant = app::VariantText(w.Lang, w.VariantIndex());
+    const std::string resolution = app::ResolutionText(w.Lang, app::ResolutionItem(w.ResolutionIndex()));
+    for (const auto& line :
+         app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install}, variant, resolution))
+      w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);
     w.sb7.SetSimpleText(" 42 %");

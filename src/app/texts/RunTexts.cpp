@@ -43,13 +43,18 @@ inline constexpr Bilingual kKeptOther{"La texture en place, ni celle de Pratilo 
 // The file's name without its folder.
 std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
-}  // namespace
-
-std::string VariantText(char lang, int variantIndex) {
-  std::string items = TagText(lang, Simulator::None, 22, ""), text;
-  for (int i = 0; i <= variantIndex; ++i) text = core::CutField(items, "\t");
+// The item of a radio group's tab-separated texts; empty out of range.
+std::string ItemOf(char lang, int tag, int index) {
+  std::string items = TagText(lang, Simulator::None, tag, ""), text;
+  for (int i = 0; i <= index; ++i) text = core::CutField(items, "\t");
   return text;
 }
+
+}  // namespace
+
+std::string VariantText(char lang, int variantIndex) { return ItemOf(lang, 22, variantIndex); }
+
+std::string ResolutionItem(int resolutionIndex) { return ItemOf('F', 42, resolutionIndex); }
 
 std::string ResolutionText(char lang, std::string_view item) {
   return PickText(lang, texts::kResolution) + std::string(item) + " x " + std::string(item);

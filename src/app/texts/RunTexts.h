@@ -15,6 +15,8 @@ namespace app {
 
 // The variant's name as the variant page shows it ("Variation 2", "Test grid").
 std::string VariantText(char lang, int variantIndex);
+// The resolution page's item ("1024", "512", "256").
+std::string ResolutionItem(int resolutionIndex);
 // "Resolution 512 x 512".
 std::string ResolutionText(char lang, std::string_view resolutionItem);
 

@@ -1,7 +1,5 @@
 #include "app/wizard/TfMain.h"
 
-#include <algorithm>
-
 #include "setup/SimulatorFiles.h"
 #include "core/Environment.h"
 #include "ui/base/HighContrast.h"
@@ -69,12 +67,7 @@ bool TfMain::Create(const Options& options) {
   ApplyArtwork();
   LayOutToolBar();
   DescribeForReaders();
-  // A control the system refused would leave a page that cannot be used: report it instead.
-  return std::ranges::all_of(components_, [](const ui::Component* c) {
-    if (auto* control = dynamic_cast<const ui::Control*>(c)) return control->Handle() != nullptr;
-    if (auto* button = dynamic_cast<const ui::ToolButton*>(c)) return button->Added();
-    return true;
-  });
+  return AllMade(0);
 }
 
 void TfMain::Show() {

@@ -57,11 +57,16 @@ class TfMain {
   TfMain(const TfMain&) = delete;
   TfMain& operator=(const TfMain&) = delete;
 
-  // Creates the window hidden, with every control in its design state.
+  // Creates the window hidden: every page, the tool bar and the first page's controls in their
+  // design state. The other pages' controls are made when their page is first shown.
   bool Create(const Options& options);
   bool Create();  // with the pictures embedded in the program
   void Show();
   HWND Handle() const { return form.Handle(); }
+  // Makes the page's controls now, showing the window's language, DPI, choices and state as if
+  // they had been made with the window; nothing when they are made already.
+  void MakePage(ui::Page& page);
+  bool PageMade(const ui::Page& page) const;
 
   // Texts.
   std::string PickText(std::string_view french, std::string_view english) const;
@@ -94,13 +99,13 @@ class TfMain {
   std::string BackupArchive() const;
   std::string TextureFolder() const;
   setup::SimulatorFiles Files() const { return {FolderFS, PayloadArchive()}; }
-  int VariantIndex() const { return rg2v.SelectedIndex(); }
+  int VariantIndex() const { return variant_; }
   // The last variant item, which has no resolution.
   bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
-  int ResolutionIndex() const { return rg4q.SelectedIndex(); }
+  int ResolutionIndex() const { return resolution_; }
   Simulator ChosenSimulator() const;
 
-  // Every named component in creation order (the language switch visits them in this order).
+  // Every named component made so far, in creation order (the language switch visits them in this order).
   const std::vector<ui::Component*>& Components() const { return components_; }
   ui::Component* FindComponent(std::string_view name) const;
 
@@ -193,6 +198,10 @@ class TfMain {
   // The tool bar's labels in the places measured for their texts.
   void LayOutToolBar();
   void CreatePages();
+  // What the window has shown so far, on a page whose controls were made later.
+  void ShowStateOn(Page page, size_t firstComponent);
+  // Every component from `first` on has its window (tool buttons: their place on the bar).
+  bool AllMade(size_t first) const;
   void CreatePage0();
   void CreatePage1();
   void CreatePage2();
@@ -201,6 +210,13 @@ class TfMain {
   void CreatePage7();
   void CreateToolBar();
   void FillRichText(ui::RichText& text, bool licence);
+  // The texts of the current language, for the components from `first` on.
+  void TranslateComponents(size_t first);
+  void ApplyGlyphs(size_t first);
+  // Puts a folder into the folder field and checks it.
+  void SetFolderText(const std::string& folder);
+  void SetVariant(int index);
+  void SetResolution(int index);
   // "Resolution 512 x 512" for the selected resolution item.
   std::string ResolutionText() const;
   // Registers a created component and routes its events to Clic.
@@ -217,6 +233,16 @@ class TfMain {
   std::vector<ui::Component*> components_;
   std::vector<std::pair<ui::GlyphButton*, const char*>> glyphs_;  // each button's glyph file
   int choixPlace_ = -1, choosePlace_ = -1, codePlace_ = -1;      // the tool bar's label places
+
+  // The choices and state the controls show, kept here for the pages whose controls come later.
+  int variant_ = 0, resolution_ = 0;
+  std::string folderText_;          // what the folder field holds
+  bool licenceRemembered_ = false;  // agreed in an earlier run: nothing to tick, Next enabled
+  bool licencePassed_ = false;      // agreed in this run: the box to tick has gone
+  struct {
+    bool language = false, choice = false, folder = false;
+  } shown_;  // which texts and choices have reached the controls
+  std::array<bool, kPageCount> made_{};
 };
 
 }  // namespace app

@@ -1,4 +1,6 @@
 // The four choice operations that keep the window consistent: simulator, folder, variant, resolution.
+#include <algorithm>
+
 #include "app/texts/RunTexts.h"
 #include "app/wizard/TfMain.h"
 #include "app/wizard/ViewStrip.h"
@@ -11,27 +13,35 @@
 
 namespace app {
 
+namespace {
+constexpr int kResolutionCount = 3;  // 1024, 512, 256
+}  // namespace
+
 void TfMain::SimulatorChoice() {
   SetCaption();
   bool fs9 = rbFS9.Checked();
   FolderFS = fs9 ? FolderFS9 : FolderFSX;
   core::WriteSetting(setup::setting::kSimulator, fs9 ? "9" : "X");
   setup::StoredChoice stored = setup::ReadStoredChoice(core::ReadSetting(fs9 ? setup::setting::kChoiceFS9 : setup::setting::kChoiceFSX));
-  rg2v.SetSelectedIndex(stored.variant);  // the group clamps to its last item
-  VariantChoice();
-  rg4q.SetSelectedIndex(stored.resolution);
-  ResolutionChoice();
+  SetVariant(stored.variant);
+  SetResolution(stored.resolution);
   // Checked even when the text stays: the other simulator needs another marker file.
-  e6.SetText(FolderFS);
-  FolderCheck();
+  SetFolderText(FolderFS);
   // Judged once per choice of simulator: a folder typed later does not change it.
   b0.SetEnabled(FolderSurvey().backup != setup::BackupState::None);
   l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
   s0.SetEnabled(true);
 }
 
+void TfMain::SetFolderText(const std::string& folder) {
+  folderText_ = folder;
+  e6.SetText(folder);
+  FolderCheck();
+}
+
 void TfMain::FolderCheck() {
-  std::string folder = core::AddBackslash(core::TrimText(e6.Text()));
+  if (e6.Handle()) folderText_ = e6.Text();
+  std::string folder = core::AddBackslash(core::TrimText(folderText_));
   (rbFS9.Checked() ? FolderFS9 : FolderFSX) = folder;
   FolderFS = folder;
   ShowFolderState();
@@ -44,6 +54,7 @@ const setup::Survey& TfMain::FolderSurvey() {
 }
 
 void TfMain::ShowFolderState() {
+  shown_.folder = true;
   const setup::Survey& survey = FolderSurvey();
   s6.SetEnabled(survey.mainFolder);
   l6bkp.tag = BackupNoticeTag(setup::PlanInstallation(survey), survey);
@@ -52,9 +63,24 @@ void TfMain::ShowFolderState() {
   l0.SetText(simulator == Simulator::None ? "" : SurveyLine(Lang, simulator, FolderFS, survey));
 }
 
+// The groups keep to their items: a stored choice out of range takes the last one.
+void TfMain::SetVariant(int index) {
+  variant_ = std::clamp(index, -1, kTestGridIndex);
+  rg2v.SetSelectedIndex(variant_);
+  VariantChoice();
+}
+
+void TfMain::SetResolution(int index) {
+  resolution_ = std::clamp(index, -1, kResolutionCount - 1);
+  rg4q.SetSelectedIndex(resolution_);
+  ResolutionChoice();
+}
+
 void TfMain::VariantChoice() {
+  shown_.choice = true;
+  if (rg2v.Handle()) variant_ = rg2v.SelectedIndex();
   int variant = VariantIndex();
-  l6v.SetText(rg2v.ItemText(variant));
+  l6v.SetText(VariantText(Lang, variant));
   i2.Move(ViewOffset(variant), 0);
   if (ResImage) ResImage->SetVisible(false);
   l6q.SetVisible(true);
@@ -71,10 +97,11 @@ void TfMain::VariantChoice() {
 }
 
 void TfMain::ResolutionChoice() {
+  if (rg4q.Handle()) resolution_ = rg4q.SelectedIndex();
   l6q.SetText(ResolutionText());
   if (ResImage) ResImage->Move(ViewOffset(ResolutionIndex()), 0);
 }
 
-std::string TfMain::ResolutionText() const { return app::ResolutionText(Lang, rg4q.ItemText(ResolutionIndex())); }
+std::string TfMain::ResolutionText() const { return app::ResolutionText(Lang, ResolutionItem(ResolutionIndex())); }
 
 }  // namespace app

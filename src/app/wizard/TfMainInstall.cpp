@@ -18,14 +18,14 @@ void TfMain::Install() {
   const setup::Installation job{
       .files = Files(),
       .simulator = ChosenSimulator(),
-      .entry = setup::EntryName(VariantIndex(), TestGridChosen(), rg4q.ItemText(ResolutionIndex()))};
+      .entry = setup::EntryName(VariantIndex(), TestGridChosen(), ResolutionItem(ResolutionIndex()))};
   setup::RunOutcome outcome;
   {
     ui::BusyForm busy(form);
     const setup::PreparedInstallation prepared = setup::PrepareInstallation(job);
     const std::vector<setup::ProgressLine> lines = prepared.Lines();
     clb7.Clear();
-    for (const std::string& line : ProgressLines(Lang, lines, l6v.Text(), l6q.Text())) clb7.AddLine(line);
+    for (const std::string& line : ProgressLines(Lang, lines, VariantText(Lang, VariantIndex()), ResolutionText())) clb7.AddLine(line);
     clb7.SetSelectedIndex(-1);
     ui::App().ProcessMessages();
     auto index = [lines](setup::ProgressLine line) {

@@ -12,30 +12,33 @@ void TfMain::SetLanguage(char letter) {
   (letter == 'F' ? bFrench : bEnglish).SetChecked(true);  // the group releases the other one
   core::WriteSetting(setup::setting::kLanguage, std::string(1, letter));
   SetCaption();
+  shown_.language = true;
+  TranslateComponents(0);
+  // Reselecting runs the groups' choices, which also write the summary's links.
+  VariantChoice();
+  ResolutionChoice();
+  FillRichText(re0, false);
+  if (PageMade(ts1)) FillRichText(re1, true);
+  tb.SetAccessibleName(PickText(texts::kLanguageBar));
+  ShowFolderState();
+}
 
-  for (ui::Component* component : components_) {
+void TfMain::TranslateComponents(size_t first) {
+  for (size_t i = first; i < components_.size(); ++i) {
+    ui::Component* component = components_[i];
     if (auto* group = dynamic_cast<ui::RadioGroup*>(component)) {
-      int selected = group->SelectedIndex();
+      const int selected = group->SelectedIndex();
       std::string fields = TagText(group->tag, group->Text());
       std::vector<std::string> items;
       while (!fields.empty()) items.push_back(core::CutField(fields, "\t"));
       group->SetItems(items);
       group->SetSelectedIndex(selected);
-      Clic(*group);  // reselecting runs the group's choice
     } else if (dynamic_cast<ui::Label*>(component) || dynamic_cast<ui::GlyphButton*>(component) ||
                dynamic_cast<ui::RadioButton*>(component) || dynamic_cast<ui::CheckBox*>(component)) {
       auto* control = static_cast<ui::Control*>(component);
       control->SetText(TagText(control->tag, control->Text()));
     }
   }
-
-  FillRichText(re0, false);
-  FillRichText(re1, true);
-
-  tb.SetAccessibleName(PickText(texts::kLanguageBar));
-  l6v.SetText(rg2v.ItemText(VariantIndex()));
-  l6q.SetText(ResolutionText());
-  ShowFolderState();
 }
 
 void TfMain::FillRichText(ui::RichText& text, bool licence) {

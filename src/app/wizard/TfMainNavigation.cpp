@@ -22,17 +22,16 @@ void TfMain::BrowseFolder() {
   if (chosen.empty()) return;
   std::string folder = core::AddBackslash(chosen);
   bool fs9 = rbFS9.Checked();
-  if (setup::IsMainFolder(folder, fs9 ? Simulator::FS9 : Simulator::FSX)) {
-    e6.SetText(folder);
-    FolderCheck();
-    return;
-  }
+  if (setup::IsMainFolder(folder, fs9 ? Simulator::FS9 : Simulator::FSX)) return SetFolderText(folder);
   ui::WarningBox(PickText(fs9 ? texts::kNotMainFolderFS9 : texts::kNotMainFolderFSX), "");
 }
 
 void TfMain::PageChange() {
   // Past the licence page the agreement is given for this run: coming back shows no box to tick.
-  if (pc.ActivePage() == &ts2) cb1.SetVisible(false);
+  if (pc.ActivePage() == &ts2) {
+    licencePassed_ = true;
+    cb1.SetVisible(false);
+  }
   if (pc.ActivePage() == &ts7) Install();
 }
 

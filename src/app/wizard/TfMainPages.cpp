@@ -1,10 +1,13 @@
-// The pages and controls of the wizard window, created in their fixed order with their design state.
+// The pages and controls of the wizard window, created in their fixed order with their design state;
+// a page's controls come when it is first shown, with what the window shows by then.
 #include "app/wizard/ViewStrip.h"
 #include "app/wizard/TfMain.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace app {
 
@@ -33,12 +36,72 @@ void TfMain::CreatePages() {
                   .tabHeight = 14,
                   // Pages change only through the wizard's buttons, never by the keyboard or the tabs.
                   .userSwitching = false});
+  // The pages themselves exist from the start, in their order; their controls come when needed, so
+  // that only the first page's are made before the window is first painted.
+  for (auto [page, name] : {std::pair{&ts0, "ts0"}, {&ts1, "ts1"}, {&ts2, "ts2"}, {&ts4, "ts4"}, {&ts6, "ts6"},
+                            {&ts7, "ts7"}}) {
+    Add(*page);
+    pc.AddPage(*page, name, name);
+    if (page != &ts0) page->onFirstShow = [this, page] { MakePage(*page); };
+  }
+  made_[0] = true;
   CreatePage0();
-  CreatePage1();
-  CreatePage2();
-  CreatePage4();
-  CreatePage6();
-  CreatePage7();
+}
+
+bool TfMain::PageMade(const ui::Page& page) const {
+  const auto which = PageAt(page.PageIndex());
+  return which && made_[static_cast<size_t>(PageIndex(*which))];
+}
+
+void TfMain::MakePage(ui::Page& page) {
+  const auto which = PageAt(page.PageIndex());
+  if (!which || PageMade(page)) return;
+  made_[static_cast<size_t>(PageIndex(*which))] = true;
+  page.onFirstShow = nullptr;
+  const size_t firstComponent = components_.size(), firstGlyph = glyphs_.size();
+  switch (*which) {
+    case Page::ts0: CreatePage0(); break;
+    case Page::ts1: CreatePage1(); break;
+    case Page::ts2: CreatePage2(); break;
+    case Page::ts4: CreatePage4(); break;
+    case Page::ts6: CreatePage6(); break;
+    case Page::ts7: CreatePage7(); break;
+  }
+  if (!AllMade(firstComponent))
+    throw std::runtime_error("Impossible de créer une page de Pratilo.\r\nUnable to create a Pratilo page.");
+  ApplyGlyphs(firstGlyph);
+  ShowStateOn(*which, firstComponent);
+}
+
+void TfMain::ShowStateOn(Page page, size_t firstComponent) {
+  if (shown_.language) TranslateComponents(firstComponent);
+  switch (page) {
+    case Page::ts1:
+      if (shown_.language) FillRichText(re1, true);
+      if (licenceRemembered_ || licencePassed_) cb1.SetVisible(false);
+      if (licenceRemembered_) s1.SetEnabled(true);
+      break;
+    case Page::ts6:
+      l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
+      if (shown_.folder) ShowFolderState();
+      break;
+    default: break;
+  }
+  // The previews and the summary's links follow the choice once it has been shown.
+  if (shown_.choice && (page == Page::ts2 || page == Page::ts4 || page == Page::ts6)) {
+    VariantChoice();
+    ResolutionChoice();
+  }
+}
+
+bool TfMain::AllMade(size_t first) const {
+  // A control the system refused would leave a page that cannot be used: report it instead.
+  return std::all_of(components_.begin() + static_cast<std::ptrdiff_t>(first), components_.end(),
+                     [](const ui::Component* c) {
+                       if (auto* control = dynamic_cast<const ui::Control*>(c)) return control->Handle() != nullptr;
+                       if (auto* button = dynamic_cast<const ui::ToolButton*>(c)) return button->Added();
+                       return true;
+                     });
 }
 
 void TfMain::ApplyArtwork() {
@@ -56,13 +119,19 @@ void TfMain::ApplyArtwork() {
     i4[v].SetImageLoader(
         [this, dpi, v] { return LoadPictureFor(artwork_, "resolutions" + std::to_string(v + 1) + ".jpg", dpi); });
   }
+  ApplyGlyphs(0);
+  ApplyToolBarArtwork();
+}
+
+void TfMain::ApplyGlyphs(size_t first) {
+  const int dpi = form.Dpi();
   std::map<std::string_view, ui::Image> glyphs;  // the same few glyphs serve every page's buttons
-  for (const auto& [button, file] : glyphs_) {
+  for (size_t i = first; i < glyphs_.size(); ++i) {
+    const auto& [button, file] = glyphs_[i];
     auto found = glyphs.find(file);
     if (found == glyphs.end()) found = glyphs.emplace(file, LoadPictureFor(artwork_, file, dpi)).first;
     button->SetGlyph(found->second);
   }
-  ApplyToolBarArtwork();
 }
 
 // The buttons of the bottom row: Previous, Next (or Install) and Quit; their glyphs come with the artwork.
@@ -86,8 +155,6 @@ void TfMain::AddPageButton(HWND page, const PageButton& b) {
 }
 
 void TfMain::CreatePage0() {
-  Add(ts0);
-  pc.AddPage(ts0, "ts0", "ts0");
   HWND page = ts0.Handle();
   Add(i0).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "i0"});
   HFONT radioFont = form.Fonts().Get({.points = 12, .bold = true});
@@ -110,8 +177,6 @@ void TfMain::CreatePage0() {
 }
 
 void TfMain::CreatePage1() {
-  Add(ts1);
-  pc.AddPage(ts1, "ts1", "ts1");
   HWND page = ts1.Handle();
   Add(re1).Create({.parent = page, .bounds = {0, 8, 540, 203}, .name = "re1"});
   OpenMailOnEnter(re1);
@@ -124,8 +189,6 @@ void TfMain::CreatePage1() {
 }
 
 void TfMain::CreatePage2() {
-  Add(ts2);
-  pc.AddPage(ts2, "ts2", "ts2");
   HWND page = ts2.Handle();
   HFONT heading = form.Fonts().Get({.points = 10, .bold = true});
   Add(pi2).Create({.parent = page, .bounds = {0, 8, 300, 200}, .name = "pi2"});
@@ -136,7 +199,7 @@ void TfMain::CreatePage2() {
                       .colour = palette_.text});
   std::vector<std::string> variants{"Variante 1", "Variante 2", "Variante 3", "Variante 4", "Variante 5", "Grille de test"};
   Add(rg2v).Create({.parent = page, .bounds = {312, 64, 225, 73}, .name = "rg2v", .tag = 22,
-                    .colour = palette_.text, .columns = 2, .items = variants, .selected = 0});
+                    .colour = palette_.text, .columns = 2, .items = variants, .selected = variant_});
   Add(Label3).Create({.parent = page, .bounds = {304, 144}, .name = "Label3", .tag = 7, .text = Design(7),
                       .colour = palette_.text});
   Add(Label10).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label10", .tag = 8, .text = Design(8),
@@ -147,8 +210,6 @@ void TfMain::CreatePage2() {
 }
 
 void TfMain::CreatePage4() {
-  Add(ts4);
-  pc.AddPage(ts4, "ts4", "ts4");
   HWND page = ts4.Handle();
   HFONT heading = form.Fonts().Get({.points = 10, .bold = true});
   Add(pi4).Create({.parent = page, .bounds = {0, 8, 300, 200}, .name = "pi4"});
@@ -162,7 +223,8 @@ void TfMain::CreatePage4() {
   Add(Label8).Create({.parent = page, .bounds = {312, 56}, .name = "Label8", .tag = 41, .text = Design(41),
                       .colour = palette_.text});
   Add(rg4q).Create({.parent = page, .bounds = {312, 72, 225, 49}, .name = "rg4q", .tag = 42,
-                    .colour = palette_.text, .columns = 3, .items = {"1024", "512", "256"}, .selected = 0});
+                    .colour = palette_.text, .columns = 3, .items = {"1024", "512", "256"},
+                    .selected = resolution_});
   Add(Label9).Create({.parent = page, .bounds = {304, 144}, .name = "Label9", .tag = 7, .text = Design(7),
                       .colour = palette_.text});
   Add(Label12).Create({.parent = page, .bounds = {304, 168, 236, 41}, .name = "Label12", .tag = 8, .text = Design(8),
@@ -173,8 +235,6 @@ void TfMain::CreatePage4() {
 }
 
 void TfMain::CreatePage6() {
-  Add(ts6);
-  pc.AddPage(ts6, "ts6", "ts6");
   HWND page = ts6.Handle();
   HFONT bold = form.Fonts().Get({.bold = true});
   Add(Image4).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image4"});
@@ -186,7 +246,7 @@ void TfMain::CreatePage6() {
   for (ui::LinkLabel* link : {&l6v, &l6q}) link->SetColour(palette_.link);
   Add(l6Dossier).Create({.parent = page, .bounds = {120, 136}, .name = "l6Dossier", .tag = tag::kFolderLabel,
                          .font = bold, .text = TagText(tag::kFolderLabel, ""), .colour = palette_.text});
-  Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6"});
+  Add(e6).Create({.parent = page, .bounds = {120, 152, 393, 21}, .name = "e6", .text = folderText_});
   Add(b6).Create({.parent = page, .bounds = {512, 152, 27, 21}, .name = "b6", .font = bold, .text = "..."});
   Add(l6bkp).Create({.parent = page, .bounds = {120, 176, 401, 33}, .name = "l6bkp", .tag = tag::kBackupWillBeSaved,
                      .text = Design(tag::kBackupWillBeSaved), .colour = palette_.notice, .wordWrap = true});
@@ -199,8 +259,6 @@ void TfMain::CreatePage6() {
 }
 
 void TfMain::CreatePage7() {
-  Add(ts7);
-  pc.AddPage(ts7, "ts7", "ts7");
   HWND page = ts7.Handle();
   Add(Image5).Create({.parent = page, .bounds = {0, 8, 105, 233}, .name = "Image5"});
   Add(l6).Create({.parent = page, .bounds = {112, 8, 416, 33}, .name = "l6", .tag = tag::kRunning,

@@ -39,6 +39,7 @@ void TfMain::FormCreate() {
   PreselectSimulator();
   lCode.SetText("");
   if (core::ReadSetting(setup::setting::kAccepted) == "Ok") {
+    licenceRemembered_ = true;
     cb1.SetVisible(false);
     s1.SetEnabled(true);
   }

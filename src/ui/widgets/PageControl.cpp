@@ -71,6 +71,7 @@ void PageControl::SetActivePageIndex(int index) {
 void PageControl::ShowOnly(int index) {
   Page* shown = PageAt(index);
   if (shown) shown_ = index;
+  if (shown && shown->onFirstShow) Raise(std::exchange(shown->onFirstShow, nullptr));
   // Show the new page before hiding the old one so that nothing flashes between them.
   if (shown) shown->SetVisible(true);
   HWND focus = GetFocus();

@@ -21,6 +21,9 @@ class Page : public Panel {
   bool PutOffLayout(int dpi) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+  // Raised once, just before the page is first shown: a page's controls may be made only then.
+  std::function<void()> onFirstShow;
+
  private:
   friend class PageControl;
   PageControl* owner_ = nullptr;

@@ -14,7 +14,10 @@ using testing_support::WizardTest;
 
 class Choices : public WizardTest, public ::testing::Test {
  protected:
-  void SetUp() override { w().SetLanguage('E'); }
+  void SetUp() override {
+    MakeEveryPage();  // the operations are watched on every page's controls
+    w().SetLanguage('E');
+  }
   void Choose(ui::RadioButton& simulator) { Click(simulator.Handle()); }
   void MakeBackupOfOriginal(const std::string& folder) const {
     testing_support::MakeBackupOfOriginal(folder, Temp().path());

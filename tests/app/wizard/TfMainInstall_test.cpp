@@ -96,6 +96,7 @@ TEST_F(Install, AFailedRenameSaysWhatAndWhereThenStopsWithTheOriginalSafe) {
   w().FolderFSX = fsx;
   // The simulator is started once the run is under way: it holds its texture, which can then be
   // read but not replaced.
+  w().MakePage(w().ts7);  // its status bar is watched before the page is shown
   testing_support::HoldOnProgress held(w().sb7.Handle(), Texture(fsx));
   DialogAnswerer answerer(core::Widen(ui::App().Title()), IDOK);
   InstallInto(w().rbFSX, 0, 0);
@@ -147,6 +148,7 @@ class UnreadableOriginal : public Install, public ::testing::WithParamInterface<
 TEST_P(UnreadableOriginal, StopsTheRunWithTheOriginalUntouchedAndNoArchive) {
   std::string fsx = MakeSimulator("FSX", "FSX.exe");
   w().FolderFSX = fsx;
+  w().MakePage(w().ts7);
   testing_support::HoldOnProgress held(w().sb7.Handle(), Texture(fsx), 0);
   DialogAnswerer question(L"Confirmation", GetParam());
   DialogAnswerer message(core::Widen(ui::App().Title()), IDOK);

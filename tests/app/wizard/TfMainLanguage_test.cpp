@@ -15,8 +15,10 @@ namespace {
 using testing_support::StoredSetting;
 using testing_support::WizardTest;
 
+// The switch over every control: all pages are made with the window.
 class Language : public WizardTest, public ::testing::Test {
  protected:
+  Language() { MakeEveryPage(); }
   // Every text a user can read in the window (labels, buttons, groups, links, caption, rich texts).
   std::map<std::string, std::string> Texts() {
     std::map<std::string, std::string> all;

@@ -66,6 +66,7 @@ TEST_F(Navigation, NextAndPreviousWalkThePagesAndTheTestGridSkipsTheResolution) 
 }
 
 TEST_F(Navigation, SummaryLinksJumpWithoutRunningThePageChange) {
+  MakeEveryPage();  // the licence page's box is there before any page change
   w().pc.SetActivePage(w().ts6);
   ASSERT_TRUE(w().cb1.Visible());
   w().Clic(w().l6v);

@@ -48,6 +48,7 @@ class StartUp : public testing_support::RunTest, public ::testing::Test {
 
 TEST_F(StartUp, WithNothingRememberedItSpeaksFrenchAndChoosesNoSimulator) {
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_EQ(w().Lang, 'F');
   EXPECT_EQ(StoredSetting("Langue"), "F");
   EXPECT_FALSE(w().rbFS9.Checked());
@@ -70,6 +71,7 @@ TEST_F(StartUp, BothSimulatorsRegisteredAndNoneRememberedPreselectsFSX) {
   core::WriteSetting("Langue", "E");
   core::WriteSetting("cfgFSX", "3");  // one character: the first variant at 1024
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_EQ(w().Lang, 'E');
   EXPECT_TRUE(w().bEnglish.Checked());
   EXPECT_FALSE(w().bFrench.Checked());
@@ -92,6 +94,7 @@ TEST_F(StartUp, AStaleRememberedFolderGivesWayToTheRegisteredOne) {
   Register(kFS9Key, L"EXE Path", fs9);
   core::WriteSetting("FS", "9");
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_EQ(w().FolderFS9, fs9);
   EXPECT_EQ(StoredSetting("DossierFS9"), fs9);
   EXPECT_TRUE(w().rbFS9.Checked());
@@ -103,6 +106,7 @@ TEST_F(StartUp, ARememberedSimulatorWithoutAFolderLeavesInstallDisabled) {
   core::WriteSetting("DossierFS9", stale);
   core::WriteSetting("FS", "9");
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_TRUE(w().rbFS9.Checked());
   EXPECT_EQ(w().e6.Text(), "");
   EXPECT_FALSE(w().s6.Enabled());
@@ -114,6 +118,7 @@ TEST_F(StartUp, TheSteamEditionIsFoundWhenTheBoxedEntryGivesNothing) {
   RegisterSteam(steam.substr(0, steam.size() - 1));
   core::WriteSetting("DossierFSX", MakeFolder("Moved", {}));  // stale
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_EQ(w().FolderFSX, steam);
   EXPECT_EQ(StoredSetting("DossierFSX"), steam);
   EXPECT_TRUE(w().rbFSX.Checked());
@@ -143,6 +148,7 @@ TEST_F(StartUp, AValidRememberedFolderComesBeforeTheSteamEdition) {
 TEST_F(StartUp, AnAcceptedLicenceNeedsNoTickingAgain) {
   core::WriteSetting("accepte", "Ok");
   w().FormCreate();
+  MakeEveryPage();  // the later pages show what start-up decided
   EXPECT_FALSE(w().cb1.Visible());
   EXPECT_TRUE(w().s1.Enabled());
 }
