@@ -8,6 +8,7 @@
 #include "ui/widgets/CheckListBox.h"
 #include "ui/widgets/Edit.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/RichText.h"
@@ -465,6 +466,31 @@ TEST(FormDpi, AHiddenPageIsLaidOutWhenShownAndTakesItsFontsAtOnce) {
   EXPECT_EQ(w.button.Bounds(), w.button.DesignBounds());
   w.pc.SetActivePage(hidden);
   EXPECT_EQ(later.Bounds(), later.DesignBounds());
+}
+
+// A link's font is its own underlined copy of its parent's: it must follow the parent's font to
+// each DPI, on the shown page and on one shown later, and the link stays sized to its text.
+TEST(FormDpi, ALinkKeepsItsUnderlinedFontAtEveryDpi) {
+  Scalable w;
+  ui::Page hidden;
+  w.pc.AddPage(hidden, "ts1", "ts1");
+  ui::LinkLabel shown, later;
+  shown.Create({.parent = w.page.Handle(), .bounds = {136, 56}, .name = "l6v", .text = "Variante 1"});
+  later.Create({.parent = hidden.Handle(), .bounds = {136, 80}, .name = "l6q", .text = "Résolution 1024 x 1024"});
+  for (int dpi : {144, 192, 96}) {
+    SCOPED_TRACE(dpi);
+    w.pc.SetActivePage(w.page);
+    w.ChangeDpi(dpi, {0, 0, 10, 10});
+    w.pc.SetActivePage(hidden);
+    for (const ui::LinkLabel* link : {&shown, &later}) {
+      LOGFONTW lf{};
+      GetObjectW(link->Font(), sizeof lf, &lf);
+      EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, dpi)) << link->name;
+      EXPECT_TRUE(lf.lfUnderline) << link->name;
+      const SIZE text = ui::MeasureText(link->Font(), link->Text());
+      EXPECT_EQ(link->Bounds(), (ui::Rect{link->Bounds().x, link->Bounds().y, text.cx, text.cy})) << link->name;
+    }
+  }
 }
 
 TEST(FormDpi, AnAbsurdDpiCountsAsTheDesignDpi) {
