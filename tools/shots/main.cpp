@@ -146,10 +146,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The last page as it looks while the texture is being put in place.
     w.MakePage(w.ts7);
     w.clb7.Clear();
-    const std::string variant = app::VariantText(w.Lang, w.VariantIndex());
-    const std::string resolution = app::ResolutionText(w.Lang, app::ResolutionItem(w.ResolutionIndex()));
-    for (const auto& line :
-         app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install}, variant, resolution))
+    for (const auto& line : app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install},
+                                               app::VariantText(w.Lang, w.VariantIndex()), w.ResolutionText()))
       w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);

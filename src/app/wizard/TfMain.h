@@ -103,6 +103,8 @@ class TfMain {
   // The last variant item, which has no resolution.
   bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
   int ResolutionIndex() const { return resolution_; }
+  // "Resolution 512 x 512" for the chosen resolution item.
+  std::string ResolutionText() const;
   Simulator ChosenSimulator() const;
 
   // Every named component made so far, in creation order (the language switch visits them in this order).
@@ -217,8 +219,6 @@ class TfMain {
   void SetFolderText(const std::string& folder);
   void SetVariant(int index);
   void SetResolution(int index);
-  // "Resolution 512 x 512" for the selected resolution item.
-  std::string ResolutionText() const;
   // Registers a created component and routes its events to Clic.
   template <class C>
   C& Add(C& component);

@@ -49,15 +49,13 @@ void TfMain::CreatePages() {
 }
 
 bool TfMain::PageMade(const ui::Page& page) const {
-  const auto which = PageAt(page.PageIndex());
-  return which && made_[static_cast<size_t>(PageIndex(*which))];
+  return PageAt(page.PageIndex()) && made_[static_cast<size_t>(page.PageIndex())];
 }
 
 void TfMain::MakePage(ui::Page& page) {
   const auto which = PageAt(page.PageIndex());
   if (!which || PageMade(page)) return;
-  made_[static_cast<size_t>(PageIndex(*which))] = true;
-  page.onFirstShow = nullptr;
+  made_[static_cast<size_t>(page.PageIndex())] = true;
   const size_t firstComponent = components_.size(), firstGlyph = glyphs_.size();
   switch (*which) {
     case Page::ts0: CreatePage0(); break;
@@ -82,7 +80,6 @@ void TfMain::ShowStateOn(Page page, size_t firstComponent) {
       if (licenceRemembered_) s1.SetEnabled(true);
       break;
     case Page::ts6:
-      l6Dossier.SetText(TagText(tag::kFolderLabel, l6Dossier.Text()));
       if (shown_.folder) ShowFolderState();
       break;
     default: break;

@@ -23,8 +23,9 @@ ui::Font LinkLabel::Underlined(HFONT base) {
 }
 
 void LinkLabel::TakeReplacementFont(const std::vector<FontCache::Replaced>& fonts) {
+  if (!base_) return;
   const HFONT replacement = ReplacementOf(fonts, base_);
-  if (!base_ || replacement == base_) return;
+  if (replacement == base_) return;
   base_ = replacement;
   ui::Font next = Underlined(base_);
   if (!next) return;
