@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/Gui.h"
 #include "support/Keyboard.h"
 #include "ui/widgets/Button.h"
@@ -205,6 +207,9 @@ TEST(PageControl, PagesFillTheDisplayAreaAndOnlyTheActiveOneIsShown) {
 
   int changes = 0;
   w.pc.onChange = [&] { ++changes; };
+  // Whatever a page makes on its first showing must be there when it appears: heard once, still hidden.
+  std::vector<bool> firstShowings;
+  w.second.onFirstShow = [&] { firstShowings.push_back(w.second.Visible()); };
   w.pc.SetActivePageIndex(1);
   EXPECT_EQ(changes, 0);  // changes from code raise no event
   EXPECT_EQ(w.pc.ActivePageIndex(), 1);
@@ -221,6 +226,8 @@ TEST(PageControl, PagesFillTheDisplayAreaAndOnlyTheActiveOneIsShown) {
   EXPECT_TRUE(w.first.Visible());
   EXPECT_FALSE(w.second.Visible());
   EXPECT_FALSE(GetWindowLongPtrW(w.pc.Handle(), GWL_STYLE) & WS_TABSTOP);
+  w.pc.SetActivePageIndex(1);
+  EXPECT_EQ(firstShowings, std::vector<bool>{false});
 }
 
 struct FrameCase {
@@ -440,15 +447,29 @@ TEST(FormDpi, GoingBackGivesExactlyTheFirstLayoutAndEachChangeIsAnnouncedOnce) {
 }
 
 // Only the shown page is laid out when the DPI changes; a hidden one when it is next shown, for the
-// last DPI, whatever came between. Its fonts follow at once: the old ones are deleted.
+// last DPI, whatever came between. Its fonts follow at once: the old ones are deleted. A link's font,
+// its own underlined copy of its parent's, follows too, on either page.
 TEST(FormDpi, AHiddenPageIsLaidOutWhenShownAndTakesItsFontsAtOnce) {
   Scalable w;
   ui::Page hidden;
   w.pc.AddPage(hidden, "ts1", "ts1");
   ui::Button later;
   ui::Label measured;
+  ui::LinkLabel shownLink, laterLink;
   later.Create({.parent = hidden.Handle(), .bounds = {352, 218, 91, 25}, .name = "s1", .text = "Suivant"});
   measured.Create({.parent = hidden.Handle(), .bounds = {312, 48}, .name = "fitted", .text = "Choisissez :"});
+  shownLink.Create({.parent = w.page.Handle(), .bounds = {136, 56}, .name = "l6v", .text = "Variante 1"});
+  laterLink.Create({.parent = hidden.Handle(), .bounds = {136, 80}, .name = "l6q", .text = "Résolution 1024 x 1024"});
+  auto expectLinksAt = [&](int dpi) {
+    for (const ui::LinkLabel* link : {&shownLink, &laterLink}) {
+      LOGFONTW lf{};
+      GetObjectW(link->Font(), sizeof lf, &lf);
+      EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, dpi)) << link->name;
+      EXPECT_TRUE(lf.lfUnderline) << link->name;
+      const SIZE text = ui::MeasureText(link->Font(), link->Text());
+      EXPECT_EQ(link->Bounds(), (ui::Rect{ui::Scale(136, dpi), link->Bounds().y, text.cx, text.cy})) << link->name;
+    }
+  };
   const ui::Rect before = later.Bounds();
   w.ChangeDpi(144, {0, 0, 10, 10});
   EXPECT_EQ(w.button.Bounds(), ui::ScaleRect(w.button.DesignBounds(), 144)) << "the shown page at once";
@@ -460,37 +481,14 @@ TEST(FormDpi, AHiddenPageIsLaidOutWhenShownAndTakesItsFontsAtOnce) {
   EXPECT_EQ(later.Bounds(), ui::ScaleRect(later.DesignBounds(), 192));
   const SIZE text = ui::MeasureText(measured.Font(), measured.Text());
   EXPECT_EQ(measured.Bounds(), (ui::Rect{ui::Scale(312, 192), ui::Scale(48, 192), text.cx, text.cy}));
+  expectLinksAt(192);
   // Back at the design DPI while the first page is the hidden one: it goes back when shown.
   w.ChangeDpi(96, {0, 0, 10, 10});
   w.pc.SetActivePage(w.page);
   EXPECT_EQ(w.button.Bounds(), w.button.DesignBounds());
   w.pc.SetActivePage(hidden);
   EXPECT_EQ(later.Bounds(), later.DesignBounds());
-}
-
-// A link's font is its own underlined copy of its parent's: it must follow the parent's font to
-// each DPI, on the shown page and on one shown later, and the link stays sized to its text.
-TEST(FormDpi, ALinkKeepsItsUnderlinedFontAtEveryDpi) {
-  Scalable w;
-  ui::Page hidden;
-  w.pc.AddPage(hidden, "ts1", "ts1");
-  ui::LinkLabel shown, later;
-  shown.Create({.parent = w.page.Handle(), .bounds = {136, 56}, .name = "l6v", .text = "Variante 1"});
-  later.Create({.parent = hidden.Handle(), .bounds = {136, 80}, .name = "l6q", .text = "Résolution 1024 x 1024"});
-  for (int dpi : {144, 192, 96}) {
-    SCOPED_TRACE(dpi);
-    w.pc.SetActivePage(w.page);
-    w.ChangeDpi(dpi, {0, 0, 10, 10});
-    w.pc.SetActivePage(hidden);
-    for (const ui::LinkLabel* link : {&shown, &later}) {
-      LOGFONTW lf{};
-      GetObjectW(link->Font(), sizeof lf, &lf);
-      EXPECT_EQ(lf.lfHeight, ui::PointsToHeight(8, dpi)) << link->name;
-      EXPECT_TRUE(lf.lfUnderline) << link->name;
-      const SIZE text = ui::MeasureText(link->Font(), link->Text());
-      EXPECT_EQ(link->Bounds(), (ui::Rect{link->Bounds().x, link->Bounds().y, text.cx, text.cy})) << link->name;
-    }
-  }
+  expectLinksAt(96);
 }
 
 TEST(FormDpi, AnAbsurdDpiCountsAsTheDesignDpi) {
