@@ -62,7 +62,7 @@ void RemoveStaleTemps(const std::wstring& target) {
 
 }  // namespace
 
-FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path) {
+FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path, DWORD attributes) {
   RemoveStaleTemps(target);
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -70,7 +70,7 @@ FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path) {
     wchar_t suffix[32];
     swprintf(suffix, 32, L".~%08x.tmp", n);
     path = target + suffix;
-    FileHandle h = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW);
+    FileHandle h = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW, attributes);
     if (h.Valid()) return h;
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
   }

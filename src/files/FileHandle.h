@@ -75,10 +75,12 @@ class FileHandle {
 // ".~", eight hex digits and ".tmp" (both names without folder; letters in any case).
 bool IsTempNameFor(std::wstring_view targetName, std::wstring_view name);
 
-// A new, empty file beside `target` whose name no other file has (created with CREATE_NEW).
-// Returns the handle and sets `path`; an invalid handle when nothing could be created. Temporary
-// files of `target` that a killed run left behind are removed first; one still open is left alone.
-FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path);
+// A new, empty file beside `target` whose name no other file has (created with CREATE_NEW, with the
+// given attributes). Returns the handle and sets `path`; an invalid handle when nothing could be
+// created. Temporary files of `target` that a killed run left behind are removed first; one still
+// open is left alone.
+FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path,
+                            DWORD attributes = FILE_ATTRIBUTE_NORMAL);
 
 // Full path of a name (relative names against the current directory); the name itself on failure.
 std::wstring FullPath(const std::wstring& name);

@@ -111,9 +111,10 @@ bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t c
   if (exists && !MayOverwrite(Options.OverwriteMode, target, {item.header.time, item.header.date})) return true;
   if (exists && (existing & FILE_ATTRIBUTE_READONLY) && !Options.ReplaceReadOnly) Fail(zerr::CannotCreateFile, targetName);
 
+  const zip::ExtractedAttributes attributes = zip::AttributesForExtraction(item.header.externalAttributes);
   std::wstring tempPath;
   zip::TempFileGuard removeTemp;  // declared first: the file is closed before it is removed
-  FileHandle out = CreateTempBeside(target, tempPath);
+  FileHandle out = CreateTempBeside(target, tempPath, Options.SetAttributes ? attributes.atCreation : attr::Normal);
   if (!out.Valid()) Fail(zerr::CannotCreateFile, targetName);
   removeTemp.Reset(tempPath);
   if (!InflateEntry(item, &out, index, count, operation)) return false;
@@ -121,16 +122,15 @@ bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t c
   if (zip::FileTimeOf({item.header.time, item.header.date}, when)) SetFileTime(out.Get(), nullptr, nullptr, &when);
   if (Options.FlushBuffers && !out.Flush()) Fail(zerr::WriteError);
   out.Close();
-  if (exists) SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // Only these marks can stand in the way of replacing the file.
+  const bool clearFirst = exists && (existing & (attr::ReadOnly | attr::Hidden | attr::System));
+  if (clearFirst) SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!MoveFileExW(tempPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    if (exists) SetFileAttributesW(target.c_str(), existing);
+    if (clearFirst) SetFileAttributesW(target.c_str(), existing);
     Fail(zerr::CannotCreateFile, targetName);
   }
   removeTemp.Release();
-  if (Options.SetAttributes) {
-    DWORD attributes = item.header.externalAttributes & (attr::ReadOnly | attr::Hidden | attr::System | attr::Archive);
-    SetFileAttributesW(target.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
-  }
+  if (Options.SetAttributes && attributes.setWhenPlaced) SetFileAttributesW(target.c_str(), attributes.final);
   return true;
 }
 

@@ -143,6 +143,13 @@ bool EntryPassesAttributes(uint32_t externalAttributes, uint16_t searchAttr) {
   return (externalAttributes & kGuarded & ~static_cast<uint32_t>(searchAttr)) == 0;
 }
 
+ExtractedAttributes AttributesForExtraction(uint32_t externalAttributes) {
+  const uint32_t kept = externalAttributes & (attr::ReadOnly | attr::Hidden | attr::System | attr::Archive);
+  const uint32_t atCreation = kept & ~attr::ReadOnly;
+  return {kept ? kept : attr::Normal, atCreation ? atCreation : attr::Normal,
+          (kept & attr::ReadOnly) != 0 || (kept & attr::Archive) == 0};
+}
+
 bool FileQualifies(uint32_t attributes, uint16_t searchAttr) {
   uint32_t mask = searchAttr & ~attr::Directory;
   if (attributes & mask) return true;

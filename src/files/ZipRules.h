@@ -38,6 +38,17 @@ bool EntryPassesAttributes(uint32_t externalAttributes, uint16_t searchAttr);
 // out), or when it has none and the mask holds read-only, hidden, system and archive.
 bool FileQualifies(uint32_t attributes, uint16_t searchAttr);
 
+// The attributes an extracted file takes from its entry (read-only, hidden, system, archive; normal
+// when none), and how: the temporary file is created with all but read-only (the system marks every
+// new file for archiving), so only a read-only entry, or one without the archive mark, needs a change
+// once the file is in place.
+struct ExtractedAttributes {
+  uint32_t final;       // what the placed file holds
+  uint32_t atCreation;  // given to the temporary file
+  bool setWhenPlaced;
+};
+ExtractedAttributes AttributesForExtraction(uint32_t externalAttributes);
+
 // The file mask placed for gathering: drive or "..\" masks unchanged, "\x" from the root of
 // baseDir's drive, "\\server\x" as a network path, anything else under baseDir.
 std::wstring ResolveMask(std::wstring_view baseDir, std::wstring_view mask);

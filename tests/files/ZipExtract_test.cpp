@@ -299,6 +299,35 @@ TEST(ZipExtract, OverwriteRecurseAndAttributeOptions) {
   EXPECT_EQ(ReadFileBytes(dir / "out\\x.txt"), "new x");
 }
 
+// Every mark an entry can carry, on a new file and over an existing plain or protected one; a file
+// is created with some of them and given the rest once in place.
+TEST(ZipExtract, ExtractedFilesHoldExactlyTheirEntrysAttributes) {
+  constexpr DWORD R = FILE_ATTRIBUTE_READONLY, H = FILE_ATTRIBUTE_HIDDEN, S = FILE_ATTRIBUTE_SYSTEM,
+                  A = FILE_ATTRIBUTE_ARCHIVE;
+  const std::vector<DWORD> marks{0, A, H | A, S, H, R | A, R, R | H | S | A, FILE_ATTRIBUTE_NORMAL};
+  std::vector<RawEntry> entries;
+  for (size_t i = 0; i < marks.size(); ++i) entries.push_back({"f" + std::to_string(i), "data", 0, 0, {}, {}, marks[i]});
+  TempFolder dir;
+  WriteFileBytes(dir / "t.zip", BuildZip(entries));
+  for (const DWORD existing : {DWORD{0}, A, R | H | S}) {
+    const std::string out = dir / ("out" + std::to_string(existing));
+    if (existing) {
+      for (size_t i = 0; i < marks.size(); ++i) {
+        WriteFileBytes(out + "\\f" + std::to_string(i), "old");
+        SetAttributes(out + "\\f" + std::to_string(i), existing);
+      }
+    }
+    EXPECT_TRUE(Extract(dir / "t.zip", out, "*").empty());
+    for (size_t i = 0; i < marks.size(); ++i) {
+      const std::string file = out + "\\f" + std::to_string(i);
+      // Wine reports every file as marked for archiving: that mark is only checked where it is due.
+      EXPECT_EQ(Attributes(file) & (R | H | S), marks[i] & (R | H | S)) << "entry " << marks[i] << " over " << existing;
+      if (marks[i] & A) EXPECT_TRUE(Attributes(file) & A) << "entry " << marks[i] << " over " << existing;
+      EXPECT_EQ(ReadFileBytes(file), "data");
+    }
+  }
+}
+
 TEST(ZipExtract, FailedExtractionLeavesTheOldTargetByteIdentical) {
   TempFolder dir;
   MakeArchive(dir / "t.zip", {{"detail1.bmp", NoiseBytes(0x80000 * 3, 4)}});
