@@ -73,19 +73,22 @@ void InitEnvironment() {
   env.MFlag = switches.m;
   env.LocalFlag = switches.local;
 
-  env.DesktopDir = AddBackslash(ReadRegText(false, kShellFolders, "Desktop"));
-  env.PersonalDir = AddBackslash(ReadRegText(false, kShellFolders, "Personal"));
-  env.AppDataDir = AddBackslash(ReadRegText(false, kShellFolders, "AppData"));
+  const std::vector<std::string> folders =
+      ReadRegTexts(false, kShellFolders, {"Desktop", "Personal", "AppData", "Local AppData"});
+  env.DesktopDir = AddBackslash(folders[0]);
+  env.PersonalDir = AddBackslash(folders[1]);
+  env.AppDataDir = AddBackslash(folders[2]);
   env.CommonAppDataDir = AddBackslash(ReadRegText(true, kShellFolders, "Common AppData"));
-  env.LocalAppDataDir = AddBackslash(ReadRegText(false, kShellFolders, "Local AppData"));
+  env.LocalAppDataDir = AddBackslash(folders[3]);
   env.SystemRootDir = AddBackslash(GetEnvText("systemroot"));
   if (env.LocalAppDataDir == "\\") {
     env.LocalAppDataDir = kDefaultLocalAppData;
     ForceFolder(env.LocalAppDataDir);  // best effort: the folder is only offered to callers
   }
 
-  env.UserName = ReadRegText(false, kCentralKey, "Nom utilisateur");
-  env.UserInitials = ReadRegText(false, kCentralKey, "Initiales");
+  const std::vector<std::string> user = ReadRegTexts(false, kCentralKey, {"Nom utilisateur", "Initiales"});
+  env.UserName = user[0];
+  env.UserInitials = user[1];
 
   CountLaunch(true);
   CountLaunch(false);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -46,29 +47,38 @@ bool OpenExisting(bool machine, std::string_view path, RegistryKey& key) {
          ERROR_SUCCESS;
 }
 
+// One value of an open key. Most values fit the first buffer: one call to the registry, not two.
+ReadOutcome ReadValue(HKEY key, std::string_view name, std::string& out) {
+  out.clear();
+  const std::wstring wname = Widen(name);
+  std::vector<wchar_t> buf(260);
+  DWORD type = 0;
+  LONG rc;
+  for (;;) {  // the value may grow between two reads
+    DWORD bytes = static_cast<DWORD>((buf.size() - 2) * sizeof(wchar_t));
+    rc = RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
+    if (rc != ERROR_MORE_DATA) {
+      if (rc == ERROR_SUCCESS) std::fill(buf.begin() + bytes / sizeof(wchar_t), buf.end(), L'\0');
+      if (rc != ERROR_SUCCESS || bytes == 0) return ReadOutcome::Text;
+      break;
+    }
+    buf.assign(bytes / sizeof(wchar_t) + 2, L'\0');
+  }
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
+  out = Narrow(std::wstring_view(buf.data()));  // cut at the first zero
+  return ReadOutcome::Text;
+}
+
+bool OpenForReading(bool machine, std::string_view path, RegistryKey& key, bool create) {
+  return create ? OpenOrCreate(machine, path, key) : OpenExisting(machine, path, key);
+}
+
 ReadOutcome TryRead(bool machine, std::string_view path, std::string_view name, std::string& out,
                     bool create = true) {
   out.clear();
   RegistryKey key;
-  bool opened = create ? OpenOrCreate(machine, path, key) : OpenExisting(machine, path, key);
-  if (!opened) return ReadOutcome::Text;  // no key: empty, and no fallback
-  const std::wstring wname = Widen(name);
-  DWORD type = 0, size = 0;
-  if (RegQueryValueExW(key.Get(), wname.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
-    return ReadOutcome::Text;
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
-  std::vector<wchar_t> buf;
-  LONG rc;
-  do {  // the value may grow between the size query and the read
-    buf.assign(size / sizeof(wchar_t) + 2, L'\0');
-    DWORD bytes = static_cast<DWORD>((buf.size() - 1) * sizeof(wchar_t));
-    rc = RegQueryValueExW(key.Get(), wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
-    size = bytes;
-  } while (rc == ERROR_MORE_DATA);
-  if (rc != ERROR_SUCCESS) return ReadOutcome::Text;
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
-  out = Narrow(std::wstring_view(buf.data()));  // cut at the first zero
-  return ReadOutcome::Text;
+  if (!OpenForReading(machine, path, key, create)) return ReadOutcome::Text;  // no key: empty, and no fallback
+  return ReadValue(key.Get(), name, out);
 }
 
 }  // namespace
@@ -83,6 +93,19 @@ std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view
   std::string out;
   if (TryRead(machine, keyPath, name, out) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, out);
   return out;
+}
+
+std::vector<std::string> ReadRegTexts(bool machine, std::string_view keyPath,
+                                      std::initializer_list<std::string_view> names) {
+  std::vector<std::string> texts(names.size());
+  RegistryKey key;
+  if (!OpenForReading(machine, keyPath, key, true)) return texts;
+  size_t i = 0;
+  for (std::string_view name : names) {
+    if (ReadValue(key.Get(), name, texts[i]) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, texts[i]);
+    ++i;
+  }
+  return texts;
 }
 
 std::string PeekRegText(bool machine, std::string_view keyPath, std::string_view name) {

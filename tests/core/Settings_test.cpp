@@ -129,6 +129,23 @@ TEST_F(SettingsStore, RefusedMachineHiveWritesFallBackAndReadsGiveEmptyText) {
   EXPECT_EQ(Raw(HKEY_LOCAL_MACHINE, L"FS"), L"<missing>");
 }
 
+// Several values of one key read together, each as it would be alone: text of any length, a
+// missing one, a number (under the machine hive taken from the user hive), empty text.
+TEST_F(SettingsStore, ValuesReadTogetherReadAsEachAlone) {
+  const std::string longText(700, 'x');
+  for (bool machine : {false, true}) WriteRegText(machine, "\\Software\\Nuvra Soft\\PratiloSettingsTest", "Long", longText);
+  const DWORD number = 3;
+  ASSERT_TRUE(SetRawValue(HKEY_LOCAL_MACHINE, kKey, L"Nombre", REG_DWORD, &number, sizeof number));
+  WriteSettingEx(true, "Vide", "");
+  WriteSetting("Nombre", "trois");
+  for (bool machine : {false, true}) {
+    const auto texts =
+        ReadRegTexts(machine, "Software\\Nuvra Soft\\PratiloSettingsTest", {"Long", "Absent", "Nombre", "Vide"});
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts, (std::vector<std::string>{longText, "", "trois", ""})) << machine;
+  }
+}
+
 TEST_F(SettingsStore, AnyKeyPathWithOrWithoutLeadingBackslash) {
   WriteRegText(false, "\\Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom", "valeur");
   EXPECT_EQ(ReadRegText(false, "Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom"), "valeur");
