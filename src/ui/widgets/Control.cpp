@@ -82,14 +82,19 @@ void Control::KeepZOrder() {
     if (GetWindow(hwnd_, GW_HWNDNEXT)) SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
     return;
   }
-  // Above the labels, below the controls made before it (the tab order follows creation).
-  for (HWND h = GetWindow(GetParent(hwnd_), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-    Control* sibling = FromHandle(h);
-    if (h == hwnd_ || !sibling || !sibling->LiesUnder()) continue;
-    HWND above = GetWindow(h, GW_HWNDPREV);
-    if (above != hwnd_) SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, kFlags);
-    return;
+  // Above the labels, below the controls made before it (the tab order follows creation). The labels
+  // lie at the bottom: looking from there up to the lowest control passes over them alone, where
+  // looking down from the top would pass over every control, one call each.
+  HWND topLabel = nullptr;
+  for (HWND h = GetWindow(hwnd_, GW_HWNDLAST); h; h = GetWindow(h, GW_HWNDPREV)) {
+    Control* sibling = h == hwnd_ ? nullptr : FromHandle(h);
+    if (!sibling) continue;
+    if (!sibling->LiesUnder()) break;
+    topLabel = h;
   }
+  if (!topLabel) return;
+  HWND above = GetWindow(topLabel, GW_HWNDPREV);
+  if (above != hwnd_) SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, kFlags);
 }
 
 void Control::Attach(HWND hwnd) {
