@@ -147,7 +147,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     w.MakePage(w.ts7);
     w.clb7.Clear();
     for (const auto& line : app::ProgressLines(w.Lang, {setup::ProgressLine::Backup, setup::ProgressLine::Install},
-                                               app::VariantText(w.Lang, w.VariantIndex()), w.ResolutionText()))
+                                               w.VariantText(), w.ResolutionText()))
       w.clb7.AddLine(line);
     w.clb7.SetChecked(0, true);
     w.clb7.SetSelectedIndex(1);

@@ -103,7 +103,9 @@ class TfMain {
   // The last variant item, which has no resolution.
   bool TestGridChosen() const { return VariantIndex() == kTestGridIndex; }
   int ResolutionIndex() const { return resolution_; }
-  // "Resolution 512 x 512" for the chosen resolution item.
+  // The chosen variant's name ("Variation 2") and "Resolution 512 x 512" for the chosen resolution,
+  // in the current language.
+  std::string VariantText() const;
   std::string ResolutionText() const;
   Simulator ChosenSimulator() const;
 

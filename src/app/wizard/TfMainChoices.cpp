@@ -80,7 +80,7 @@ void TfMain::VariantChoice() {
   shown_.choice = true;
   if (rg2v.Handle()) variant_ = rg2v.SelectedIndex();
   int variant = VariantIndex();
-  l6v.SetText(VariantText(Lang, variant));
+  l6v.SetText(VariantText());
   i2.Move(ViewOffset(variant), 0);
   if (ResImage) ResImage->SetVisible(false);
   l6q.SetVisible(true);
@@ -101,6 +101,8 @@ void TfMain::ResolutionChoice() {
   l6q.SetText(ResolutionText());
   if (ResImage) ResImage->Move(ViewOffset(ResolutionIndex()), 0);
 }
+
+std::string TfMain::VariantText() const { return app::VariantText(Lang, VariantIndex()); }
 
 std::string TfMain::ResolutionText() const { return app::ResolutionText(Lang, ResolutionItem(ResolutionIndex())); }
 

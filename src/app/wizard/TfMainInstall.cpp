@@ -25,8 +25,7 @@ void TfMain::Install() {
     const setup::PreparedInstallation prepared = setup::PrepareInstallation(job);
     const std::vector<setup::ProgressLine> lines = prepared.Lines();
     clb7.Clear();
-    for (const std::string& line : ProgressLines(Lang, lines, VariantText(Lang, VariantIndex()), ResolutionText()))
-      clb7.AddLine(line);
+    for (const std::string& line : ProgressLines(Lang, lines, VariantText(), ResolutionText())) clb7.AddLine(line);
     clb7.SetSelectedIndex(-1);
     ui::App().ProcessMessages();
     auto index = [lines](setup::ProgressLine line) {

@@ -1,7 +1,6 @@
 // What a screen reader reads where the window shows no text of its own: the browse button, the two
 // texts, the progress list, the pictures that show the choice. Asked at each reading, so it follows
 // the language and the choice.
-#include "app/texts/RunTexts.h"
 #include "app/wizard/TfMain.h"
 
 namespace app {
@@ -21,11 +20,11 @@ void TfMain::DescribeForReaders() {
   named(re1, texts::kLicenceName);
   describe(clb7, [this] { return ui::AccessibleFacts{.name = l6.Text()}; });
   describe(i2, [this] {
-    return ui::AccessibleFacts{.description = PickText(texts::kTexturePreview) + VariantText(Lang, VariantIndex())};
+    return ui::AccessibleFacts{.description = PickText(texts::kTexturePreview) + VariantText()};
   });
   for (ui::Picture& picture : i4) {
     describe(picture, [this] {
-      const std::string shown = VariantText(Lang, VariantIndex()) + ", " + ResolutionText();
+      const std::string shown = VariantText() + ", " + ResolutionText();
       return ui::AccessibleFacts{.description = PickText(texts::kTexturePreview) + shown};
     });
   }
