@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <charconv>
+#include <utility>
 #include <vector>
 
 #include "core/Environment.h"
@@ -51,18 +51,18 @@ bool OpenExisting(bool machine, std::string_view path, RegistryKey& key) {
 ReadOutcome ReadValue(HKEY key, std::string_view name, std::string& out) {
   out.clear();
   const std::wstring wname = Widen(name);
+  // Each read goes into a zeroed buffer two characters longer than it is told, so the text ends.
   std::vector<wchar_t> buf(260);
   DWORD type = 0;
-  LONG rc;
   for (;;) {  // the value may grow between two reads
     DWORD bytes = static_cast<DWORD>((buf.size() - 2) * sizeof(wchar_t));
-    rc = RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
-    if (rc != ERROR_MORE_DATA) {
-      if (rc == ERROR_SUCCESS) std::fill(buf.begin() + bytes / sizeof(wchar_t), buf.end(), L'\0');
-      if (rc != ERROR_SUCCESS || bytes == 0) return ReadOutcome::Text;
-      break;
+    const LONG rc = RegQueryValueExW(key, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
+    if (rc == ERROR_MORE_DATA) {
+      buf.assign(bytes / sizeof(wchar_t) + 2, L'\0');
+      continue;
     }
-    buf.assign(bytes / sizeof(wchar_t) + 2, L'\0');
+    if (rc != ERROR_SUCCESS || bytes == 0) return ReadOutcome::Text;
+    break;
   }
   if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
   out = Narrow(std::wstring_view(buf.data()));  // cut at the first zero
@@ -90,9 +90,7 @@ void WriteRegText(bool machine, std::string_view keyPath, std::string_view name,
 }
 
 std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view name) {
-  std::string out;
-  if (TryRead(machine, keyPath, name, out) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, out);
-  return out;
+  return std::move(ReadRegTexts(machine, keyPath, {name}).front());
 }
 
 std::vector<std::string> ReadRegTexts(bool machine, std::string_view keyPath,
