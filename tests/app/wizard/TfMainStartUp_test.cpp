@@ -44,11 +44,15 @@ class StartUp : public testing_support::RunTest, public ::testing::Test {
     testing_support::DeleteRegTree(HKEY_LOCAL_MACHINE, kFSXKey);
     testing_support::DeleteRegTree(HKEY_CURRENT_USER, kSteamUserKey);
   }
+  // Start-up, then every page made as a first visit would: the later pages show what it decided.
+  void Start() {
+    w().FormCreate();
+    MakeEveryPage();
+  }
 };
 
 TEST_F(StartUp, WithNothingRememberedItSpeaksFrenchAndChoosesNoSimulator) {
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_EQ(w().Lang, 'F');
   EXPECT_EQ(StoredSetting("Langue"), "F");
   EXPECT_FALSE(w().rbFS9.Checked());
@@ -70,8 +74,7 @@ TEST_F(StartUp, BothSimulatorsRegisteredAndNoneRememberedPreselectsFSX) {
   Register(kFSXKey, L"SetupPath", fsx);
   core::WriteSetting("Langue", "E");
   core::WriteSetting("cfgFSX", "3");  // one character: the first variant at 1024
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_EQ(w().Lang, 'E');
   EXPECT_TRUE(w().bEnglish.Checked());
   EXPECT_FALSE(w().bFrench.Checked());
@@ -93,8 +96,7 @@ TEST_F(StartUp, AStaleRememberedFolderGivesWayToTheRegisteredOne) {
   core::WriteSetting("DossierFS9", stale);
   Register(kFS9Key, L"EXE Path", fs9);
   core::WriteSetting("FS", "9");
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_EQ(w().FolderFS9, fs9);
   EXPECT_EQ(StoredSetting("DossierFS9"), fs9);
   EXPECT_TRUE(w().rbFS9.Checked());
@@ -105,8 +107,7 @@ TEST_F(StartUp, ARememberedSimulatorWithoutAFolderLeavesInstallDisabled) {
   std::string stale = MakeFolder("Moved", {});
   core::WriteSetting("DossierFS9", stale);
   core::WriteSetting("FS", "9");
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_TRUE(w().rbFS9.Checked());
   EXPECT_EQ(w().e6.Text(), "");
   EXPECT_FALSE(w().s6.Enabled());
@@ -117,8 +118,7 @@ TEST_F(StartUp, TheSteamEditionIsFoundWhenTheBoxedEntryGivesNothing) {
   std::string steam = MakeSimulator("FSX SE", "FSX.exe");
   RegisterSteam(steam.substr(0, steam.size() - 1));
   core::WriteSetting("DossierFSX", MakeFolder("Moved", {}));  // stale
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_EQ(w().FolderFSX, steam);
   EXPECT_EQ(StoredSetting("DossierFSX"), steam);
   EXPECT_TRUE(w().rbFSX.Checked());
@@ -147,8 +147,7 @@ TEST_F(StartUp, AValidRememberedFolderComesBeforeTheSteamEdition) {
 
 TEST_F(StartUp, AnAcceptedLicenceNeedsNoTickingAgain) {
   core::WriteSetting("accepte", "Ok");
-  w().FormCreate();
-  MakeEveryPage();  // the later pages show what start-up decided
+  Start();
   EXPECT_FALSE(w().cb1.Visible());
   EXPECT_TRUE(w().s1.Enabled());
 }
