@@ -37,8 +37,12 @@ TEST(KeyboardEndToEnd, AnInstallationFromTheFirstPageToTheEndWithTheKeysAlone) {
   HWND fs9 = w.Button(RadioCaption(Sim::FS9)), fsxButton = w.Button(RadioCaption(Sim::FSX));
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == fs9 || FocusOf(window) == fsxButton; }, 5000))
       << "the first page does not open on the simulator choice";
-  if (FocusOf(window) != fsxButton) ASSERT_TRUE(press(VK_RIGHT, fsxButton));
-  if (!IsChecked(fsxButton)) ASSERT_TRUE(pressUntil(VK_SPACE, [&] { return IsChecked(fsxButton); }));
+  if (FocusOf(window) != fsxButton) {
+    ASSERT_TRUE(press(VK_RIGHT, fsxButton));
+  }
+  if (!IsChecked(fsxButton)) {
+    ASSERT_TRUE(pressUntil(VK_SPACE, [&] { return IsChecked(fsxButton); }));
+  }
   PressKey(window, VK_RETURN);
   ASSERT_TRUE(w.WaitForPage(Page::Licence));
 

@@ -322,7 +322,9 @@ TEST(ZipExtract, ExtractedFilesHoldExactlyTheirEntrysAttributes) {
       const std::string file = out + "\\f" + std::to_string(i);
       // Wine reports every file as marked for archiving: that mark is only checked where it is due.
       EXPECT_EQ(Attributes(file) & (R | H | S), marks[i] & (R | H | S)) << "entry " << marks[i] << " over " << existing;
-      if (marks[i] & A) EXPECT_TRUE(Attributes(file) & A) << "entry " << marks[i] << " over " << existing;
+      if (marks[i] & A) {
+        EXPECT_TRUE(Attributes(file) & A) << "entry " << marks[i] << " over " << existing;
+      }
       EXPECT_EQ(ReadFileBytes(file), "data");
     }
   }

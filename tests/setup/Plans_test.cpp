@@ -104,12 +104,18 @@ TEST(Plans, NoStateSavesOurTextureOrReplacesAnotherWithoutACopy) {
     SCOPED_TRACE(Describe(row));
     const setup::Survey survey = SurveyOf(row);
     const InstallPlan install = setup::PlanInstallation(survey);
-    if (row.texture == TextureState::Ours) EXPECT_FALSE(install.makeBackup);
+    if (row.texture == TextureState::Ours) {
+      EXPECT_FALSE(install.makeBackup);
+    }
     const bool saved = row.backup == BackupState::Original || row.backup == BackupState::Record;
     const bool foreign = row.texture == TextureState::Other || row.texture == TextureState::Unknown;
-    if (install.refusal == Refusal::None && saved && foreign) EXPECT_TRUE(install.keepOther);
+    if (install.refusal == Refusal::None && saved && foreign) {
+      EXPECT_TRUE(install.keepOther);
+    }
     const UninstallPlan uninstall = setup::PlanUninstallation(survey);
-    if (uninstall.refusal == Refusal::None && foreign) EXPECT_TRUE(uninstall.keepOther);
+    if (uninstall.refusal == Refusal::None && foreign) {
+      EXPECT_TRUE(uninstall.keepOther);
+    }
   }
 }
 

@@ -72,7 +72,9 @@ TEST(ScaleRect, NeighboursNeverOverlapAndTouchingOnesStillTouch) {
           const Rect b = ui::ScaleRect({x + w + gap, x + w + gap, 5, 5}, dpi);
           ASSERT_LE(a.x + a.w, b.x) << x << "+" << w << " gap " << gap << " at " << dpi;
           ASSERT_LE(a.y + a.h, b.y);
-          if (gap == 0) ASSERT_EQ(a.x + a.w, b.x);
+          if (gap == 0) {
+            ASSERT_EQ(a.x + a.w, b.x);
+          }
         }
       }
     }
