@@ -176,21 +176,13 @@ void RemoveRawStream(const RawStream& r) {
   DeleteFileW(r.outPath.c_str());
 }
 
-// One round of the four raw runs on the file, each kept when it is the fastest so far.
-void RawRound(const std::wstring& path, const RawStream& r, Baseline& b) {
-  b.deflateSeconds = std::min(b.deflateSeconds, RawDeflate(path, {}));
-  b.durableDeflateSeconds = std::min(b.durableDeflateSeconds, RawDeflate(path, r.outPath));
-  b.inflateSeconds = std::min(b.inflateSeconds, RawInflate(r.streamPath, {}));
-  b.durableInflateSeconds = std::min(b.durableInflateSeconds, RawInflate(r.streamPath, r.outPath));
-}
-
-// The raw runs alone, the fastest of `repeats` each.
-Baseline RawZlib(const std::wstring& path, int repeats) {
-  Baseline b;
+// The fastest of `repeats` raw inflates of the file's stream into memory.
+double RawInflateSeconds(const std::wstring& path, int repeats) {
   const RawStream r = PrepareRawStream(path);
-  for (int i = 0; i < repeats; ++i) RawRound(path, r, b);
+  double best = 1e9;
+  for (int i = 0; i < repeats; ++i) best = std::min(best, RawInflate(r.streamPath, {}));
   RemoveRawStream(r);
-  return b;
+  return best;
 }
 
 double PeakMiB() {
@@ -200,40 +192,48 @@ double PeakMiB() {
 }
 
 struct Run {
-  double addSeconds, extractSeconds, testSeconds;
+  double addSeconds = 1e9, extractSeconds = 1e9, testSeconds = 1e9;
 };
 
-Run Component(const std::string& folder, const std::string& name) {
-  std::string archive = folder + "\\bench.zip";
+double Timed(const std::string& archive, const std::string& baseDir, const std::string& name,
+             files::TZAProcessOperation operation) {
+  const double start = bench::NowSeconds();
+  files::TZipBaseArchiver zip;
+  zip.FileName = archive;
+  zip.BaseDir = baseDir;
+  zip.OpenZip();
+  if (operation == files::TZAProcessOperation::poAdd) zip.AddMatching(name);
+  if (operation == files::TZAProcessOperation::poExtract) zip.ExtractMatching(name);
+  if (operation == files::TZAProcessOperation::poTest) zip.TestMatching(name);
+  return bench::NowSeconds() - start;
+}
+
+// Writes and flushes a byte, which commits the file system's journal: what earlier runs left pending
+// (the freeing of a replaced file's blocks) is not counted in the next one.
+void Settle(const std::string& folder) {
+  files::FileHandle f = files::FileHandle::Open(core::Widen(folder + "\\settle"), GENERIC_WRITE, 0, CREATE_ALWAYS);
+  f.WriteAll("s", 1);
+  f.Flush();
+}
+
+// One round: each of the component's runs right before the raw runs it is compared with, so that a
+// slower spell of the machine weighs on both sides of a ratio alike, each run on a settled disk.
+// Each time is kept when it is the fastest so far.
+void Round(const std::string& folder, const std::string& name, const RawStream& raw, Run& best, Baseline& base) {
+  const std::string archive = folder + "\\bench.zip";
+  const std::wstring source = core::Widen(folder + "\\src\\" + name);
+  auto fastest = [&](double& kept, auto run) {
+    Settle(folder);
+    kept = std::min(kept, run());
+  };
   DeleteFileW(core::Widen(archive).c_str());
-  Run r{};
-  double start = bench::NowSeconds();
-  {
-    files::TZipBaseArchiver zip;
-    zip.FileName = archive;
-    zip.BaseDir = folder + "\\src";
-    zip.OpenZip();
-    zip.AddMatching(name);
-  }
-  r.addSeconds = bench::NowSeconds() - start;
-  start = bench::NowSeconds();
-  {
-    files::TZipBaseArchiver zip;
-    zip.FileName = archive;
-    zip.BaseDir = folder + "\\out";
-    zip.OpenZip();
-    zip.ExtractMatching(name);
-  }
-  r.extractSeconds = bench::NowSeconds() - start;
-  start = bench::NowSeconds();
-  {
-    files::TZipBaseArchiver zip;
-    zip.FileName = archive;
-    zip.OpenZip();
-    zip.TestMatching(name);
-  }
-  r.testSeconds = bench::NowSeconds() - start;
-  return r;
+  fastest(best.addSeconds, [&] { return Timed(archive, folder + "\\src", name, files::TZAProcessOperation::poAdd); });
+  fastest(base.durableDeflateSeconds, [&] { return RawDeflate(source, raw.outPath); });
+  fastest(base.deflateSeconds, [&] { return RawDeflate(source, {}); });
+  fastest(best.extractSeconds, [&] { return Timed(archive, folder + "\\out", name, files::TZAProcessOperation::poExtract); });
+  fastest(base.durableInflateSeconds, [&] { return RawInflate(raw.streamPath, raw.outPath); });
+  fastest(base.inflateSeconds, [&] { return RawInflate(raw.streamPath, {}); });
+  fastest(best.testSeconds, [&] { return Timed(archive, {}, name, files::TZAProcessOperation::poTest); });
 }
 
 void AddAs(const std::string& archive, const std::string& folder, const std::string& name) {
@@ -290,8 +290,8 @@ int main(int argc, char** argv) {
     std::string name;
     int repeats;
   };
-  std::vector<Case> cases{{"3 MiB texture", "texture.bmp", 10}, {"24 MiB original", "original.bmp", 5}};
-  if (largeMiB > 0) cases.push_back({"large mixed", "mixed.bin", 3});
+  std::vector<Case> cases{{"3 MiB texture", "texture.bmp", 10}, {"24 MiB original", "original.bmp", 8}};
+  if (largeMiB > 0) cases.push_back({"large mixed", "mixed.bin", 5});
   std::printf("MB/s of the component's runs and of raw zlib on the same bytes; \"durable\": output written and flushed\n");
   std::printf("%-16s %6s | %8s %8s %6s %8s %6s | %8s %8s %6s %8s %6s\n", "file", "MiB", "add", "deflate1", "ratio",
               "durable", "ratio", "extract", "inflate", "ratio", "durable", "ratio");
@@ -301,18 +301,12 @@ int main(int argc, char** argv) {
     WIN32_FILE_ATTRIBUTE_DATA d;
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &d);
     double mb = static_cast<double>(uint64_t(d.nFileSizeHigh) << 32 | d.nFileSizeLow) / 1e6;
-    // The component's runs and the raw ones take turns, so that a slower spell of the machine weighs
-    // on both sides of each ratio alike.
-    Run best{1e9, 1e9, 1e9};
+    Run best;
     Baseline base;
     const RawStream stream = PrepareRawStream(path);
     for (int i = 0; i < c.repeats; ++i) {
-      Run r = Component(folder, c.name);
-      best.addSeconds = std::min(best.addSeconds, r.addSeconds);
-      best.extractSeconds = std::min(best.extractSeconds, r.extractSeconds);
-      best.testSeconds = std::min(best.testSeconds, r.testSeconds);
+      Round(folder, c.name, stream, best, base);
       peakAfterComponent = std::max(peakAfterComponent, PeakMiB());
-      RawRound(path, stream, base);
     }
     RemoveRawStream(stream);
     const double add = mb / best.addSeconds, ext = mb / best.extractSeconds;
@@ -325,13 +319,14 @@ int main(int argc, char** argv) {
   }
   std::printf("peak working set after the component's runs: %.1f MiB\n", peakAfterComponent);
   const double survey = SurveySeconds(folder);
-  const Baseline original = RawZlib(wfolder + L"\\src\\original.bmp", 3);
+  const double originalInflate = RawInflateSeconds(wfolder + L"\\src\\original.bmp", 3);
   std::printf("survey of a main folder (24 MiB original saved, 3 MiB texture in place): %.0f ms, "
               "%.2f x the inflate of the original into memory\n",
-              survey * 1000, survey / original.inflateSeconds);
+              survey * 1000, survey / originalInflate);
   for (const auto& c : cases)
     for (const wchar_t* sub : {L"\\src\\", L"\\out\\"}) DeleteFileW((wfolder + sub + core::Widen(c.name)).c_str());
   DeleteFileW((wfolder + L"\\bench.zip").c_str());
+  DeleteFileW((wfolder + L"\\settle").c_str());
   RemoveDirectoryW((wfolder + L"\\src").c_str());
   RemoveDirectoryW((wfolder + L"\\out").c_str());
   RemoveDirectoryW(wfolder.c_str());
