@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <charconv>
+#include <mutex>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,21 +28,62 @@ std::wstring KeyPath(std::string_view path) {
 }
 
 // Opens the key, creating every missing level.
-bool OpenOrCreate(bool machine, std::string_view path, RegistryKey& key) {
+bool OpenOrCreate(bool machine, std::string_view path, HKEY& key) {
   return RegCreateKeyExW(Hive(machine), KeyPath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess,
-                         nullptr, key.Receive(), nullptr) == ERROR_SUCCESS;
+                         nullptr, &key, nullptr) == ERROR_SUCCESS;
+}
+
+// The user's keys, opened once for the process: in the 32-bit view each opening walks the key's path
+// level by level, a dozen round trips to the registry under Wine, and the wizard reads its settings
+// at every step. Never closed: they go with the process.
+struct HeldKeys {
+  std::mutex lock;
+  std::vector<std::pair<std::wstring, HKEY>> keys;
+};
+
+HeldKeys& Held() {
+  static HeldKeys* held = new HeldKeys;
+  return *held;
+}
+
+// What the registry answered `use` on the key, opened and created if missing; nothing when the key
+// cannot be opened. A held key deleted since it was opened (by an uninstallation in another process,
+// say) is opened, and so created, afresh.
+template <class Use>
+std::optional<LONG> WithKey(bool machine, std::string_view path, Use use) {
+  if (machine) {
+    RegistryKey key;
+    if (!OpenOrCreate(true, path, *key.Receive())) return std::nullopt;
+    return use(key.Get());
+  }
+  HeldKeys& held = Held();
+  std::lock_guard guard(held.lock);
+  const std::wstring wpath = KeyPath(path);
+  auto it = std::find_if(held.keys.begin(), held.keys.end(), [&](const auto& k) { return k.first == wpath; });
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (it == held.keys.end()) {
+      HKEY key = nullptr;
+      if (!OpenOrCreate(false, path, key)) return std::nullopt;
+      it = held.keys.emplace(held.keys.end(), wpath, key);
+    }
+    const LONG rc = use(it->second);
+    if (rc != ERROR_KEY_DELETED) return rc;
+    RegCloseKey(it->second);
+    held.keys.erase(it);
+    it = held.keys.end();
+  }
+  return ERROR_KEY_DELETED;
 }
 
 bool TryWrite(bool machine, std::string_view path, std::string_view name, std::string_view text) {
-  RegistryKey key;
-  if (!OpenOrCreate(machine, path, key)) return false;
-  const std::wstring data = Widen(text);
+  const std::wstring data = Widen(text), wname = Widen(name);
   const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                        bytes) == ERROR_SUCCESS;
+  return WithKey(machine, path, [&](HKEY key) {
+           return RegSetValueExW(key, wname.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+         }) == ERROR_SUCCESS;
 }
 
-enum class ReadOutcome { Text, NotText };
+enum class ReadOutcome { Text, NotText, KeyDeleted };
 
 // Opens an existing key for reading only.
 bool OpenExisting(bool machine, std::string_view path, RegistryKey& key) {
@@ -61,24 +105,13 @@ ReadOutcome ReadValue(HKEY key, std::string_view name, std::string& out) {
       buf.assign(bytes / sizeof(wchar_t) + 2, L'\0');
       continue;
     }
+    if (rc == ERROR_KEY_DELETED) return ReadOutcome::KeyDeleted;
     if (rc != ERROR_SUCCESS || bytes == 0) return ReadOutcome::Text;
     break;
   }
   if (type != REG_SZ && type != REG_EXPAND_SZ) return ReadOutcome::NotText;
   out = Narrow(std::wstring_view(buf.data()));  // cut at the first zero
   return ReadOutcome::Text;
-}
-
-bool OpenForReading(bool machine, std::string_view path, RegistryKey& key, bool create) {
-  return create ? OpenOrCreate(machine, path, key) : OpenExisting(machine, path, key);
-}
-
-ReadOutcome TryRead(bool machine, std::string_view path, std::string_view name, std::string& out,
-                    bool create = true) {
-  out.clear();
-  RegistryKey key;
-  if (!OpenForReading(machine, path, key, create)) return ReadOutcome::Text;  // no key: empty, and no fallback
-  return ReadValue(key.Get(), name, out);
 }
 
 }  // namespace
@@ -96,19 +129,25 @@ std::string ReadRegText(bool machine, std::string_view keyPath, std::string_view
 std::vector<std::string> ReadRegTexts(bool machine, std::string_view keyPath,
                                       std::initializer_list<std::string_view> names) {
   std::vector<std::string> texts(names.size());
-  RegistryKey key;
-  if (!OpenForReading(machine, keyPath, key, true)) return texts;
-  size_t i = 0;
-  for (std::string_view name : names) {
-    if (ReadValue(key.Get(), name, texts[i]) == ReadOutcome::NotText && machine) TryRead(false, keyPath, name, texts[i]);
-    ++i;
-  }
+  std::vector<size_t> notText;
+  WithKey(machine, keyPath, [&](HKEY key) {
+    notText.clear();
+    for (size_t i = 0; i < names.size(); ++i) {
+      const ReadOutcome outcome = ReadValue(key, names.begin()[i], texts[i]);
+      if (outcome == ReadOutcome::KeyDeleted) return ERROR_KEY_DELETED;
+      if (outcome == ReadOutcome::NotText) notText.push_back(i);
+    }
+    return ERROR_SUCCESS;
+  });
+  if (machine)
+    for (size_t i : notText) texts[i] = ReadRegText(false, keyPath, names.begin()[i]);
   return texts;
 }
 
 std::string PeekRegText(bool machine, std::string_view keyPath, std::string_view name) {
   std::string out;
-  TryRead(machine, keyPath, name, out, false);
+  RegistryKey key;
+  if (OpenExisting(machine, keyPath, key)) ReadValue(key.Get(), name, out);
   return out;
 }
 

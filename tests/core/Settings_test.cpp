@@ -146,6 +146,23 @@ TEST_F(SettingsStore, ValuesReadTogetherReadAsEachAlone) {
   }
 }
 
+// The user's key stays open between reads: one deleted meanwhile, as another process's uninstallation
+// does, must not swallow later writes or hide a key made again since.
+TEST_F(SettingsStore, AKeyDeletedMeanwhileIsReadAndWrittenAfresh) {
+  WriteSetting("Langue", "E");
+  ASSERT_EQ(ReadSetting("Langue"), "E");
+  DeleteRegTree(HKEY_CURRENT_USER, kKey);
+  WriteSetting("Langue", "F");
+  EXPECT_EQ(Raw(HKEY_CURRENT_USER, L"Langue"), L"F" + std::wstring(1, L'\0'));
+  DeleteRegTree(HKEY_CURRENT_USER, kKey);
+  EXPECT_EQ(ReadSetting("Langue"), "");
+  EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, kKey));
+  DeleteRegTree(HKEY_CURRENT_USER, kKey);
+  SetRawValue(HKEY_CURRENT_USER, kKey, L"Langue", REG_SZ, L"E", 4);
+  SetRawValue(HKEY_CURRENT_USER, kKey, L"FS", REG_SZ, L"9", 4);
+  EXPECT_EQ(ReadRegTexts(false, SettingsKeyPath(), {"Langue", "FS"}), (std::vector<std::string>{"E", "9"}));
+}
+
 TEST_F(SettingsStore, AnyKeyPathWithOrWithoutLeadingBackslash) {
   WriteRegText(false, "\\Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom", "valeur");
   EXPECT_EQ(ReadRegText(false, "Software\\Nuvra Soft\\PratiloSettingsTest\\Sous", "Nom"), "valeur");
