@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstddef>
+#include <cstring>
 #include <cwctype>
+#include <vector>
 
 namespace files {
 
@@ -70,12 +73,29 @@ FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path, DWOR
     wchar_t suffix[32];
     swprintf(suffix, 32, L".~%08x.tmp", n);
     path = target + suffix;
-    FileHandle h = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW, attributes);
+    FileHandle h = FileHandle::Open(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, CREATE_NEW, attributes);
     if (h.Valid()) return h;
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
   path.clear();
   return FileHandle();
+}
+
+bool RenameOver(const FileHandle& file, const std::wstring& target) {
+  // Windows refuses to replace a read-only file; Wine renames over it unless asked first.
+  const DWORD existing = GetFileAttributesW(target.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  const size_t nameBytes = target.size() * sizeof(wchar_t);
+  std::vector<uint8_t> buffer(offsetof(FILE_RENAME_INFO, FileName) + nameBytes + sizeof(wchar_t));
+  auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  info->ReplaceIfExists = TRUE;
+  info->RootDirectory = nullptr;
+  info->FileNameLength = static_cast<DWORD>(nameBytes);
+  std::memcpy(info->FileName, target.data(), nameBytes);
+  return SetFileInformationByHandle(file.Get(), FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != 0;
 }
 
 std::wstring FullPath(const std::wstring& name) {

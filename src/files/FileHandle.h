@@ -76,11 +76,17 @@ class FileHandle {
 bool IsTempNameFor(std::wstring_view targetName, std::wstring_view name);
 
 // A new, empty file beside `target` whose name no other file has (created with CREATE_NEW, with the
-// given attributes). Returns the handle and sets `path`; an invalid handle when nothing could be
-// created. Temporary files of `target` that a killed run left behind are removed first; one still
-// open is left alone.
+// given attributes), open for reading, writing and RenameOver. Returns the handle and sets `path`; an
+// invalid handle when nothing could be created. Temporary files of `target` that a killed run left
+// behind are removed first; one still open is left alone.
 FileHandle CreateTempBeside(const std::wstring& target, std::wstring& path,
                             DWORD attributes = FILE_ATTRIBUTE_NORMAL);
+
+// Gives the open file the name `target` (a full path on the same volume), replacing a file of that
+// name at once, as MoveFileExW with MOVEFILE_REPLACE_EXISTING would: renaming through the handle
+// spares opening the file again by its name. False, with nothing changed, when the target is a
+// folder, read-only or open in another program. The handle must have been opened with DELETE access.
+bool RenameOver(const FileHandle& file, const std::wstring& target);
 
 // Full path of a name (relative names against the current directory); the name itself on failure.
 std::wstring FullPath(const std::wstring& name);

@@ -55,18 +55,17 @@ void TZipBaseArchiver::Commit() {
   WriteArchive(out, abandoned);
   if (abandoned) return;
   if (Options.FlushBuffers && !out.Flush()) Fail(zerr::WriteError);
-  out.Close();
 
   DWORD oldAttributes = onDisk_ ? GetFileAttributesW(archivePath_.c_str()) : INVALID_FILE_ATTRIBUTES;
   archive_.Close();  // an open file cannot be replaced
   // Made read-only since it was opened: not replaced, as at opening (rights may allow the move).
   const bool readOnlyNow = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_READONLY);
-  if (readOnlyNow ||
-      !MoveFileExW(tempPath.c_str(), archivePath_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (readOnlyNow || !RenameOver(out, archivePath_)) {
     if (onDisk_) ReopenArchive();
     Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   }
   removeTemp.Release();
+  out.Close();
   if (oldAttributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(archivePath_.c_str(), oldAttributes);
   onDisk_ = true;
   ReopenArchive();

@@ -121,15 +121,15 @@ bool TZipBaseArchiver::ExtractEntry(const TZipItem& item, size_t index, size_t c
   FILETIME when;
   if (zip::FileTimeOf({item.header.time, item.header.date}, when)) SetFileTime(out.Get(), nullptr, nullptr, &when);
   if (Options.FlushBuffers && !out.Flush()) Fail(zerr::WriteError);
-  out.Close();
   // Only these marks can stand in the way of replacing the file.
   const bool clearFirst = exists && (existing & (attr::ReadOnly | attr::Hidden | attr::System));
   if (clearFirst) SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (!MoveFileExW(tempPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!RenameOver(out, target)) {
     if (clearFirst) SetFileAttributesW(target.c_str(), existing);
     Fail(zerr::CannotCreateFile, targetName);
   }
   removeTemp.Release();
+  out.Close();
   if (Options.SetAttributes && attributes.setWhenPlaced) SetFileAttributesW(target.c_str(), attributes.final);
   return true;
 }

@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/Utf8.h"
+#include "support/HeldFile.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+using testing_support::Attributes;
+using testing_support::FolderExists;
+using testing_support::HeldFile;
 using testing_support::PathExists;
+using testing_support::ReadFileBytes;
+using testing_support::SetAttributes;
 using testing_support::TempFolder;
 using testing_support::WriteFileBytes;
 
@@ -56,6 +64,62 @@ TEST(CreateTempBeside, RemovesWhatAKilledRunLeftButNothingInUseOrElse) {
   CloseHandle(busy);
   h.Close();
   DeleteFileW(created.c_str());
+}
+
+// The temporary is renamed over its target only where nothing stands in the way; otherwise both stay
+// exactly as they were, so that the caller can remove the temporary and keep the old file.
+TEST(RenameOver, ReplacesWhatMayBeReplacedAndOtherwiseChangesNothing) {
+  enum class Target { Missing, Plain, ReadOnly, Folder, HeldElsewhere };
+  struct Case {
+    const char* what;
+    Target target;
+    bool renamed;
+  };
+  const Case cases[] = {
+      {"no file of that name", Target::Missing, true},
+      {"a plain file", Target::Plain, true},
+      {"a read-only file", Target::ReadOnly, false},
+      {"a folder", Target::Folder, false},
+      {"a file another program holds", Target::HeldElsewhere, false},
+  };
+  for (const Case& c : cases) {
+    TempFolder dir;
+    const std::string target = dir / "detail1.bmp";
+    if (c.target == Target::Folder) {
+      ASSERT_TRUE(CreateDirectoryW(core::Widen(target).c_str(), nullptr));
+    } else if (c.target != Target::Missing) {
+      ASSERT_TRUE(WriteFileBytes(target, "old"));
+    }
+    if (c.target == Target::ReadOnly) SetAttributes(target, FILE_ATTRIBUTE_READONLY);
+    const DWORD attributesBefore = Attributes(target);
+    std::unique_ptr<HeldFile> holder;
+    if (c.target == Target::HeldElsewhere) {
+      holder = std::make_unique<HeldFile>(target);
+      ASSERT_TRUE(holder->held());
+    }
+
+    std::wstring temp;
+    files::FileHandle h = files::CreateTempBeside(core::Widen(target), temp);
+    ASSERT_TRUE(h.Valid()) << c.what;
+    ASSERT_TRUE(h.WriteAll("new", 3));
+    EXPECT_EQ(files::RenameOver(h, core::Widen(target)), c.renamed) << c.what;
+    h.Close();
+    if (holder) holder->Release();
+
+    const std::string tempName = core::Narrow(temp);
+    if (c.renamed) {
+      EXPECT_EQ(ReadFileBytes(target), "new") << c.what;
+      EXPECT_FALSE(PathExists(tempName)) << c.what;
+    } else {
+      EXPECT_EQ(ReadFileBytes(tempName), "new") << c.what;
+      EXPECT_EQ(Attributes(target), attributesBefore) << c.what;
+      if (c.target == Target::Folder) {
+        EXPECT_TRUE(FolderExists(target)) << c.what;
+      } else {
+        EXPECT_EQ(ReadFileBytes(target), "old") << c.what;
+      }
+    }
+  }
 }
 
 }  // namespace
