@@ -1,6 +1,7 @@
 #pragma once
 // The zip format's CRC-32, as zlib's crc32() computes it, with carry-less multiplication on processors
-// that have it: the check of every byte extracted or added then costs a fraction of zlib's own loop.
+// that have it (512 bits at a time where they can): the check of every byte extracted or added then
+// costs a fraction of zlib's own loop.
 #include <cstddef>
 #include <cstdint>
 
