@@ -58,9 +58,8 @@ void TZipBaseArchiver::Commit() {
 
   DWORD oldAttributes = onDisk_ ? GetFileAttributesW(archivePath_.c_str()) : INVALID_FILE_ATTRIBUTES;
   archive_.Close();  // an open file cannot be replaced
-  // Made read-only since it was opened: not replaced, as at opening (rights may allow the move).
-  const bool readOnlyNow = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_READONLY);
-  if (readOnlyNow || !RenameOver(out, archivePath_)) {
+  // One made read-only since it was opened is refused by RenameOver, as it was at opening.
+  if (!RenameOver(out, archivePath_)) {
     if (onDisk_) ReopenArchive();
     Fail(zerr::CannotCreateOutput, core::Narrow(archivePath_));
   }
