@@ -213,7 +213,7 @@ double Timed(const std::string& archive, const std::string& baseDir, const std::
 // A virtual machine may give its memory back to the host while it lies free; the first touch of such
 // a page then costs about a millisecond per MiB. A run writing a new file while the old one still
 // holds its pages (the component's temporary) meets that cost, one rewriting its own file does not.
-// A child process touches and frees `mib` MiB before each writing run, so that both sides find the
+// A child process touches and frees `mib` MiB before each timed run, so that both sides find the
 // free memory at hand, and the peak working set measured stays the component's.
 void WarmMemory(uint64_t mib) {
   wchar_t self[MAX_PATH];
