@@ -83,12 +83,16 @@ struct Baseline {
   double durableDeflateSeconds = 1e9, durableInflateSeconds = 1e9;
 };
 
+// The raw runs' input and output buffers, made in the timed span, as the component makes its own.
+struct RawBuffers {
+  std::unique_ptr<uint8_t[]> in{new uint8_t[kBuffer]}, out{new uint8_t[kBuffer]};
+};
+
 // Raw deflate level 1 of the file read in buffers; the output is dropped, or written to a file that
 // is flushed at the end. Timed from the opening of the input, as the component's runs are.
 double RawDeflate(const std::wstring& path, const std::wstring& outPath) {
   const double start = bench::NowSeconds();
-  // Allocated in the timed span, as the component allocates its buffers in its own.
-  std::unique_ptr<uint8_t[]> in(new uint8_t[kBuffer]), out(new uint8_t[kBuffer]);
+  const RawBuffers b;
   files::FileHandle file = files::FileHandle::Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   files::FileHandle sink;
   if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
@@ -96,17 +100,17 @@ double RawDeflate(const std::wstring& path, const std::wstring& outPath) {
   deflateInit2(&s, 1, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
   for (bool last = false; !last;) {
     size_t got = 0;
-    file.Read(in.get(), kBuffer, got);
+    file.Read(b.in.get(), kBuffer, got);
     last = got < kBuffer;
-    s.next_in = in.get();
+    s.next_in = b.in.get();
     s.avail_in = static_cast<uInt>(got);
     int rc;
     do {
-      s.next_out = out.get();
+      s.next_out = b.out.get();
       s.avail_out = static_cast<uInt>(kBuffer);
       rc = deflate(&s, last ? Z_FINISH : Z_NO_FLUSH);
       const size_t produced = kBuffer - s.avail_out;
-      if (sink.Valid()) sink.WriteAll(out.get(), produced);
+      if (sink.Valid()) sink.WriteAll(b.out.get(), produced);
     } while (s.avail_out == 0 || (last && rc != Z_STREAM_END));
   }
   deflateEnd(&s);
@@ -121,8 +125,7 @@ double RawDeflate(const std::wstring& path, const std::wstring& outPath) {
 // is dropped, or written to a file that is flushed at the end. Timed from the opening of the input.
 double RawInflate(const std::wstring& streamPath, const std::wstring& outPath) {
   const double start = bench::NowSeconds();
-  // Allocated in the timed span, as the component allocates its buffers in its own.
-  std::unique_ptr<uint8_t[]> in(new uint8_t[kBuffer]), out(new uint8_t[kBuffer]);
+  const RawBuffers b;
   files::FileHandle stream = files::FileHandle::Open(streamPath, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   files::FileHandle sink;
   if (!outPath.empty()) sink = files::FileHandle::Open(outPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
@@ -130,15 +133,15 @@ double RawInflate(const std::wstring& streamPath, const std::wstring& outPath) {
   inflateInit2(&t, -15);
   for (bool done = false; !done;) {
     size_t got = 0;
-    stream.Read(in.get(), kBuffer, got);
+    stream.Read(b.in.get(), kBuffer, got);
     done = got < kBuffer;
-    t.next_in = in.get();
+    t.next_in = b.in.get();
     t.avail_in = static_cast<uInt>(got);
     do {
-      t.next_out = out.get();
+      t.next_out = b.out.get();
       t.avail_out = static_cast<uInt>(kBuffer);
       inflate(&t, Z_NO_FLUSH);
-      if (sink.Valid()) sink.WriteAll(out.get(), kBuffer - t.avail_out);
+      if (sink.Valid()) sink.WriteAll(b.out.get(), kBuffer - t.avail_out);
     } while (t.avail_out == 0);
   }
   inflateEnd(&t);
